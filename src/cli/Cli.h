@@ -1,0 +1,45 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace gorlin::cli {
+
+/// Exit statuses of every command.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+/// Arguments after the command name, with the program-wide options removed.
+struct Invocation {
+    std::vector<std::string> Args;
+    std::string ConfigDir; // --config-dir, empty when not given
+};
+
+using CommandFn = int (*)(const Invocation& inv, std::ostream& out, std::ostream& err);
+
+struct Command {
+    const char* Name;
+    const char* Summary;
+    const char* Usage; // full help text of the command
+    CommandFn Run;
+};
+
+// One per command, each in its own file.
+int RunCheck(const Invocation&, std::ostream&, std::ostream&);
+int RunDump(const Invocation&, std::ostream&, std::ostream&);
+int RunSave(const Invocation&, std::ostream&, std::ostream&);
+int RunSettings(const Invocation&, std::ostream&, std::ostream&);
+int RunTable(const Invocation&, std::ostream&, std::ostream&);
+
+extern const char* const kCheckUsage;
+extern const char* const kDumpUsage;
+extern const char* const kSaveUsage;
+extern const char* const kSettingsUsage;
+extern const char* const kTableUsage;
+
+/// True when args hold -h or --help.
+bool WantsHelp(const std::vector<std::string>& args);
+
+} // namespace gorlin::cli
