@@ -12,26 +12,37 @@ namespace gorlin {
 /// section and key names match without regard to case; a write creates the section or key as
 /// needed and keeps every other line (comments included) as it stands. Values are kept exactly
 /// as written (commas, quotes and equals signs included), with blanks around them trimmed.
+/// When a section or key occurs twice, the first occurrence counts (reads and writes alike).
+/// Texts are bytes as they stand (the program writes Windows-1252, like its league files).
 class IniFile {
 public:
+    /// Files larger than this are refused by Load (a settings file is a few kilobytes).
+    static constexpr std::size_t kMaxFileSize = 16u * 1024u * 1024u;
+
     IniFile() = default;
     explicit IniFile(std::string path);
 
-    /// Reads the file; a missing file is an empty store, not an error.
+    /// Reads the file; a missing file is an empty store, not an error. On failure the store
+    /// is left empty.
     Status Load();
-    /// Writes the lines back (beside the old file, then renamed into place).
+    /// Writes the lines back: into a file beside the old one, then renamed into place, so a
+    /// failed write never leaves a half-written settings file. Creates a missing folder.
     Status Save() const;
 
     const std::string& Path() const { return m_path; }
 
     bool HasKey(std::string_view section, std::string_view key) const;
     std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
-    /// An integer value, or def when the key is missing or not a number.
+    /// An integer value, or def when the key is missing or its whole value (blanks aside) is
+    /// not a decimal number within the range of int.
     int ReadInt(std::string_view section, std::string_view key, int def) const;
+    /// True when the stored integer is not 0; def when missing or not a number.
     bool ReadBool(std::string_view section, std::string_view key, bool def) const;
 
+    /// Line breaks in the value become blanks, so a value can never add lines of its own.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInt(std::string_view section, std::string_view key, int value);
+    /// Written as 1 or 0.
     void WriteBool(std::string_view section, std::string_view key, bool value);
 
     /// Removes a key (no-op when missing).
@@ -39,12 +50,23 @@ public:
 
     /// The file's lines as they stand (for tests and the text round trip).
     const std::vector<std::string>& Lines() const { return m_lines; }
+    /// Replaces the whole store with the lines of text (LF or CR LF).
     void SetText(std::string_view text);
+    /// The lines joined with the line ending the loaded text used (LF when none).
     std::string Text() const;
 
 private:
+    /// The line index of the section header, or npos.
+    std::size_t FindSection(std::string_view section) const;
+    /// The end of the section starting at header line `header` (the next header or the end).
+    std::size_t SectionEnd(std::size_t header) const;
+    /// The key's line within the section, or npos.
+    std::size_t FindKey(std::size_t header, std::string_view key) const;
+
     std::string m_path;
     std::vector<std::string> m_lines;
+    std::string m_eol = "\n";
+    bool m_bom = false;
 };
 
 } // namespace gorlin

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/app/IniFile.h"
 
@@ -11,9 +12,17 @@ namespace gorlin {
 /// A 24-bit colour as the settings store it: 0x00BBGGRR, red in the low byte.
 using Colour = std::uint32_t;
 
+/// The settings file's name, in the program folder.
+inline constexpr const char* kSettingsFileName = "gorlin.ini";
+
 /// The program-wide settings: every key of the settings file, read once at start.
-/// Member names are the key names.
+/// Member names are the key names. Texts are Windows-1252 bytes.
 struct Settings {
+    /// Longest position name kept.
+    static constexpr std::size_t kPositionNameMax = 20;
+    static constexpr int kFormGamesMin = 2;
+    static constexpr int kFormGamesMax = 30;
+
     // [Colours]
     Colour Colour1 = 0x00FFFF; // promoted teams (yellow)
     Colour Colour2 = 0x00FF00; // play-off places (lime)
@@ -60,6 +69,10 @@ struct Settings {
     std::string TableTag = "<TABLE BORDER>";
 
     /// Reads every key; missing keys give the defaults; programFolder is the default FilePath.
+    /// Values the program could not work with read as their defaults: `FormGames` is held to
+    /// 2..30, `DiscOption` outside 0..2 and `SquadSort` outside 0..1 read as the default,
+    /// `ProxyPort` outside 0..65535 reads as 80, colours keep their low 24 bits and position
+    /// names are cut to 20 characters.
     static Settings Read(const IniFile& ini, const std::string& programFolder);
 
     /// The writers: each writes only its own keys into the store (the caller saves it).
@@ -68,5 +81,19 @@ struct Settings {
     void WriteFormSize(IniFile& ini) const;     // league window closing: FormSize and FontName
     void WritePlayerCols(IniFile& ini) const;   // players grid column chooser
 };
+
+/// One line of the settings listing.
+struct SettingEntry {
+    std::string Section;
+    std::string Key;
+    std::string Value;
+};
+
+/// Every key with its value after defaults, in a fixed order: the sections Colours, Options,
+/// Squads, FormSize, HTML with their keys as the settings table orders them (values as the
+/// store writes them: booleans 1/0, colours and integers in decimal), then `Queries`:
+/// `QryCount` (0 when missing) and, for each stored query 1..QryCount, those of its keys
+/// `QryTab`, `QryTitle`, `QryQuery` that are present (at most the first 1000 queries).
+std::vector<SettingEntry> ListSettings(const IniFile& ini, const std::string& programFolder);
 
 } // namespace gorlin

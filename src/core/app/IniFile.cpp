@@ -1,0 +1,254 @@
+#include "core/app/IniFile.h"
+
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+#include <utility>
+
+#include "core/model/Text.h"
+
+namespace gorlin {
+
+namespace {
+
+constexpr std::size_t npos = std::string::npos;
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+/// True for a header line "[Name]", with its name (up to ']' or the end) in name.
+bool SectionName(std::string_view line, std::string_view& name) {
+    line = Trim(line);
+    if (line.empty() || line.front() != '[')
+        return false;
+    line.remove_prefix(1);
+    const std::size_t close = line.find(']');
+    name = Trim(close == npos ? line : line.substr(0, close));
+    return true;
+}
+
+/// Splits a key line "key=value"; false for comments, blank lines and lines without a key.
+bool KeyValue(std::string_view line, std::string_view& key, std::string_view& value) {
+    const std::string_view t = Trim(line);
+    if (t.empty() || t.front() == ';' || t.front() == '#' || t.front() == '[')
+        return false;
+    const std::size_t eq = t.find('=');
+    if (eq == npos)
+        return false;
+    key = Trim(t.substr(0, eq));
+    value = Trim(t.substr(eq + 1));
+    return !key.empty();
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && CompareNoCase(a, b) == 0;
+}
+
+std::string OneLine(std::string_view value) {
+    std::string out(value);
+    for (char& c : out)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    return out;
+}
+
+} // namespace
+
+IniFile::IniFile(std::string path) : m_path(std::move(path)) {}
+
+Status IniFile::Load() {
+    m_lines.clear();
+    m_eol = "\n";
+    m_bom = false;
+    std::error_code ec;
+    if (!std::filesystem::exists(m_path, ec))
+        return ec ? Status::Failure("Cannot read " + m_path + ": " + ec.message()) : Status::Success();
+    const auto size = std::filesystem::file_size(m_path, ec);
+    if (ec)
+        return Status::Failure("Cannot read " + m_path + ": " + ec.message());
+    if (size > kMaxFileSize)
+        return Status::Failure("The settings file " + m_path + " is too large");
+    std::ifstream in(m_path, std::ios::binary);
+    if (!in)
+        return Status::Failure("Cannot open " + m_path);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.gcount() != static_cast<std::streamsize>(text.size()))
+        return Status::Failure("Cannot read " + m_path);
+    SetText(text);
+    return Status::Success();
+}
+
+Status IniFile::Save() const {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path target(m_path);
+    if (target.has_parent_path() && !fs::exists(target.parent_path(), ec)) {
+        fs::create_directories(target.parent_path(), ec);
+        if (ec)
+            return Status::Failure("Cannot create the folder " + target.parent_path().string() + ": " + ec.message());
+    }
+    const std::string temp = m_path + ".new";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return Status::Failure("Cannot write " + temp);
+        const std::string text = Text();
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            fs::remove(temp, ec);
+            return Status::Failure("Cannot write " + temp);
+        }
+    }
+    fs::rename(temp, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        return Status::Failure("Cannot replace " + m_path + ": " + ec.message());
+    }
+    return Status::Success();
+}
+
+void IniFile::SetText(std::string_view text) {
+    m_lines.clear();
+    m_bom = text.substr(0, kBom.size()) == kBom;
+    if (m_bom)
+        text.remove_prefix(kBom.size());
+    const std::size_t firstLf = text.find('\n');
+    m_eol = firstLf != npos && firstLf > 0 && text[firstLf - 1] == '\r' ? "\r\n" : "\n";
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const std::size_t next = end == npos ? text.size() : end + 1;
+        if (end == npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        m_lines.emplace_back(line);
+        start = next;
+    }
+}
+
+std::string IniFile::Text() const {
+    std::string out;
+    if (m_bom)
+        out += kBom;
+    for (const std::string& line : m_lines) {
+        out += line;
+        out += m_eol;
+    }
+    return out;
+}
+
+std::size_t IniFile::FindSection(std::string_view section) const {
+    std::string_view name;
+    for (std::size_t i = 0; i < m_lines.size(); ++i)
+        if (SectionName(m_lines[i], name) && SameName(name, section))
+            return i;
+    return npos;
+}
+
+std::size_t IniFile::SectionEnd(std::size_t header) const {
+    std::string_view name;
+    std::size_t i = header + 1;
+    while (i < m_lines.size() && !SectionName(m_lines[i], name))
+        ++i;
+    return i;
+}
+
+std::size_t IniFile::FindKey(std::size_t header, std::string_view key) const {
+    const std::size_t end = SectionEnd(header);
+    std::string_view k;
+    std::string_view v;
+    for (std::size_t i = header + 1; i < end; ++i)
+        if (KeyValue(m_lines[i], k, v) && SameName(k, key))
+            return i;
+    return npos;
+}
+
+bool IniFile::HasKey(std::string_view section, std::string_view key) const {
+    const std::size_t header = FindSection(section);
+    return header != npos && FindKey(header, key) != npos;
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
+    const std::size_t header = FindSection(section);
+    if (header == npos)
+        return std::string(def);
+    const std::size_t line = FindKey(header, key);
+    if (line == npos)
+        return std::string(def);
+    std::string_view k;
+    std::string_view v;
+    KeyValue(m_lines[line], k, v);
+    return std::string(v);
+}
+
+int IniFile::ReadInt(std::string_view section, std::string_view key, int def) const {
+    const std::string text = ReadString(section, key, "");
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (first != last && *first == '+')
+        ++first;
+    int value = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (text.empty() || ec != std::errc{} || ptr != last)
+        return def;
+    return value;
+}
+
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {
+    return ReadInt(section, key, def ? 1 : 0) != 0;
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    const std::string text = OneLine(value);
+    std::size_t header = FindSection(section);
+    if (header == npos) {
+        if (!m_lines.empty() && !Trim(m_lines.back()).empty())
+            m_lines.emplace_back();
+        m_lines.push_back("[" + std::string(section) + "]");
+        m_lines.push_back(std::string(key) + "=" + text);
+        return;
+    }
+    const std::size_t line = FindKey(header, key);
+    if (line != npos) {
+        // Keep the key as the file spells it.
+        std::string_view k;
+        std::string_view v;
+        KeyValue(m_lines[line], k, v);
+        m_lines[line] = std::string(k) + "=" + text;
+        return;
+    }
+    // New key: after the section's last key (comments and blanks before the next section
+    // belong to what follows), or right after the header.
+    std::size_t insertAt = header + 1;
+    const std::size_t end = SectionEnd(header);
+    std::string_view k;
+    std::string_view v;
+    for (std::size_t i = header + 1; i < end; ++i)
+        if (KeyValue(m_lines[i], k, v))
+            insertAt = i + 1;
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::string(key) + "=" + text);
+}
+
+void IniFile::WriteInt(std::string_view section, std::string_view key, int value) {
+    WriteString(section, key, std::to_string(value));
+}
+
+void IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+    WriteString(section, key, value ? "1" : "0");
+}
+
+void IniFile::DeleteKey(std::string_view section, std::string_view key) {
+    const std::size_t header = FindSection(section);
+    if (header == npos)
+        return;
+    const std::size_t line = FindKey(header, key);
+    if (line != npos)
+        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(line));
+}
+
+} // namespace gorlin
