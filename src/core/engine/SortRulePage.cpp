@@ -1,0 +1,127 @@
+#include "core/engine/SortRulePage.h"
+
+#include <array>
+#include <cstddef>
+
+namespace gorlin {
+
+namespace {
+
+/// The fixed rule catalogue; the digit (index + 1) is the rule's identity.
+constexpr std::array<const char*, 9> kRuleNames = {
+    "Points total",     "Goal difference", "Goals scored", "Team name", "Possible Points",
+    "Aggregate Points", "Number of Wins",  "Goal Average", "Increment",
+};
+
+constexpr char kAggregateDigit = '6';
+constexpr std::size_t kMaxActiveRules = 8;
+
+bool Valid(const std::vector<std::string>& items, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < items.size();
+}
+
+void MoveToEnd(std::vector<std::string>& from, int index, std::vector<std::string>& to) {
+    std::string item = from[static_cast<std::size_t>(index)];
+    from.erase(from.begin() + index);
+    to.push_back(std::move(item));
+}
+
+} // namespace
+
+const char* SortRuleName(char digit) {
+    if (digit < '1' || digit > '9')
+        return nullptr;
+    return kRuleNames[static_cast<std::size_t>(digit - '1')];
+}
+
+char SortRuleDigit(std::string_view name) {
+    for (std::size_t i = 0; i < kRuleNames.size(); ++i)
+        if (name == kRuleNames[i])
+            return static_cast<char>('1' + i);
+    return '\0';
+}
+
+SortRulePage::SortRulePage(League& league) : m_league(league) {}
+
+void SortRulePage::Fill() {
+    const std::string_view stored = m_league.Head.SortRules.view();
+    m_available.clear();
+    m_active.clear();
+    for (char digit = '1'; digit <= '9'; ++digit)
+        if (stored.find(digit) == std::string_view::npos)
+            m_available.emplace_back(SortRuleName(digit));
+    for (char c : stored)
+        if (const char* name = SortRuleName(c))
+            m_active.emplace_back(name);
+    m_league.SortRulesChanged = false;
+}
+
+bool SortRulePage::Right(int index) {
+    if (!Valid(m_available, index))
+        return false;
+    MoveToEnd(m_available, index, m_active);
+    m_league.SortRulesChanged = true;
+    return true;
+}
+
+bool SortRulePage::Left(int index) {
+    if (!Valid(m_active, index))
+        return false;
+    MoveToEnd(m_active, index, m_available);
+    m_league.SortRulesChanged = true;
+    return true;
+}
+
+std::optional<int> SortRulePage::Up(int index) {
+    if (!Valid(m_active, index) || index == 0)
+        return std::nullopt;
+    std::swap(m_active[static_cast<std::size_t>(index)], m_active[static_cast<std::size_t>(index - 1)]);
+    m_league.SortRulesChanged = true;
+    return index - 1;
+}
+
+std::optional<int> SortRulePage::Down(int index) {
+    if (!Valid(m_active, index) || static_cast<std::size_t>(index) + 1 >= m_active.size())
+        return std::nullopt;
+    std::swap(m_active[static_cast<std::size_t>(index)], m_active[static_cast<std::size_t>(index + 1)]);
+    m_league.SortRulesChanged = true;
+    return index + 1;
+}
+
+bool SortRulePage::Drop(List source, int sourceIndex, List target) {
+    std::vector<std::string>& from = ItemsRef(source);
+    if (!Valid(from, sourceIndex))
+        return false;
+    std::vector<std::string>& to = ItemsRef(target);
+    MoveToEnd(from, sourceIndex, to);
+    m_league.SortRulesChanged = true;
+    return true;
+}
+
+std::string SortRulePage::SortUpdate() {
+    if (m_active.empty())
+        return "You must have at least one active sort rule";
+    if (SortRuleDigit(m_active.front()) == kAggregateDigit)
+        return "Sort rule '" + m_active.front() + "' cannot be first";
+    if (m_active.size() > kMaxActiveRules)
+        return "You cannot have more than 8 active sort rules";
+
+    m_league.SortRulesChanged = false;
+    std::string rules;
+    for (const std::string& item : m_active)
+        if (const char digit = SortRuleDigit(item); digit != '\0')
+            rules.push_back(digit);
+    if (m_league.Head.SortRules.view() != rules) {
+        m_league.Head.SortRules = rules;
+        m_league.DataChanged = true;
+    }
+    return {};
+}
+
+std::string SortRulePage::CheckLeave() {
+    if (!m_league.SortRulesChanged)
+        return {};
+    return SortUpdate();
+}
+
+} // namespace gorlin

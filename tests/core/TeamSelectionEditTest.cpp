@@ -1,0 +1,127 @@
+#include "core/engine/TeamSelectionEdit.h"
+
+#include "support/LeagueBuilder.h"
+
+#include <gtest/gtest.h>
+
+namespace gorlin {
+namespace {
+
+using test::LeagueBuilder;
+using Entry = TeamSelectionEdit::Entry;
+
+League FiveTeams() {
+    return LeagueBuilder()
+        .Teams({"Alpha", "Bravo", "Charlie", "Delta", "Echo"})
+        .Selection(2, "North", {1, 2, 3})
+        .Build();
+}
+
+Entry Make(const std::string& name, std::vector<int> teams, int teamCount = 5) {
+    Entry e;
+    e.Name = name;
+    e.Checked.assign(static_cast<std::size_t>(teamCount), false);
+    for (int t : teams)
+        e.Checked[static_cast<std::size_t>(t - 1)] = true;
+    return e;
+}
+
+TEST(TeamSelectionValidate, UnusedSlotAndCompleteSelectionAreValid) {
+    EXPECT_EQ(TeamSelectionEdit::Validate(Make("", {})), "");
+    EXPECT_EQ(TeamSelectionEdit::Validate(Make("Top", {1, 2, 3})), "");
+}
+
+TEST(TeamSelectionValidate, TooFewTeamsOrNoNameAreRefused) {
+    EXPECT_EQ(TeamSelectionEdit::Validate(Make("Pair", {1, 2})), "You must select at least three teams");
+    EXPECT_EQ(TeamSelectionEdit::Validate(Make("Named", {})), "You must select at least three teams");
+    EXPECT_EQ(TeamSelectionEdit::Validate(Make("", {1, 2, 3})), "You must give the selection a name");
+    EXPECT_EQ(TeamSelectionEdit::Validate(Make("   ", {1, 2, 3})), "You must give the selection a name");
+    // With both wrong the team count is reported first.
+    EXPECT_EQ(TeamSelectionEdit::Validate(Make("", {1})), "You must select at least three teams");
+}
+
+TEST(TeamSelectionEdit, WorksOnACopyUntilOk) {
+    League league = FiveTeams();
+    TeamSelectionEdit edit(league);
+    EXPECT_EQ(edit.CurrentSlot(), 1);
+    EXPECT_EQ(edit.TabCaption(1), "Selection 1");
+    EXPECT_EQ(edit.TabCaption(2), "North");
+    EXPECT_EQ(edit.EntryOf(2).Checked, (std::vector<bool>{true, true, true, false, false}));
+
+    EXPECT_EQ(edit.SwitchTo(2, Make("South", {3, 4, 5})), "");
+    EXPECT_EQ(edit.CurrentSlot(), 2);
+    EXPECT_EQ(edit.TabCaption(1), "South");
+    EXPECT_TRUE(league.TeamSels[1].Name.empty()); // the league is untouched
+    EXPECT_FALSE(league.DataChanged);
+}
+
+TEST(TeamSelectionEdit, InvalidSlotKeepsTheUserOnItsTab) {
+    League league = FiveTeams();
+    TeamSelectionEdit edit(league);
+    EXPECT_EQ(edit.SwitchTo(3, Make("Pair", {1, 2})), "You must select at least three teams");
+    EXPECT_EQ(edit.CurrentSlot(), 1);
+    EXPECT_TRUE(edit.Slot(1).Name.empty());
+    EXPECT_EQ(edit.Ok(league, Make("Pair", {1, 2})), "You must select at least three teams");
+    EXPECT_FALSE(league.DataChanged);
+}
+
+TEST(TeamSelectionEdit, OkCopiesAllSlotsBackAndReportsTheCurrentSlot) {
+    League league = FiveTeams();
+    TeamSelectionEdit edit(league);
+    ASSERT_EQ(edit.SwitchTo(2, Make("", {})), "");
+    ASSERT_EQ(edit.Ok(league, Make("  West  ", {2, 4, 5})), "");
+    EXPECT_TRUE(league.DataChanged);
+    EXPECT_EQ(league.TeamSels[2].Name.view(), "West");
+    EXPECT_FALSE(league.TeamSels[2].IsMember(1));
+    EXPECT_TRUE(league.TeamSels[2].IsMember(5));
+    EXPECT_EQ(league.Head.TeamSelCount, 1);
+    EXPECT_EQ(edit.ReportedSlot(), 2);
+}
+
+TEST(TeamSelectionEdit, ClearedSlotIsStoredUnusedAndReportsZero) {
+    League league = FiveTeams();
+    TeamSelectionEdit edit(league);
+    ASSERT_EQ(edit.SwitchTo(2, Make("", {})), "");
+    edit.Clear(2);
+    EXPECT_EQ(edit.TabCaption(2), "Selection 2");
+    ASSERT_EQ(edit.Ok(league, edit.EntryOf(2)), "");
+    EXPECT_TRUE(league.TeamSels[2].Name.empty());
+    EXPECT_EQ(SelectionSize(league, 2), 0);
+    EXPECT_EQ(league.Head.TeamSelCount, 0);
+    EXPECT_EQ(edit.ReportedSlot(), 0);
+}
+
+TEST(TeamSelectionEdit, NameIsCutToTwentyCharacters) {
+    League league = FiveTeams();
+    TeamSelectionEdit edit(league);
+    ASSERT_EQ(edit.Ok(league, Make("A very long selection name indeed", {1, 2, 3})), "");
+    EXPECT_EQ(league.TeamSels[1].Name.view(), "A very long selectio");
+}
+
+TEST(ApplySelectionEdit, SelectionInForceWithoutMembersFallsBackToAllTeams) {
+    League league = FiveTeams();
+    league.CurrentSel = 2;
+    league.TeamSels[2] = TeamSelRec{};
+    ApplySelectionEdit(league, 1);
+    EXPECT_EQ(league.CurrentSel, 0); // the reported slot does not come into force here
+}
+
+TEST(ApplySelectionEdit, SelectionInForceWithMembersStays) {
+    League league = FiveTeams();
+    league.CurrentSel = 2;
+    ApplySelectionEdit(league, 0);
+    EXPECT_EQ(league.CurrentSel, 2);
+}
+
+TEST(ApplySelectionEdit, ReportedSlotComesIntoForceWhenAllTeamsShown) {
+    League league = FiveTeams();
+    league.CurrentSel = 0;
+    ApplySelectionEdit(league, 2);
+    EXPECT_EQ(league.CurrentSel, 2);
+    league.CurrentSel = 0;
+    ApplySelectionEdit(league, 0);
+    EXPECT_EQ(league.CurrentSel, 0);
+}
+
+} // namespace
+} // namespace gorlin
