@@ -168,12 +168,5 @@ TEST(SortRulePageUpdate, StrayStoredCharactersAreDroppedByTheNextStore) {
     EXPECT_TRUE(league.DataChanged);
 }
 
-TEST(SortRuleCatalogue, NamesAndDigitsRoundTrip) {
-    for (char d = '1'; d <= '9'; ++d)
-        EXPECT_EQ(SortRuleDigit(SortRuleName(d)), d);
-    EXPECT_EQ(SortRuleName('0'), nullptr);
-    EXPECT_EQ(SortRuleDigit("points total"), '\0'); // names compare exactly
-}
-
 } // namespace
 } // namespace gorlin

@@ -1,20 +1,10 @@
 #include "core/engine/SortRulePage.h"
 
-#include <array>
 #include <cstddef>
 
 namespace gorlin {
 
 namespace {
-
-/// The fixed rule catalogue; the digit (index + 1) is the rule's identity.
-constexpr std::array<const char*, 9> kRuleNames = {
-    "Points total",     "Goal difference", "Goals scored", "Team name", "Possible Points",
-    "Aggregate Points", "Number of Wins",  "Goal Average", "Increment",
-};
-
-constexpr char kAggregateDigit = '6';
-constexpr std::size_t kMaxActiveRules = 8;
 
 bool Valid(const std::vector<std::string>& items, int index) {
     return index >= 0 && static_cast<std::size_t>(index) < items.size();
@@ -28,28 +18,15 @@ void MoveToEnd(std::vector<std::string>& from, int index, std::vector<std::strin
 
 } // namespace
 
-const char* SortRuleName(char digit) {
-    if (digit < '1' || digit > '9')
-        return nullptr;
-    return kRuleNames[static_cast<std::size_t>(digit - '1')];
-}
-
-char SortRuleDigit(std::string_view name) {
-    for (std::size_t i = 0; i < kRuleNames.size(); ++i)
-        if (name == kRuleNames[i])
-            return static_cast<char>('1' + i);
-    return '\0';
-}
-
 SortRulePage::SortRulePage(League& league) : m_league(league) {}
 
 void SortRulePage::Fill() {
     const std::string_view stored = m_league.Head.SortRules.view();
     m_available.clear();
     m_active.clear();
-    for (char digit = '1'; digit <= '9'; ++digit)
-        if (stored.find(digit) == std::string_view::npos)
-            m_available.emplace_back(SortRuleName(digit));
+    for (const SortRuleInfo& rule : kSortRules)
+        if (stored.find(rule.Digit) == std::string_view::npos)
+            m_available.emplace_back(rule.Name);
     for (char c : stored)
         if (const char* name = SortRuleName(c))
             m_active.emplace_back(name);
@@ -101,9 +78,9 @@ bool SortRulePage::Drop(List source, int sourceIndex, List target) {
 std::string SortRulePage::SortUpdate() {
     if (m_active.empty())
         return "You must have at least one active sort rule";
-    if (SortRuleDigit(m_active.front()) == kAggregateDigit)
+    if (SortRuleDigit(m_active.front()) == kAggregateRule)
         return "Sort rule '" + m_active.front() + "' cannot be first";
-    if (m_active.size() > kMaxActiveRules)
+    if (m_active.size() > static_cast<std::size_t>(kMaxActiveRules))
         return "You cannot have more than 8 active sort rules";
 
     m_league.SortRulesChanged = false;

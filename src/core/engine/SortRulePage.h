@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/engine/SortRules.h"
 #include "core/model/League.h"
 
 #include <optional>
@@ -8,11 +9,6 @@
 #include <vector>
 
 namespace gorlin {
-
-/// The catalogue rule named by a digit '1'..'9'; nullptr for any other character.
-const char* SortRuleName(char digit);
-/// The digit of the catalogue rule with this exact name; '\0' when no rule has it.
-char SortRuleDigit(std::string_view name);
 
 /// State of the "Sort Rules" maintenance page: the two lists of rule names and the editing
 /// operations on them. Edits only touch the lists (and set league.SortRulesChanged); the
