@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "core/app/SetupRules.h"
+
+using namespace gorlin;
+
+namespace {
+
+std::string Letters(const std::vector<ColumnLine>& lines) {
+    std::string out;
+    for (const ColumnLine& l : lines)
+        out += l.Ticked ? l.Letter : static_cast<char>(l.Letter - 'A' + 'a');
+    return out;
+}
+
+SetupChoices ChoicesOf(const Settings& s) {
+    SetupChoices c;
+    c.Colours = {s.Colour1, s.Colour2, s.Colour3, s.Colour4, s.Colour5};
+    c.FormGames = s.FormGames;
+    c.SquadSort = s.SquadSort;
+    for (int n = 1; n <= 9; ++n)
+        c.PositionLines[static_cast<std::size_t>(n)] = PositionLine(n, s.Positions[static_cast<std::size_t>(n)]);
+    c.TableTag = s.TableTag;
+    c.TableLong = s.TableLong;
+    c.TableShort = s.TableShort;
+    c.ProxyPortText = std::to_string(s.ProxyPort);
+    return c;
+}
+
+} // namespace
+
+// Upper case = ticked, lower case = unticked.
+TEST(SetupColumns, ListFromWorkingString) {
+    EXPECT_EQ(Letters(BuildColumnList("ABCDEFGHIJKLMSU", kLongColumnLetters)), "ABvCDEFGHIJKLMnopqrStU");
+    EXPECT_EQ(Letters(BuildColumnList("ABCNOPQRSU", kShortColumnLetters)), "ABvCNOPQRStU");
+    // Letters in use fill the places of the letters in use, in working order.
+    EXPECT_EQ(Letters(BuildColumnList("UBA", kShortColumnLetters)), "UBvcnopqrstA");
+    EXPECT_EQ(Letters(BuildColumnList("VA", kLongColumnLetters)), "VbAcdefghijklmnopqrstu");
+    // Unoffered and repeated letters are left out; an empty set ticks nothing.
+    EXPECT_EQ(Letters(BuildColumnList("AXDAZ", kShortColumnLetters)), "Abvcnopqrstu");
+    EXPECT_EQ(Letters(BuildColumnList("", kLongColumnLetters)), "abvcdefghijklmnopqrstu");
+}
+
+TEST(SetupColumns, StoreGivesTickedLettersInListOrder) {
+    auto lines = BuildColumnList("ABCNOPQRSU", kShortColumnLetters);
+    EXPECT_EQ(StoreColumnList(lines), "ABCNOPQRSU");
+    lines[2].Ticked = true; // V
+    lines[0].Ticked = false;
+    EXPECT_EQ(StoreColumnList(lines), "BVCNOPQRSU");
+    // Round trip of any stored string.
+    for (const char* w : {"ABCDEFGHIJKLMSU", "UTSRQPONMLKJIHGFEDCVBA", "V", "BA"})
+        EXPECT_EQ(StoreColumnList(BuildColumnList(w, kLongColumnLetters)), w);
+}
+
+TEST(SetupColumns, ChooserMovesSwitchesAndRestores) {
+    ColumnChooser c("ABCDEFGHIJKLMSU", "ABCNOPQRSU");
+    EXPECT_FALSE(c.ShowingShort());
+    EXPECT_EQ(c.Lines().size(), kLongColumnLetters.size());
+
+    // Up and Down keep the tick and stop at the ends.
+    EXPECT_EQ(c.MoveUp(0), 0u);
+    EXPECT_EQ(c.MoveDown(c.Lines().size() - 1), c.Lines().size() - 1);
+    EXPECT_EQ(c.MoveUp(2), 1u); // unticked V above B
+    EXPECT_EQ(Letters(c.Lines()).substr(0, 4), "AvBC");
+    EXPECT_EQ(c.MoveDown(0), 1u);
+    EXPECT_EQ(Letters(c.Lines()).substr(0, 4), "vABC");
+    c.SetTicked(0, true);
+    c.SetTicked(99, true); // out of range: ignored
+
+    // Switching stores the long list and builds the short one; switching back rebuilds.
+    c.Show(true);
+    EXPECT_TRUE(c.ShowingShort());
+    EXPECT_EQ(c.TableLong(), "VABCDEFGHIJKLMSU");
+    EXPECT_EQ(Letters(c.Lines()), "ABvCNOPQRStU");
+    c.SetTicked(0, false);
+    c.Show(false);
+    EXPECT_EQ(c.TableShort(), "BCNOPQRSU");
+    EXPECT_EQ(Letters(c.Lines()).substr(0, 4), "VABC");
+
+    // Unticking B then Restore Default gives the default of the set shown only.
+    c.SetTicked(2, false);
+    c.RestoreDefault();
+    c.Store();
+    EXPECT_EQ(c.TableLong(), "ABCDEFGHIJKLMSU");
+    EXPECT_EQ(c.TableShort(), "BCNOPQRSU");
+    c.Show(true);
+    c.RestoreDefault();
+    c.Store();
+    EXPECT_EQ(c.TableShort(), "ABCNOPQRSU");
+}
+
+TEST(SetupPositions, Lines) {
+    EXPECT_EQ(PositionLine(5, "Sweeper"), "5 - Sweeper");
+    EXPECT_EQ(PositionLine(6, ""), "6 - ");
+    EXPECT_EQ(PositionNameOfLine("5 - Sweeper"), "Sweeper");
+    EXPECT_EQ(PositionNameOfLine("6 - "), "");
+    EXPECT_EQ(PositionNameOfLine("7"), "");
+    EXPECT_EQ(PositionNameOfLine("1 - 123456789012345678901234"), "12345678901234567890");
+}
+
+TEST(SetupOk, ProxyPortText) {
+    EXPECT_EQ(ProxyPortFromText("8080"), 8080);
+    EXPECT_EQ(ProxyPortFromText(" 3128 "), 3128);
+    EXPECT_EQ(ProxyPortFromText("8x"), 80);
+    EXPECT_EQ(ProxyPortFromText(""), 80);
+    EXPECT_EQ(ProxyPortFromText("-1"), 80);
+    EXPECT_EQ(ProxyPortFromText("99999"), 80);
+}
+
+TEST(SetupOk, OwnColourMustDifferFromTheOthers) {
+    Settings s;
+    const Settings before = s;
+    for (std::size_t other : {0u, 1u, 2u, 4u}) {
+        SetupChoices c = ChoicesOf(s);
+        c.ShowPoss = true;
+        c.Colours[other] = c.Colours[3];
+        EXPECT_EQ(TakeSetup(c, s), SetupResult::OwnColourClash);
+        EXPECT_FALSE(s.ShowPoss); // nothing taken
+        EXPECT_EQ(s.Colour1, before.Colour1);
+    }
+}
+
+TEST(SetupOk, TakesEveryChoice) {
+    Settings s;
+    SetupChoices c = ChoicesOf(s);
+    c.Colours = {0x000080, 0x008000, 0x008080, 0x800000, 0x800080};
+    c.ShowPoss = true;
+    c.TakeBackup = false;
+    c.FormGames = 30;
+    c.SquadSort = 0;
+    c.PositionLines[5] = "5 - Sweeper";
+    c.TableTag = "<TABLE>";
+    c.TableLong = "AB";
+    c.ManualConnect = false;
+    c.ConnectName = "Dial";
+    c.DiscOption = 2;
+    c.UseProxy = true;
+    c.ProxyAddressText = "  proxy.example  ";
+    c.ProxyPortText = "8x";
+    ASSERT_EQ(TakeSetup(c, s), SetupResult::Accepted);
+    EXPECT_EQ(s.Colour4, 0x800000u);
+    EXPECT_TRUE(s.ShowPoss);
+    EXPECT_FALSE(s.TakeBackup);
+    EXPECT_EQ(s.FormGames, 30);
+    EXPECT_EQ(s.SquadSort, 0);
+    EXPECT_EQ(s.Positions[5], "Sweeper");
+    EXPECT_EQ(s.Positions[1], "Goal Keeper");
+    EXPECT_EQ(s.TableTag, "<TABLE>");
+    EXPECT_EQ(s.TableLong, "AB");
+    EXPECT_FALSE(s.ManualConnect);
+    EXPECT_EQ(s.ConnectName, "Dial");
+    EXPECT_EQ(s.DiscOption, 2);
+    EXPECT_EQ(s.ProxyName, "proxy.example");
+    EXPECT_EQ(s.ProxyPort, 80);
+
+    // Manual connection keeps the stored entry name.
+    c.ManualConnect = true;
+    c.ConnectName = "";
+    ASSERT_EQ(TakeSetup(c, s), SetupResult::Accepted);
+    EXPECT_EQ(s.ConnectName, "Dial");
+}
+
+TEST(SetupOk, ProxyWithoutAddressTakesButKeepsPositions) {
+    Settings s;
+    SetupChoices c = ChoicesOf(s);
+    c.ShowPoss = true;
+    c.UseProxy = true;
+    c.ProxyAddressText = "   ";
+    c.PositionLines[5] = "5 - Sweeper";
+    EXPECT_EQ(TakeSetup(c, s), SetupResult::ProxyAddressMissing);
+    EXPECT_TRUE(s.ShowPoss);      // in force for this run
+    EXPECT_TRUE(s.UseProxy);
+    EXPECT_EQ(s.Positions[5], ""); // positions are taken only with the write
+}
