@@ -1,14 +1,46 @@
 #include <ostream>
 
 #include "cli/Cli.h"
+#include "core/model/LeagueFile.h"
+#include "core/model/Text.h"
 
 namespace gorlin::cli {
 
-const char* const kCheckUsage = "Usage: gorlin-cli check\n";
+const char* const kCheckUsage =
+    "Usage: gorlin-cli check FILE...\n"
+    "\n"
+    "Checks the header of each league file as the table folder does and prints one line per\n"
+    "file, fields separated by tabs:\n"
+    "  FILE  ok  VERSION  TABLE NAME     the file can be opened (version 6 to 46)\n"
+    "  FILE  not compatible              not a league file, or a version this program cannot read\n"
+    "  FILE  could not be opened         missing, unreadable or a folder\n"
+    "\n"
+    "Exit status: 0 when every file is ok, 1 otherwise, 2 when no file is given.\n";
 
-int RunCheck(const Invocation&, std::ostream&, std::ostream& err) {
-    err << "gorlin-cli: check is not available yet\n";
-    return kExitUsage;
+int RunCheck(const Invocation& inv, std::ostream& out, std::ostream& err) {
+    if (inv.Args.empty()) {
+        err << "gorlin-cli check: no league file given\n" << kCheckUsage;
+        return kExitUsage;
+    }
+    bool allOk = true;
+    for (const std::string& file : inv.Args) {
+        const HeaderInfo info = VerifyDivFile(file);
+        out << file << '\t';
+        switch (info.Result) {
+        case HeaderCheck::Ok:
+            out << "ok\t" << info.Version << '\t' << Win1252ToUtf8(info.TableName) << '\n';
+            break;
+        case HeaderCheck::NotCompatible:
+            out << "not compatible\n";
+            allOk = false;
+            break;
+        case HeaderCheck::CouldNotOpen:
+            out << "could not be opened\n";
+            allOk = false;
+            break;
+        }
+    }
+    return allOk ? kExitOk : kExitFailure;
 }
 
 } // namespace gorlin::cli

@@ -1,14 +1,67 @@
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 #include "cli/Cli.h"
+#include "core/app/Settings.h"
+#include "core/model/LeagueFile.h"
 
 namespace gorlin::cli {
 
-const char* const kSaveUsage = "Usage: gorlin-cli save\n";
+const char* const kSaveUsage =
+    "Usage: gorlin-cli [--config-dir DIR] save FILE...\n"
+    "\n"
+    "Loads each league file and saves it as the league window's Save does, so a file of an\n"
+    "older version is brought to the current layout (version 45 when the league fits the\n"
+    "compact layout, else 46). The previous contents go to the backup (the name with its last\n"
+    "three characters replaced by \"bak\") unless TakeBackup is off in gorlin.ini of the\n"
+    "settings folder. Prints one line per saved file: FILE, \"saved\" and the version written,\n"
+    "separated by tabs.\n"
+    "\n"
+    "Exit status: 0 when every file was saved, 1 when any could not be loaded or saved (reason\n"
+    "on standard error; that file is left as it was), 2 when no file is given.\n";
 
-int RunSave(const Invocation&, std::ostream&, std::ostream& err) {
-    err << "gorlin-cli: save is not available yet\n";
-    return kExitUsage;
+namespace {
+
+/// TakeBackup of gorlin.ini in --config-dir, else in the program's folder; on when unset.
+bool TakeBackup(const Invocation& inv) {
+    std::filesystem::path folder;
+    std::error_code ec;
+    if (!inv.ConfigDir.empty())
+        folder = inv.ConfigDir;
+    else
+        folder = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+    IniFile ini((folder / kSettingsFileName).string());
+    if (!ini.Load())
+        return Settings{}.TakeBackup;
+    return Settings::Read(ini, folder.string()).TakeBackup;
+}
+
+} // namespace
+
+int RunSave(const Invocation& inv, std::ostream& out, std::ostream& err) {
+    if (inv.Args.empty()) {
+        err << "gorlin-cli save: no league file given\n" << kSaveUsage;
+        return kExitUsage;
+    }
+    const SaveOptions options{TakeBackup(inv)};
+    bool allSaved = true;
+    for (const std::string& file : inv.Args) {
+        auto loaded = LoadLeague(file);
+        if (!loaded) {
+            err << "gorlin-cli save: " << file << ": " << loaded.error().Message << '\n';
+            allSaved = false;
+            continue;
+        }
+        const Status saved = SaveLeague(*loaded, file, options);
+        if (!saved) {
+            err << "gorlin-cli save: " << file << ": " << saved.Message << '\n';
+            allSaved = false;
+            continue;
+        }
+        out << file << "\tsaved\t" << loaded->LoadedVersion << '\n';
+    }
+    return allSaved ? kExitOk : kExitFailure;
 }
 
 } // namespace gorlin::cli
