@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/model/Text.h"
 
@@ -396,6 +397,11 @@ void SetupDialog::ShowColumns(int selectRow) {
     }
     if (selectRow >= 0 && selectRow < m_lbColumns->count())
         m_lbColumns->setCurrentRow(selectRow);
+    // Room for every line of the long set, so no column hides below the fold.
+    if (m_lbColumns->count() > 0)
+        m_lbColumns->setMinimumHeight(std::max(m_lbColumns->minimumHeight(),
+                                               m_lbColumns->sizeHintForRow(0) * m_lbColumns->count() +
+                                                   2 * m_lbColumns->frameWidth() + 2));
 }
 
 void SetupDialog::rbFormatClick() {
