@@ -195,30 +195,31 @@ Standings FillTable(const League& league, const FillTableArgs& args, const Stand
         r.Increment = (content == kPlayedGames && args.Side == kHomeAndAway) ? team.Increment : u8{0};
     }
 
-    std::vector<int> candidates;
-    candidates.reserve(static_cast<std::size_t>(games));
-    for (int t = 1; t <= teams; ++t) {
-        candidates.clear();
-        for (int g = 1; g <= games; ++g) {
-            const GameRec& game = league.Games[static_cast<std::size_t>(g)];
-            if (game.HomeTeam != t && game.AwayTeam != t)
+    // Candidate games of every team in game order, gathered in one scan of the games.
+    std::array<std::vector<int>, kMaxTeams + 1> lists;
+    std::vector<int> days(static_cast<std::size_t>(games) + 1, 0);
+    for (int g = 1; g <= games; ++g) {
+        const GameRec& game = league.Games[static_cast<std::size_t>(g)];
+        if (!game.Played && content != kPlayedPredicted)
+            continue;
+        const int day = days[static_cast<std::size_t>(g)] = GameDay(game);
+        if (content != kCurrentForm) {
+            if (!InRange(day, from, to) && !(content == kPlayedPredicted && day == 0))
                 continue;
-            if (!game.Played && content != kPlayedPredicted)
-                continue;
-            if (content != kCurrentForm) {
-                const int day = GameDay(game);
-                if (!InRange(day, from, to) && !(content == kPlayedPredicted && day == 0))
-                    continue;
-            }
-            if (selection && !(selection->IsMember(game.HomeTeam) && selection->IsMember(game.AwayTeam)))
-                continue;
-            candidates.push_back(g);
         }
+        if (selection && !(selection->IsMember(game.HomeTeam) && selection->IsMember(game.AwayTeam)))
+            continue;
+        if (IsLeagueTeam(game.HomeTeam, teams))
+            lists[game.HomeTeam].push_back(g);
+        if (game.AwayTeam != game.HomeTeam && IsLeagueTeam(game.AwayTeam, teams))
+            lists[game.AwayTeam].push_back(g);
+    }
+    for (int t = 1; t <= teams; ++t) {
+        std::vector<int>& candidates = lists[static_cast<std::size_t>(t)];
         if (content == kCurrentForm) {
             // Latest first; equal dates keep game order (what a neighbour-exchange pass gives).
             std::stable_sort(candidates.begin(), candidates.end(), [&](int x, int y) {
-                return GameDay(league.Games[static_cast<std::size_t>(x)]) >
-                       GameDay(league.Games[static_cast<std::size_t>(y)]);
+                return days[static_cast<std::size_t>(x)] > days[static_cast<std::size_t>(y)];
             });
             const std::size_t keep = static_cast<std::size_t>(std::max(0, args.FormGames));
             if (candidates.size() > keep)
@@ -228,7 +229,7 @@ Standings FillTable(const League& league, const FillTableArgs& args, const Stand
         TotalsRec& r = s.TeamTotals[static_cast<std::size_t>(t)];
         for (const int g : candidates) {
             const GameRec& game = league.Games[static_cast<std::size_t>(g)];
-            const int day = GameDay(game);
+            const int day = days[static_cast<std::size_t>(g)];
             const bool predicted = content == kPlayedPredicted && game.Predicted;
             const bool qualifies =
                 (predicted && InRange(day, from, to)) || (game.Played && InRange(day, from, to)) || (predicted && day == 0);
