@@ -1,0 +1,166 @@
+#include "gui/league/TeamSelectionDialog.h"
+
+#include "core/model/League.h"
+#include "core/model/Text.h"
+#include "gui/widgets/Prompter.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace gorlin {
+
+namespace {
+
+// Placement of the team check boxes.
+constexpr int kBoxWidth = 150;
+constexpr int kBoxStep = 20;
+constexpr int kBoxesPerColumn = 11;
+constexpr int kColumnStep = 154;
+constexpr int kGapBelowName = 14;
+constexpr int kMargin = 8;
+
+QString FromLeague(std::string_view bytes) {
+    return QString::fromStdString(Win1252ToUtf8(bytes));
+}
+std::string ToLeague(const QString& text) {
+    return Utf8ToWin1252(text.toStdString());
+}
+
+} // namespace
+
+TeamSelectionDialog::TeamSelectionDialog(League& league, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_league(league), m_prompter(prompter), m_edit(league) {
+    setObjectName("TeamSelectionDialog");
+    setWindowTitle("Edit Team Selections");
+
+    m_tabs = new QTabBar(this);
+    m_tabs->setObjectName("tcSelections");
+    m_tabs->setExpanding(false);
+    m_tabs->setDrawBase(false);
+    for (int s = 1; s <= kMaxTeamSels; ++s)
+        m_tabs->addTab(FromLeague(m_edit.TabCaption(s)));
+
+    auto* pane = new QFrame(this);
+    pane->setObjectName("pnlSelection");
+    pane->setFrameShape(QFrame::StyledPanel);
+
+    auto* label = new QLabel("Selection &Name: ", pane);
+    m_name = new QLineEdit(pane);
+    m_name->setObjectName("edSelName");
+    m_name->setMaxLength(20);
+    label->setBuddy(m_name);
+    const int nameHeight = m_name->sizeHint().height();
+    label->adjustSize();
+    label->move(kMargin, kMargin + (nameHeight - label->height()) / 2);
+    m_name->setGeometry(kMargin + label->width(), kMargin, 160, nameHeight);
+
+    const int teams = m_edit.TeamCount();
+    const int top = kMargin + nameHeight + kGapBelowName;
+    int boxHeight = kBoxStep;
+    for (int t = 1; t <= teams; ++t) {
+        auto* box = new QCheckBox(FromLeague(league.Teams[static_cast<std::size_t>(t)].Name.view()), pane);
+        box->setObjectName(QStringLiteral("cbTeam%1").arg(t));
+        const int column = (t - 1) / kBoxesPerColumn;
+        const int row = (t - 1) % kBoxesPerColumn;
+        boxHeight = std::min(box->sizeHint().height(), kBoxStep);
+        box->setGeometry(kMargin + column * kColumnStep, top + row * kBoxStep, kBoxWidth, boxHeight);
+        box->setToolTip(box->text());
+        m_boxes << box;
+    }
+    const int columns = std::max(1, (teams + kBoxesPerColumn - 1) / kBoxesPerColumn);
+    const int rows = std::min(std::max(teams, 1), kBoxesPerColumn);
+    const int paneWidth = std::max({kMargin + (columns - 1) * kColumnStep + kBoxWidth + kMargin,
+                                    m_name->geometry().right() + kMargin, m_tabs->sizeHint().width()});
+    pane->setFixedSize(paneWidth, top + (rows - 1) * kBoxStep + boxHeight + kMargin);
+
+    auto* btnClear = new QPushButton("C&lear", this);
+    btnClear->setObjectName("btnClear");
+    btnClear->setAutoDefault(false);
+    auto* btnOk = new QPushButton("OK", this);
+    btnOk->setObjectName("btnOK");
+    btnOk->setDefault(true);
+    auto* btnCancel = new QPushButton("Cancel", this);
+    btnCancel->setObjectName("btnCancel");
+    btnCancel->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnClear);
+    buttons->addStretch(1);
+    buttons->addWidget(btnOk);
+    buttons->addWidget(btnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(0);
+    layout->addWidget(m_tabs);
+    layout->addWidget(pane);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(btnClear, &QPushButton::clicked, this, &TeamSelectionDialog::btnClearClick);
+    connect(btnOk, &QPushButton::clicked, this, &TeamSelectionDialog::btnOkClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_tabs, &QTabBar::currentChanged, this, &TeamSelectionDialog::TabChanging);
+
+    ShowSlot(1);
+    m_name->setFocus();
+}
+
+TeamSelectionEdit::Entry TeamSelectionDialog::OnScreen() const {
+    TeamSelectionEdit::Entry entry;
+    entry.Name = ToLeague(m_name->text());
+    for (const QCheckBox* box : m_boxes)
+        entry.Checked.push_back(box->isChecked());
+    return entry;
+}
+
+void TeamSelectionDialog::ShowSlot(int slot) {
+    const TeamSelectionEdit::Entry entry = m_edit.EntryOf(slot);
+    m_name->setText(FromLeague(entry.Name));
+    for (int i = 0; i < m_boxes.size(); ++i)
+        m_boxes[i]->setChecked(static_cast<std::size_t>(i) < entry.Checked.size() &&
+                               entry.Checked[static_cast<std::size_t>(i)]);
+}
+
+void TeamSelectionDialog::RenameTab(int slot) {
+    m_tabs->setTabText(slot - 1, FromLeague(m_edit.TabCaption(slot)));
+}
+
+void TeamSelectionDialog::TabChanging(int index) {
+    const int previous = m_edit.CurrentSlot();
+    const std::string message = m_edit.SwitchTo(index + 1, OnScreen());
+    if (!message.empty()) {
+        const QSignalBlocker block(m_tabs);
+        m_tabs->setCurrentIndex(previous - 1);
+        m_prompter.Error(this, QString::fromStdString(message));
+        return;
+    }
+    RenameTab(previous);
+    ShowSlot(m_edit.CurrentSlot());
+}
+
+void TeamSelectionDialog::btnClearClick() {
+    const int slot = m_edit.CurrentSlot();
+    m_edit.Clear(slot);
+    ShowSlot(slot);
+    RenameTab(slot);
+}
+
+void TeamSelectionDialog::btnOkClick() {
+    const std::string message = m_edit.Ok(m_league, OnScreen());
+    if (!message.empty()) {
+        m_prompter.Error(this, QString::fromStdString(message));
+        return;
+    }
+    RenameTab(m_edit.CurrentSlot());
+    m_reported = m_edit.ReportedSlot();
+    accept();
+}
+
+} // namespace gorlin
