@@ -16,7 +16,8 @@ using Colour = std::uint32_t;
 inline constexpr const char* kSettingsFileName = "gorlin.ini";
 
 /// The program-wide settings: every key of the settings file, read once at start.
-/// Member names are the key names. Texts are Windows-1252 bytes.
+/// Member names are the key names. Texts are Windows-1252 bytes, like the league's, except
+/// `FilePath`, a file-system path in the system's own encoding (UTF-8 here).
 struct Settings {
     /// Longest position name kept.
     static constexpr std::size_t kPositionNameMax = 20;
