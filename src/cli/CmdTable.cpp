@@ -1,13 +1,16 @@
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <system_error>
+#include <unistd.h>
 
 #include "cli/Cli.h"
 #include "core/app/IniFile.h"
+#include "core/app/ProgramFolderRule.h"
 #include "core/app/Settings.h"
 #include "core/engine/Standings.h"
 #include "core/engine/TableView.h"
@@ -29,7 +32,9 @@ const char* const kTableUsage =
     "                                   (default: the selection in force on opening)\n"
     "  --columns LETTERS                column letters A..V (default: TableLong setting)\n"
     "  --poss                           add the possible-points column \"PP\"\n"
-    "  --format text|csv                output format (default text)\n";
+    "  --format text|csv                output format (default text)\n"
+    "The columns, status marks and form length follow gorlin.ini of the program folder\n"
+    "(TableLong, ShowStatus, FormGames), as for 'gorlin-cli settings'.\n";
 
 namespace {
 
@@ -137,19 +142,27 @@ std::optional<TableOptions> ParseOptions(const std::vector<std::string>& args, s
     return o;
 }
 
-/// The settings in force: gorlin.ini of --config-dir, else of the program's own folder;
-/// defaults when there is none.
+/// The settings in force: gorlin.ini of the program folder (--config-dir, else the folder the
+/// program-folder rule picks, as the settings command does); defaults when there is none.
 Settings ReadSettings(const Invocation& inv) {
-    std::filesystem::path folder;
+    ProgramFolderInputs in;
+    in.ConfigDir = inv.ConfigDir;
     std::error_code ec;
-    if (!inv.ConfigDir.empty())
-        folder = inv.ConfigDir;
-    else
-        folder = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
-    IniFile ini((folder / kSettingsFileName).string());
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec && exe.has_parent_path()) {
+        in.ExeFolder = exe.parent_path().string();
+        in.ExeFolderHasIni = std::filesystem::exists(exe.parent_path() / kSettingsFileName, ec);
+        in.ExeFolderWritable = ::access(in.ExeFolder.c_str(), W_OK) == 0;
+    }
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg == '/')
+        in.UserConfigHome = xdg;
+    else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
+        in.UserConfigHome = std::string(home) + "/.config";
+    const std::string folder = ChooseProgramFolder(in);
+    IniFile ini(folder + kSettingsFileName);
     if (!ini.Load())
         return Settings{};
-    return Settings::Read(ini, folder.string());
+    return Settings::Read(ini, folder);
 }
 
 /// Today's day number (day 0 = 30 December 1899).

@@ -186,3 +186,18 @@ TEST(CliTable, BadOptionsGiveUsageAndStatusTwo) {
     EXPECT_EQ(missing.Exit, 1);
     EXPECT_FALSE(missing.Err.empty());
 }
+
+TEST(CliTableSeason, CurrentFormTakesFormGamesFromTheSettings) {
+    TempDir dir;
+    const std::string file = Save(BuildSeasonLeague(DataDir() / "eng1_2018-19_results.csv", "Season"), dir);
+    std::ofstream(dir / "config" / "gorlin.ini") << "[Options]\nFormGames=5\n";
+    const CliRun run = Table(dir, file, {"--format", "csv", "--columns", "BCU", "--content", "form"});
+    ASSERT_EQ(run.Exit, 0) << run.Err;
+    const auto rows = CsvRows(run.Out, dir);
+    ASSERT_EQ(rows.size(), 21u);
+    for (std::size_t r = 1; r < rows.size(); ++r)
+        EXPECT_EQ(rows[r][1], "5") << rows[r][0];
+    // Both title rivals won their last five; Liverpool's goal difference (14-2) beats City's (9-1).
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"Liverpool FC", "5", "15"}));
+    EXPECT_EQ(rows[2], (std::vector<std::string>{"Manchester City", "5", "15"}));
+}
