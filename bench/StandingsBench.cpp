@@ -1,14 +1,13 @@
 // The league table page's data on the largest schedule the format allows (32 teams meeting eight
 // times, 3,968 games), next to a plain pass over the same games measured in the same run.
 
-#include <benchmark/benchmark.h>
-
-#include <ctime>
-#include <string>
-
 #include "core/engine/TableView.h"
 #include "core/model/Dates.h"
 #include "core/model/League.h"
+
+#include <benchmark/benchmark.h>
+#include <ctime>
+#include <string>
 
 using namespace gorlin;
 
@@ -109,8 +108,12 @@ void RunPage(benchmark::State& state, const std::string& rules) {
     state.counters["ratio_to_plain"] = page / plain;
 }
 
-void BM_TablePage(benchmark::State& state) { RunPage(state, "1234"); }
-void BM_TablePageHeadToHead(benchmark::State& state) { RunPage(state, "163"); }
+void BM_TablePage(benchmark::State& state) {
+    RunPage(state, "1234");
+}
+void BM_TablePageHeadToHead(benchmark::State& state) {
+    RunPage(state, "163");
+}
 
 void BM_PlainPass(benchmark::State& state) {
     const League l = BigLeague("1234");

@@ -1,13 +1,3 @@
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <optional>
-#include <ostream>
-#include <string>
-#include <system_error>
-#include <unistd.h>
-
 #include "cli/Cli.h"
 #include "core/app/IniFile.h"
 #include "core/app/ProgramFolderRule.h"
@@ -17,6 +7,16 @@
 #include "core/model/Dates.h"
 #include "core/model/LeagueFile.h"
 #include "core/model/Text.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <system_error>
+#include <unistd.h>
 
 namespace gorlin::cli {
 
@@ -186,8 +186,8 @@ std::string CsvCell(const std::string& cell) {
 
 /// Characters (not bytes) of a UTF-8 text, for alignment.
 std::size_t TextWidth(const std::string& utf8) {
-    return static_cast<std::size_t>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 void PrintText(std::ostream& out, const std::string& title, const std::string& columns,

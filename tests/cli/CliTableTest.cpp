@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <fstream>
-
 #include "core/model/Dates.h"
 #include "core/model/LeagueFile.h"
 #include "support/EngineCli.h"
 #include "support/LeagueBuilder.h"
 #include "support/SeasonCsv.h"
 #include "support/TestPaths.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
 
 using namespace gorlin;
 using namespace gorlin::test;
@@ -88,7 +87,8 @@ TEST(CliTableSeason, DateOptionsSnapToMatchDays) {
     for (std::size_t r = 1; r < rows.size(); ++r)
         EXPECT_EQ(rows[r][0], "1");
     // A reversed range counts nothing.
-    run = Table(dir, file, {"--format", "csv", "--columns", "C", "--from", "2019-01-01", "--to", "2018-12-01"});
+    run =
+        Table(dir, file, {"--format", "csv", "--columns", "C", "--from", "2019-01-01", "--to", "2018-12-01"});
     rows = CsvRows(run.Out, dir);
     for (std::size_t r = 1; r < rows.size(); ++r)
         EXPECT_EQ(rows[r][0], "0");
@@ -119,7 +119,8 @@ TEST(CliTable, StatusMarksPossiblePointsAndPredictedContent) {
     const std::string file = Save(b.Build(), dir);
     CliRun run = Table(dir, file, {"--format", "csv", "--columns", "ABU", "--poss"});
     ASSERT_EQ(run.Exit, 0) << run.Err;
-    EXPECT_EQ(Lines(run.Out), (std::vector<std::string>{"Pos,Team,Pts,PP", "U,Alpha,6,6", "2,Beta,1,1", "D,Gamma,-8,-8"}));
+    EXPECT_EQ(Lines(run.Out),
+              (std::vector<std::string>{"Pos,Team,Pts,PP", "U,Alpha,6,6", "2,Beta,1,1", "D,Gamma,-8,-8"}));
     run = Table(dir, file, {"--format", "csv", "--columns", "AB", "--side", "home"});
     EXPECT_EQ(Lines(run.Out), (std::vector<std::string>{"Pos,Team", "1,Alpha", "2,Beta", "3,Gamma"}));
 }
@@ -131,14 +132,16 @@ TEST(CliTable, SelectionAndPredictedGames) {
     CliRun run = Table(dir, file, {"--format", "csv", "--columns", "BC"});
     ASSERT_EQ(run.Exit, 0) << run.Err;
     EXPECT_EQ(Lines(run.Out), (std::vector<std::string>{"Team,P", "Alpha,1", "\"Beta, City\",2", "Gamma,1"}));
-    run = Table(dir, file, {"--format", "csv", "--columns", "BC", "--selection", "0", "--content", "predicted"});
+    run = Table(dir, file,
+                {"--format", "csv", "--columns", "BC", "--selection", "0", "--content", "predicted"});
     EXPECT_EQ(Lines(run.Out),
               (std::vector<std::string>{"Team,P", "Alpha,3", "Gamma,3", "\"Beta, City\",2", "Delta,2"}));
 }
 
 TEST(CliTable, TextFormatAlignsColumnsUnderTheTitle) {
     LeagueBuilder b;
-    b.Teams({"Sturm", "SV Gr\xf6" "dig"});
+    b.Teams({"Sturm", "SV Gr\xf6"
+                      "dig"});
     b.Played(2, 1, 10, 0, 100);
     TempDir dir;
     const std::string file = Save(b.Build(), dir);
@@ -162,17 +165,17 @@ TEST(CliTable, SettingsOfTheConfigFolder) {
     const CliRun run = Table(dir, file, {"--format", "csv", "--selection", "0", "--to", "2024-08-17"});
     ASSERT_EQ(run.Exit, 0) << run.Err;
     // Against the table of 10 August: Beta's win took it from 4th to 2nd, Gamma from 2nd to 4th.
-    EXPECT_EQ(Lines(run.Out), (std::vector<std::string>{"Pos,Team,Chg", "1,Alpha,0", "2,\"Beta, City\",+2", "3,Delta,0",
-                                                        "4,Gamma,-2"}));
+    EXPECT_EQ(Lines(run.Out), (std::vector<std::string>{"Pos,Team,Chg", "1,Alpha,0", "2,\"Beta, City\",+2",
+                                                        "3,Delta,0", "4,Gamma,-2"}));
 }
 
 TEST(CliTable, BadOptionsGiveUsageAndStatusTwo) {
     TempDir dir;
     const std::string file = Save(Small(), dir);
     const std::vector<std::vector<std::string>> bad = {
-        {"--content", "all"}, {"--side"},           {"--from", "2024-13-01"}, {"--selection", "9"},
-        {"--selection", "3"}, {"--columns", "ABX"}, {"--format", "html"},     {"--wide"},
-        {"second.div"},
+        {"--content", "all"}, {"--side"},           {"--from", "2024-13-01"},
+        {"--selection", "9"}, {"--selection", "3"}, {"--columns", "ABX"},
+        {"--format", "html"}, {"--wide"},           {"second.div"},
     };
     for (const auto& options : bad) {
         const CliRun run = Table(dir, file, options);

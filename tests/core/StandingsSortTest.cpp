@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <cstring>
-
 #include "core/engine/SortRules.h"
 #include "core/engine/Standings.h"
 #include "support/LeagueBuilder.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
 
 using namespace gorlin;
 using gorlin::test::LeagueBuilder;
@@ -86,14 +85,14 @@ TEST(Ranking, HeadToHeadComparesNeighboursInTheBubblePassOrder) {
     probe.TableOrder[1] = 2;
     probe.TableOrder[2] = 3;
     EXPECT_TRUE(RuleSwap(copy, probe, 1));
-    EXPECT_FALSE(RuleSwap(copy, probe, 0));  // outside the table
+    EXPECT_FALSE(RuleSwap(copy, probe, 0)); // outside the table
     EXPECT_FALSE(RuleSwap(copy, probe, 4));
 }
 
 TEST(Ranking, HeadToHeadUsesOnlyCountedGames) {
     LeagueBuilder b;
     b.Teams({"Alpha", "Beta", "Gamma"});
-    b.Played(2, 1, 1, 0, 1);   // Beta beat Alpha long ago
+    b.Played(2, 1, 1, 0, 1); // Beta beat Alpha long ago
     b.Played(1, 3, 1, 0, 5);
     b.Played(3, 1, 0, 1, 6);
     b.Played(2, 3, 1, 0, 5);

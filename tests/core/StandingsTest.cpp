@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <limits>
-
 #include "core/engine/Standings.h"
+
 #include "support/LeagueBuilder.h"
+
+#include <gtest/gtest.h>
+#include <limits>
 
 using namespace gorlin;
 using gorlin::test::LeagueBuilder;
@@ -19,7 +19,9 @@ FillTableArgs Range(int from, int to, int content = kPlayedGames, int side = kHo
     return a;
 }
 
-const TotalsRec& Of(const Standings& s, int team) { return s.TeamTotals[static_cast<std::size_t>(team)]; }
+const TotalsRec& Of(const Standings& s, int team) {
+    return s.TeamTotals[static_cast<std::size_t>(team)];
+}
 
 std::vector<int> Order(const Standings& s) {
     std::vector<int> v;
@@ -148,7 +150,7 @@ TEST(FillTable, CurrentFormCountsLatestGamesByDateWithoutAdjustment) {
     EXPECT_EQ(Of(s, 1).Played, 6);
     EXPECT_EQ(Of(s, 1).HomeDrawn, 6); // days 5..10
     EXPECT_EQ(Of(s, 1).HomeWon, 0);
-    EXPECT_EQ(Of(s, 1).Points, 6);    // no -5
+    EXPECT_EQ(Of(s, 1).Points, 6); // no -5
     EXPECT_EQ(Of(s, 1).Increment, 0);
 
     const Standings all = FillTable(l, Range(1, 10));

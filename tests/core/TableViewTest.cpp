@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
-
 #include "core/engine/TableView.h"
+
 #include "core/model/Dates.h"
 #include "support/LeagueBuilder.h"
+
+#include <gtest/gtest.h>
 
 using namespace gorlin;
 using gorlin::test::LeagueBuilder;
@@ -44,7 +45,8 @@ using Texts = std::vector<std::string>;
 TEST(TableHeadings, CatalogueOrderAndPossiblePoints) {
     EXPECT_EQ(TableHeadings("ABCDEFGHIJKLMSU", false),
               (Texts{"Pos", "Team", "P", "W", "D", "L", "F", "A", "W", "D", "L", "F", "A", "GD", "Pts"}));
-    EXPECT_EQ(TableHeadings("ABCNOPQRSU", true), (Texts{"Pos", "Team", "P", "W", "D", "L", "F", "A", "GD", "Pts", "PP"}));
+    EXPECT_EQ(TableHeadings("ABCNOPQRSU", true),
+              (Texts{"Pos", "Team", "P", "W", "D", "L", "F", "A", "GD", "Pts", "PP"}));
     EXPECT_EQ(TableHeadings("TV", false), (Texts{"GS", "Chg"}));
 }
 
@@ -80,10 +82,10 @@ TEST(TableView, EveryCellOfTheCatalogue) {
     b.Get().Head.OwnTeam = 2;
     const TableViewData v = DrawTable(b.Build(), Args("ABCDEFGHIJKLMNOPQRSTU"));
     ASSERT_EQ(v.Rows.size(), 2u);
-    EXPECT_EQ(v.Rows[0].Cells,
-              (Texts{"1", "Alpha", "2", "1", "0", "0", "3", "1", "0", "1", "0", "2", "2", "1", "1", "0", "5", "3", "2", "5", "4"}));
-    EXPECT_EQ(v.Rows[1].Cells,
-              (Texts{"2", "Beta", "2", "0", "1", "0", "2", "2", "0", "0", "1", "1", "3", "0", "1", "1", "3", "5", "-2", "3", "1"}));
+    EXPECT_EQ(v.Rows[0].Cells, (Texts{"1", "Alpha", "2", "1", "0", "0", "3", "1", "0", "1", "0",
+                                      "2", "2",     "1", "1", "0", "5", "3", "2", "5", "4"}));
+    EXPECT_EQ(v.Rows[1].Cells, (Texts{"2", "Beta", "2", "0", "1", "0", "2", "2",  "0", "0", "1",
+                                      "1", "3",    "0", "1", "1", "3", "5", "-2", "3", "1"}));
     EXPECT_FALSE(v.Rows[0].OwnTeam);
     EXPECT_TRUE(v.Rows[1].OwnTeam);
 }

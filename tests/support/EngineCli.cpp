@@ -1,11 +1,11 @@
 #include "support/EngineCli.h"
 
+#include "support/TestPaths.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
-
-#include "support/TestPaths.h"
 
 namespace gorlin::test {
 

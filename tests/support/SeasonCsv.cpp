@@ -1,12 +1,12 @@
 #include "support/SeasonCsv.h"
 
+#include "core/model/Dates.h"
+#include "core/model/Text.h"
+
 #include <algorithm>
 #include <fstream>
 #include <map>
 #include <sstream>
-
-#include "core/model/Dates.h"
-#include "core/model/Text.h"
 
 namespace gorlin::test {
 

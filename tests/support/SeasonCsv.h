@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/model/League.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include "core/model/League.h"
 
 namespace gorlin::test {
 

@@ -19,7 +19,9 @@ int GameLimit(const League& league) {
     return std::max(0, std::min<int>(league.GameCount(), static_cast<int>(league.Games.size()) - 1));
 }
 
-bool IsLeagueTeam(int team, int teamLimit) { return team >= 1 && team <= teamLimit; }
+bool IsLeagueTeam(int team, int teamLimit) {
+    return team >= 1 && team <= teamLimit;
+}
 
 /// Points of one side of a game by its outcome.
 int SidePoints(const DivHead& head, int outcome, bool home) {
@@ -56,8 +58,7 @@ HeadToHead BuildHeadToHead(const League& league, const Standings& s) {
 }
 
 /// -1 when A is worse (swap), 1 when A is better, 0 when equal.
-template <typename T>
-int Better(T a, T b) {
+template <typename T> int Better(T a, T b) {
     if (a < b)
         return -1;
     if (a > b)
@@ -73,22 +74,36 @@ bool SwapTeams(const League& league, const Standings& s, int a, int b, Aggregate
     for (const char rule : league.Head.SortRules.view()) {
         int result = 0;
         switch (rule) {
-        case '1': result = Better<i16>(ta.Points, tb.Points); break;
-        case '2': result = Better<i16>(ta.GoalDiff, tb.GoalDiff); break;
-        case '3':
-            result = Better(static_cast<i16>(ta.HomeFor + ta.AwayFor), static_cast<i16>(tb.HomeFor + tb.AwayFor));
+        case '1':
+            result = Better<i16>(ta.Points, tb.Points);
             break;
-        case '4': return a > b;
-        case '5': result = Better<i16>(ta.PossPoints, tb.PossPoints); break;
+        case '2':
+            result = Better<i16>(ta.GoalDiff, tb.GoalDiff);
+            break;
+        case '3':
+            result =
+                Better(static_cast<i16>(ta.HomeFor + ta.AwayFor), static_cast<i16>(tb.HomeFor + tb.AwayFor));
+            break;
+        case '4':
+            return a > b;
+        case '5':
+            result = Better<i16>(ta.PossPoints, tb.PossPoints);
+            break;
         case '6':
             result = Better(static_cast<i16>(aggregate(a, b)), static_cast<i16>(aggregate(b, a)));
             break;
         case '7':
-            result = Better(static_cast<unsigned>(ta.HomeWon + ta.AwayWon), static_cast<unsigned>(tb.HomeWon + tb.AwayWon));
+            result = Better(static_cast<unsigned>(ta.HomeWon + ta.AwayWon),
+                            static_cast<unsigned>(tb.HomeWon + tb.AwayWon));
             break;
-        case '8': result = Better(ta.GoalAverage, tb.GoalAverage); break;
-        case '9': result = Better<unsigned>(ta.Increment, tb.Increment); break;
-        default: continue; // not a rule digit
+        case '8':
+            result = Better(ta.GoalAverage, tb.GoalAverage);
+            break;
+        case '9':
+            result = Better<unsigned>(ta.Increment, tb.Increment);
+            break;
+        default:
+            continue; // not a rule digit
         }
         if (result < 0)
             return true;
@@ -98,7 +113,9 @@ bool SwapTeams(const League& league, const Standings& s, int a, int b, Aggregate
     return false;
 }
 
-bool InRange(int day, int from, int to) { return day >= from && day <= to; }
+bool InRange(int day, int from, int to) {
+    return day >= from && day <= to;
+}
 
 } // namespace
 
@@ -161,7 +178,9 @@ void RankTable(const League& league, Standings& standings) {
     const int n = std::clamp(standings.TableSize, 0, kMaxTeams);
     const bool needH2h = league.Head.SortRules.view().find('6') != std::string_view::npos;
     const HeadToHead h2h = needH2h ? BuildHeadToHead(league, standings) : HeadToHead{};
-    auto aggregate = [&](int x, int y) { return h2h[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]; };
+    auto aggregate = [&](int x, int y) {
+        return h2h[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+    };
     auto& order = standings.TableOrder;
     for (int k = n - 1; k >= 1; --k) {
         for (int i = 1; i <= k; ++i) {
@@ -231,8 +250,8 @@ Standings FillTable(const League& league, const FillTableArgs& args, const Stand
             const GameRec& game = league.Games[static_cast<std::size_t>(g)];
             const int day = days[static_cast<std::size_t>(g)];
             const bool predicted = content == kPlayedPredicted && game.Predicted;
-            const bool qualifies =
-                (predicted && InRange(day, from, to)) || (game.Played && InRange(day, from, to)) || (predicted && day == 0);
+            const bool qualifies = (predicted && InRange(day, from, to)) ||
+                                   (game.Played && InRange(day, from, to)) || (predicted && day == 0);
             if (!qualifies)
                 continue;
             if (homeCounts && game.HomeTeam == t) {
@@ -241,10 +260,20 @@ Standings FillTable(const League& league, const FillTableArgs& args, const Stand
                 r.HomeFor = static_cast<i16>(r.HomeFor + game.HomeGoals);
                 r.HomeAgainst = static_cast<i16>(r.HomeAgainst + game.AwayGoals);
                 switch (game.Outcome) {
-                case 1: r.Points = static_cast<i16>(r.Points + head.WinPoints); ++r.HomeWon; break;
-                case 0: r.Points = static_cast<i16>(r.Points + head.DrawPoints); ++r.HomeDrawn; break;
-                case 2: r.Points = static_cast<i16>(r.Points + head.LossPoints); ++r.HomeLost; break;
-                default: break;
+                case 1:
+                    r.Points = static_cast<i16>(r.Points + head.WinPoints);
+                    ++r.HomeWon;
+                    break;
+                case 0:
+                    r.Points = static_cast<i16>(r.Points + head.DrawPoints);
+                    ++r.HomeDrawn;
+                    break;
+                case 2:
+                    r.Points = static_cast<i16>(r.Points + head.LossPoints);
+                    ++r.HomeLost;
+                    break;
+                default:
+                    break;
                 }
             }
             if (awayCounts && game.AwayTeam == t) {
@@ -253,10 +282,20 @@ Standings FillTable(const League& league, const FillTableArgs& args, const Stand
                 r.AwayFor = static_cast<i16>(r.AwayFor + game.AwayGoals);
                 r.AwayAgainst = static_cast<i16>(r.AwayAgainst + game.HomeGoals);
                 switch (game.Outcome) {
-                case 2: r.Points = static_cast<i16>(r.Points + head.WinPoints); ++r.AwayWon; break;
-                case 0: r.Points = static_cast<i16>(r.Points + head.DrawPoints); ++r.AwayDrawn; break;
-                case 1: r.Points = static_cast<i16>(r.Points + head.LossPoints); ++r.AwayLost; break;
-                default: break;
+                case 2:
+                    r.Points = static_cast<i16>(r.Points + head.WinPoints);
+                    ++r.AwayWon;
+                    break;
+                case 0:
+                    r.Points = static_cast<i16>(r.Points + head.DrawPoints);
+                    ++r.AwayDrawn;
+                    break;
+                case 1:
+                    r.Points = static_cast<i16>(r.Points + head.LossPoints);
+                    ++r.AwayLost;
+                    break;
+                default:
+                    break;
                 }
             }
         }
@@ -299,7 +338,8 @@ TeamData CalcTeamData(const League& league) {
                 continue;
             const std::size_t at = static_cast<std::size_t>(t);
             d.LeaguePlayed[at] = static_cast<u16>(d.LeaguePlayed[at] + 1);
-            d.LeaguePoints[at] = static_cast<u16>(d.LeaguePoints[at] + SidePoints(league.Head, game.Outcome, k == 0));
+            d.LeaguePoints[at] =
+                static_cast<u16>(d.LeaguePoints[at] + SidePoints(league.Head, game.Outcome, k == 0));
         }
     }
     const int teams = TeamLimit(league);
@@ -321,7 +361,8 @@ DateTable BuildDateTable(const League& league, int content, int today) {
             table.MatchDates.push_back(day);
     }
     std::sort(table.MatchDates.begin(), table.MatchDates.end());
-    table.MatchDates.erase(std::unique(table.MatchDates.begin(), table.MatchDates.end()), table.MatchDates.end());
+    table.MatchDates.erase(std::unique(table.MatchDates.begin(), table.MatchDates.end()),
+                           table.MatchDates.end());
     if (table.MatchDates.empty()) {
         table.FromDate = table.ToDate = today;
         return table;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/model/League.h"
+
 #include <array>
 #include <string>
 #include <vector>
-
-#include "core/model/League.h"
 
 namespace gorlin {
 
@@ -46,8 +46,8 @@ struct TotalsRec {
 struct Standings {
     std::array<TotalsRec, kMaxTeams + 1> TeamTotals{}; // 1..TeamCount
     std::array<i16, kMaxTeams + 1> TableOrder{};       // 1..TableSize, team indices by rank
-    int TableSize = 0;                                  // teams in the table
-    std::vector<bool> GameCounted;                      // 1..GameCount
+    int TableSize = 0;                                 // teams in the table
+    std::vector<bool> GameCounted;                     // 1..GameCount
 };
 
 struct FillTableArgs {

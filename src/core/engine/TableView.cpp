@@ -1,18 +1,20 @@
 #include "core/engine/TableView.h"
 
+#include "core/model/Dates.h"
+
 #include <algorithm>
 #include <cstddef>
-
-#include "core/model/Dates.h"
 
 namespace gorlin {
 
 namespace {
 
-const char* const kHeadings[] = {"Pos", "Team", "P", "W", "D", "L", "F", "A", "W", "D", "L",
+const char* const kHeadings[] = {"Pos", "Team", "P", "W", "D", "L", "F", "A",  "W",  "D",   "L",
                                  "F",   "A",    "W", "D", "L", "F", "A", "GD", "GS", "Pts", "Chg"};
 
-bool IsColumnLetter(char c) { return c >= 'A' && c <= 'V'; }
+bool IsColumnLetter(char c) {
+    return c >= 'A' && c <= 'V';
+}
 
 std::string TeamName(const League& league, int team) {
     if (team < 0 || team >= static_cast<int>(league.Teams.size()))
@@ -76,7 +78,9 @@ std::string ShownColumns(std::string_view columnLetters) {
     return shown;
 }
 
-const char* ColumnHeading(char letter) { return IsColumnLetter(letter) ? kHeadings[letter - 'A'] : ""; }
+const char* ColumnHeading(char letter) {
+    return IsColumnLetter(letter) ? kHeadings[letter - 'A'] : "";
+}
 
 std::vector<std::string> TableHeadings(std::string_view columnLetters, bool showPossPoints) {
     std::vector<std::string> headings;
@@ -102,34 +106,55 @@ RowZone ZoneOf(const DivHead& head, int position) {
 
 std::string CellText(const League& league, const TotalsRec& r, int team, int position, char letter) {
     switch (letter) {
-    case 'A': return std::to_string(position);
-    case 'B': return TeamName(league, team);
-    case 'C': return std::to_string(r.Played);
-    case 'D': return std::to_string(r.HomeWon);
-    case 'E': return std::to_string(r.HomeDrawn);
-    case 'F': return std::to_string(r.HomeLost);
-    case 'G': return std::to_string(r.HomeFor);
-    case 'H': return std::to_string(r.HomeAgainst);
-    case 'I': return std::to_string(r.AwayWon);
-    case 'J': return std::to_string(r.AwayDrawn);
-    case 'K': return std::to_string(r.AwayLost);
-    case 'L': return std::to_string(r.AwayFor);
-    case 'M': return std::to_string(r.AwayAgainst);
-    case 'N': return std::to_string(r.HomeWon + r.AwayWon);
-    case 'O': return std::to_string(r.HomeDrawn + r.AwayDrawn);
-    case 'P': return std::to_string(r.HomeLost + r.AwayLost);
+    case 'A':
+        return std::to_string(position);
+    case 'B':
+        return TeamName(league, team);
+    case 'C':
+        return std::to_string(r.Played);
+    case 'D':
+        return std::to_string(r.HomeWon);
+    case 'E':
+        return std::to_string(r.HomeDrawn);
+    case 'F':
+        return std::to_string(r.HomeLost);
+    case 'G':
+        return std::to_string(r.HomeFor);
+    case 'H':
+        return std::to_string(r.HomeAgainst);
+    case 'I':
+        return std::to_string(r.AwayWon);
+    case 'J':
+        return std::to_string(r.AwayDrawn);
+    case 'K':
+        return std::to_string(r.AwayLost);
+    case 'L':
+        return std::to_string(r.AwayFor);
+    case 'M':
+        return std::to_string(r.AwayAgainst);
+    case 'N':
+        return std::to_string(r.HomeWon + r.AwayWon);
+    case 'O':
+        return std::to_string(r.HomeDrawn + r.AwayDrawn);
+    case 'P':
+        return std::to_string(r.HomeLost + r.AwayLost);
     case 'Q':
-    case 'T': return std::to_string(r.HomeFor + r.AwayFor);
-    case 'R': return std::to_string(r.HomeAgainst + r.AwayAgainst);
-    case 'S': return std::to_string(r.GoalDiff);
-    case 'U': return std::to_string(r.Points);
+    case 'T':
+        return std::to_string(r.HomeFor + r.AwayFor);
+    case 'R':
+        return std::to_string(r.HomeAgainst + r.AwayAgainst);
+    case 'S':
+        return std::to_string(r.GoalDiff);
+    case 'U':
+        return std::to_string(r.Points);
     case 'V':
         if (position < r.PrevPos)
             return "+" + std::to_string(r.PrevPos - position);
         if (position == r.PrevPos)
             return "0";
         return "-" + std::to_string(position - r.PrevPos);
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -151,8 +176,8 @@ TableViewData DrawTable(const League& league, const TableViewArgs& args) {
         before.ToDate = args.ToDate - 7;
         Standings earlier = FillTable(league, before);
         for (int pos = 1; pos <= earlier.TableSize; ++pos)
-            earlier.TeamTotals[static_cast<std::size_t>(earlier.TableOrder[static_cast<std::size_t>(pos)])].PrevPos =
-                static_cast<u8>(pos);
+            earlier.TeamTotals[static_cast<std::size_t>(earlier.TableOrder[static_cast<std::size_t>(pos)])]
+                .PrevPos = static_cast<u8>(pos);
         view.Table = FillTable(league, fill, &earlier);
     } else {
         view.Table = FillTable(league, fill);
@@ -189,8 +214,10 @@ TableViewData DrawTable(const League& league, const TableViewArgs& args) {
     return view;
 }
 
-std::string LatestResultHint(const League& league, int team, int side, int fromDate, int toDate, const Locale& locale) {
-    const int games = std::max(0, std::min<int>(league.GameCount(), static_cast<int>(league.Games.size()) - 1));
+std::string LatestResultHint(const League& league, int team, int side, int fromDate, int toDate,
+                             const Locale& locale) {
+    const int games =
+        std::max(0, std::min<int>(league.GameCount(), static_cast<int>(league.Games.size()) - 1));
     int best = 0;
     int bestDay = 0;
     for (int g = 1; g <= games; ++g) {
@@ -213,7 +240,8 @@ std::string LatestResultHint(const League& league, int team, int side, int fromD
         return {};
     const GameRec& game = league.Games[static_cast<std::size_t>(best)];
     return FormatShortDate(bestDay, locale) + " " + TeamName(league, game.HomeTeam) + " " +
-           std::to_string(game.HomeGoals) + " " + TeamName(league, game.AwayTeam) + " " + std::to_string(game.AwayGoals);
+           std::to_string(game.HomeGoals) + " " + TeamName(league, game.AwayTeam) + " " +
+           std::to_string(game.AwayGoals);
 }
 
 std::string TableTitle(const League& league) {

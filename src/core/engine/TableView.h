@@ -1,12 +1,12 @@
 #pragma once
 
-#include <string>
-#include <string_view>
-#include <vector>
-
 #include "core/engine/Standings.h"
 #include "core/model/League.h"
 #include "core/model/Locale.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace gorlin {
 
@@ -28,11 +28,11 @@ struct TableViewArgs {
 
 /// One team row of the grid.
 struct TableRow {
-    int Position = 0;                 // 1..n
-    int Team = 0;                     // league team index
-    std::vector<std::string> Cells;   // one per shown column; team names are Windows-1252 bytes
+    int Position = 0;               // 1..n
+    int Team = 0;                   // league team index
+    std::vector<std::string> Cells; // one per shown column; team names are Windows-1252 bytes
     RowZone Zone = RowZone::Default;
-    bool OwnTeam = false;             // text in Colour4
+    bool OwnTeam = false; // text in Colour4
 };
 
 /// The grid of the league table page, built from scratch by DrawTable.
