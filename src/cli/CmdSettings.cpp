@@ -1,14 +1,14 @@
-#include <cstdlib>
-#include <filesystem>
-#include <ostream>
-#include <system_error>
-#include <unistd.h>
-
 #include "cli/Cli.h"
 #include "core/app/IniFile.h"
 #include "core/app/ProgramFolderRule.h"
 #include "core/app/Settings.h"
 #include "core/model/Text.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+#include <unistd.h>
 
 namespace gorlin::cli {
 

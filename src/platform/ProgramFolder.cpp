@@ -1,12 +1,12 @@
 #include "platform/ProgramFolder.h"
 
+#include "core/app/ProgramFolderRule.h"
+#include "core/app/Settings.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-#include "core/app/ProgramFolderRule.h"
-#include "core/app/Settings.h"
 
 namespace gorlin {
 
@@ -28,7 +28,8 @@ QString ProgramFolder(const QString& configDir) {
     const QString exeFolder = QCoreApplication::applicationDirPath();
     if (!exeFolder.isEmpty()) {
         in.ExeFolder = exeFolder.toStdString();
-        in.ExeFolderHasIni = QFileInfo::exists(QDir(exeFolder).filePath(QString::fromLatin1(kSettingsFileName)));
+        in.ExeFolderHasIni =
+            QFileInfo::exists(QDir(exeFolder).filePath(QString::fromLatin1(kSettingsFileName)));
         in.ExeFolderWritable = QFileInfo(exeFolder).isWritable();
     }
     in.UserConfigHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();

@@ -93,6 +93,8 @@ Locale LocaleFrom(const QLocale& qlocale, const QDate& today) {
     return locale;
 }
 
-Locale SystemLocale() { return LocaleFrom(QLocale::system(), QDate::currentDate()); }
+Locale SystemLocale() {
+    return LocaleFrom(QLocale::system(), QDate::currentDate());
+}
 
 } // namespace gorlin

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/model/Locale.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
-
-#include "core/model/Locale.h"
 
 namespace gorlin {
 

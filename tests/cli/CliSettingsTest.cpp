@@ -1,15 +1,13 @@
-#include <gtest/gtest.h>
+#include "core/app/ProgramFolderRule.h"
+#include "support/TestPaths.h"
 
 #include <cstdlib>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <sstream>
-#include <vector>
-
 #include <sys/wait.h>
-
-#include "core/app/ProgramFolderRule.h"
-#include "support/TestPaths.h"
+#include <vector>
 
 using namespace gorlin;
 using gorlin::test::TempDir;

@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
+#include "core/app/Settings.h"
+
+#include "core/app/IniFile.h"
+#include "support/TestPaths.h"
 
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <set>
 #include <sstream>
-
-#include "core/app/IniFile.h"
-#include "core/app/Settings.h"
-#include "support/TestPaths.h"
 
 using namespace gorlin;
 
@@ -67,7 +67,8 @@ TEST(IniFile, MissingFileIsAnEmptyStore) {
 
 TEST(IniFile, MissingKeyOrSectionGivesTheDefault) {
     const IniFile ini = FromText("[Options]\nShowPoss=1\n; FormGames=5\n[Other]\nFormGames=7\nJunk line\n");
-    EXPECT_EQ(ini.ReadInt("Options", "FormGames", 10), 10); // commented out, and the later one is another section's
+    EXPECT_EQ(ini.ReadInt("Options", "FormGames", 10),
+              10); // commented out, and the later one is another section's
     EXPECT_EQ(ini.ReadString("Nowhere", "ShowPoss", "x"), "x");
     EXPECT_FALSE(ini.HasKey("Options", "Junk line"));
     EXPECT_TRUE(ini.HasKey("Options", "ShowPoss"));
@@ -117,8 +118,8 @@ TEST(IniFile, WritesKeepEveryOtherLine) {
                                  "[Squads]\r\n"
                                  "Position1=Keeper\r\n";
     IniFile ini = FromText(original);
-    ini.WriteInt("Options", "FormGames", 12);  // existing key: rewritten in place
-    ini.WriteBool("Options", "TakeBackup", false); // new key: after the section's last key
+    ini.WriteInt("Options", "FormGames", 12);       // existing key: rewritten in place
+    ini.WriteBool("Options", "TakeBackup", false);  // new key: after the section's last key
     ini.WriteString("HTML", "TableTag", "<TABLE>"); // new section: at the end
     EXPECT_EQ(ini.Text(), "; Gorlin settings\r\n"
                           "[Options]\r\n"
@@ -208,8 +209,8 @@ TEST(Settings, EveryDefault) {
     EXPECT_EQ(s.ProxyPort, 80);
     EXPECT_FALSE(s.RootHost.empty());
     EXPECT_EQ(s.SquadSort, 1);
-    const std::array<std::string, 10> positions = {"Not Specified", "Goal Keeper", "Defender", "Midfield", "Forward",
-                                                   "", "", "", "", ""};
+    const std::array<std::string, 10> positions = {
+        "Not Specified", "Goal Keeper", "Defender", "Midfield", "Forward", "", "", "", "", ""};
     EXPECT_EQ(s.Positions, positions);
     EXPECT_EQ(s.ProcHeight, 0);
     EXPECT_EQ(s.ProcWidth, 0);
@@ -219,12 +220,13 @@ TEST(Settings, EveryDefault) {
 }
 
 TEST(Settings, ReadsStoredValues) {
-    const IniFile ini = FromText("[colours]\nColour4=255\nColour1=16777215\nColour2=-1\n"
-                                 "[Options]\nShowPoss=7\nTakeBackup=0\nFilePath=/data/leagues/\n"
-                                 "FormGames=25\nProxyPort=8x\nProxyName=proxy.example\nTableLong=ABV\n"
-                                 "RootHost=host/path/\nUseRas=0\nAdminMode=1\n"
-                                 "[Squads]\nposition5=Sweeper\nPosition1=\nPosition9=A name longer than twenty\n"
-                                 "[FormSize]\nProcLeft=-8\n[HTML]\nTableTag=<TABLE class=\"x\">\n");
+    const IniFile ini =
+        FromText("[colours]\nColour4=255\nColour1=16777215\nColour2=-1\n"
+                 "[Options]\nShowPoss=7\nTakeBackup=0\nFilePath=/data/leagues/\n"
+                 "FormGames=25\nProxyPort=8x\nProxyName=proxy.example\nTableLong=ABV\n"
+                 "RootHost=host/path/\nUseRas=0\nAdminMode=1\n"
+                 "[Squads]\nposition5=Sweeper\nPosition1=\nPosition9=A name longer than twenty\n"
+                 "[FormSize]\nProcLeft=-8\n[HTML]\nTableTag=<TABLE class=\"x\">\n");
     const Settings s = Settings::Read(ini, "/prog/");
     EXPECT_EQ(s.Colour4, 255u);
     EXPECT_EQ(s.Colour1, 0xFFFFFFu);
@@ -248,7 +250,8 @@ TEST(Settings, ReadsStoredValues) {
 }
 
 TEST(Settings, ValuesTheProgramCannotUseReadAsDefaults) {
-    const IniFile ini = FromText("[Options]\nFormGames=0\nDiscOption=3\nProxyPort=70000\n[Squads]\nSquadSort=5\n");
+    const IniFile ini =
+        FromText("[Options]\nFormGames=0\nDiscOption=3\nProxyPort=70000\n[Squads]\nSquadSort=5\n");
     const Settings s = Settings::Read(ini, "");
     EXPECT_EQ(s.FormGames, 2);
     EXPECT_EQ(s.DiscOption, 0);
@@ -278,14 +281,14 @@ TEST(Settings, EachWriterWritesOnlyItsKeys) {
     };
 
     const std::set<std::string> setup = {
-        "[Colours]Colour1", "[Colours]Colour2", "[Colours]Colour3", "[Colours]Colour4", "[Colours]Colour5",
-        "[Options]ShowPoss", "[Options]ShortTab", "[Options]ShowHints", "[Options]TakeBackup",
-        "[Options]ShowStatus", "[Options]FormGames", "[Options]RecycleOnDelete", "[Options]ShowSubFolders",
-        "[Options]TableLong", "[Options]TableShort", "[Options]ManualConnect", "[Options]DiscOption",
-        "[Options]ConnectName", "[Options]UseProxy", "[Options]ProxyName", "[Options]ProxyPort",
-        "[Squads]SquadSort", "[Squads]Position1", "[Squads]Position2", "[Squads]Position3", "[Squads]Position4",
-        "[Squads]Position5", "[Squads]Position6", "[Squads]Position7", "[Squads]Position8", "[Squads]Position9",
-        "[HTML]TableTag"};
+        "[Colours]Colour1",        "[Colours]Colour2",     "[Colours]Colour3",    "[Colours]Colour4",
+        "[Colours]Colour5",        "[Options]ShowPoss",    "[Options]ShortTab",   "[Options]ShowHints",
+        "[Options]TakeBackup",     "[Options]ShowStatus",  "[Options]FormGames",  "[Options]RecycleOnDelete",
+        "[Options]ShowSubFolders", "[Options]TableLong",   "[Options]TableShort", "[Options]ManualConnect",
+        "[Options]DiscOption",     "[Options]ConnectName", "[Options]UseProxy",   "[Options]ProxyName",
+        "[Options]ProxyPort",      "[Squads]SquadSort",    "[Squads]Position1",   "[Squads]Position2",
+        "[Squads]Position3",       "[Squads]Position4",    "[Squads]Position5",   "[Squads]Position6",
+        "[Squads]Position7",       "[Squads]Position8",    "[Squads]Position9",   "[HTML]TableTag"};
     EXPECT_EQ(keysOf(&Settings::WriteSetup), setup);
     EXPECT_EQ(keysOf(&Settings::WriteFilePath), (std::set<std::string>{"[Options]FilePath"}));
     EXPECT_EQ(keysOf(&Settings::WriteFormSize),
@@ -332,8 +335,9 @@ TEST(Settings, WrittenValuesReadBackTheSame) {
 }
 
 TEST(Settings, ListingHasEveryKeyInAFixedOrder) {
-    const IniFile ini = FromText("[Options]\nProxyPort=8x\nShowPoss=3\n"
-                                 "[Queries]\nQryCount=2\nQryTab1=0\nQryTitle1=Scorers\nQryQuery1=a,b=c\nQryTitle2=T\n");
+    const IniFile ini =
+        FromText("[Options]\nProxyPort=8x\nShowPoss=3\n"
+                 "[Queries]\nQryCount=2\nQryTab1=0\nQryTitle1=Scorers\nQryQuery1=a,b=c\nQryTitle2=T\n");
     const auto list = ListSettings(ini, "/prog/");
     ASSERT_EQ(list.size(), 5u + 22u + 10u + 4u + 1u + 5u);
     EXPECT_EQ(list.front().Section, "Colours");

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "core/app/SetupRules.h"
+
+#include <gtest/gtest.h>
 
 using namespace gorlin;
 
@@ -19,7 +19,8 @@ SetupChoices ChoicesOf(const Settings& s) {
     c.FormGames = s.FormGames;
     c.SquadSort = s.SquadSort;
     for (int n = 1; n <= 9; ++n)
-        c.PositionLines[static_cast<std::size_t>(n)] = PositionLine(n, s.Positions[static_cast<std::size_t>(n)]);
+        c.PositionLines[static_cast<std::size_t>(n)] =
+            PositionLine(n, s.Positions[static_cast<std::size_t>(n)]);
     c.TableTag = s.TableTag;
     c.TableLong = s.TableLong;
     c.TableShort = s.TableShort;
@@ -168,7 +169,7 @@ TEST(SetupOk, ProxyWithoutAddressTakesButKeepsPositions) {
     c.ProxyAddressText = "   ";
     c.PositionLines[5] = "5 - Sweeper";
     EXPECT_EQ(TakeSetup(c, s), SetupResult::ProxyAddressMissing);
-    EXPECT_TRUE(s.ShowPoss);      // in force for this run
+    EXPECT_TRUE(s.ShowPoss); // in force for this run
     EXPECT_TRUE(s.UseProxy);
     EXPECT_EQ(s.Positions[5], ""); // positions are taken only with the write
 }

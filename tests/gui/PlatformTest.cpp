@@ -1,10 +1,10 @@
-#include <QCoreApplication>
-#include <QDir>
-#include <QTest>
-
 #include "core/model/Dates.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SystemLocale.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTest>
 
 namespace gorlin {
 
@@ -36,15 +36,33 @@ void PlatformTest::datePatterns_data() {
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("separator");
-    QTest::newRow("british") << "dd/MM/yyyy" << "dd/mm/yyyy" << "/";
-    QTest::newRow("us") << "M/d/yy" << "m/d/yy" << "/";
-    QTest::newRow("german") << "dd.MM.yy" << "dd/mm/yy" << ".";
-    QTest::newRow("iso") << "yyyy-MM-dd" << "yyyy/mm/dd" << "-";
-    QTest::newRow("korean") << "yy. M. d." << "yy/m/d" << ".";
-    QTest::newRow("month name") << "d MMM yyyy" << "d/mmm/yyyy" << " ";
-    QTest::newRow("day name dropped") << "dddd, d MMMM yyyy" << "d/mmmm/yyyy" << " ";
-    QTest::newRow("quoted") << "d'.'MM'.'yyyy" << "d/mm/yyyy" << ".";
-    QTest::newRow("no year") << "dd/MM" << "dd/mm/yyyy" << "/";
+    QTest::newRow("british") << "dd/MM/yyyy"
+                             << "dd/mm/yyyy"
+                             << "/";
+    QTest::newRow("us") << "M/d/yy"
+                        << "m/d/yy"
+                        << "/";
+    QTest::newRow("german") << "dd.MM.yy"
+                            << "dd/mm/yy"
+                            << ".";
+    QTest::newRow("iso") << "yyyy-MM-dd"
+                         << "yyyy/mm/dd"
+                         << "-";
+    QTest::newRow("korean") << "yy. M. d."
+                            << "yy/m/d"
+                            << ".";
+    QTest::newRow("month name") << "d MMM yyyy"
+                                << "d/mmm/yyyy"
+                                << " ";
+    QTest::newRow("day name dropped") << "dddd, d MMMM yyyy"
+                                      << "d/mmmm/yyyy"
+                                      << " ";
+    QTest::newRow("quoted") << "d'.'MM'.'yyyy"
+                            << "d/mm/yyyy"
+                            << ".";
+    QTest::newRow("no year") << "dd/MM"
+                             << "dd/mm/yyyy"
+                             << "/";
 }
 
 void PlatformTest::datePatterns() {

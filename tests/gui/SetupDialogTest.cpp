@@ -1,3 +1,8 @@
+#include "gui/app/SetupDialog.h"
+
+#include "core/app/SetupRules.h"
+#include "gui/support/ScriptedPrompter.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -10,10 +15,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include "core/app/SetupRules.h"
-#include "gui/app/SetupDialog.h"
-#include "gui/support/ScriptedPrompter.h"
 
 namespace gorlin {
 
@@ -44,8 +45,7 @@ private:
         s.WritePlayerCols(ini);
         return ini.Text();
     }
-    template <typename T>
-    static T* Child(SetupDialog& d, const char* name) {
+    template <typename T> static T* Child(SetupDialog& d, const char* name) {
         T* w = d.findChild<T*>(name);
         if (w == nullptr)
             qFatal("no control %s", name);
@@ -128,7 +128,8 @@ void SetupDialogTest::colourClashIsRefused() {
     Child<QComboBox>(d, "cbColour")->setCurrentIndex(PaletteIndex(0x0000FF)); // red, as the own team
     Child<QCheckBox>(d, "cbShowPoss")->setChecked(true);
     Ok(d);
-    QCOMPARE(m_prompter.Texts(), QStringList{"Your Own Team colour cannot be the same as one of the other four"});
+    QCOMPARE(m_prompter.Texts(),
+             QStringList{"Your Own Team colour cannot be the same as one of the other four"});
     QCOMPARE(m_prompter.Messages.front().Kind, QString("error"));
     QVERIFY(d.isVisible());
     QCOMPARE(Snapshot(m_settings), before);
@@ -270,7 +271,8 @@ void SetupDialogTest::proxyWithoutAddressIsRefused() {
     Child<QListWidget>(d, "lbPositions")->setCurrentRow(5);
     QTest::keyClicks(Child<QLineEdit>(d, "edPosition"), "Libero");
     Ok(d);
-    QCOMPARE(m_prompter.Texts(), QStringList{"You have selected to use a proxy but have not entered an address/name"});
+    QCOMPARE(m_prompter.Texts(),
+             QStringList{"You have selected to use a proxy but have not entered an address/name"});
     QVERIFY(d.isVisible());
     QVERIFY(!QFile::exists(m_path)); // nothing written
     QVERIFY(m_settings.UseProxy);    // but in force for this run
@@ -312,8 +314,9 @@ void SetupDialogTest::dialupPageWithoutTheService() {
     QVERIFY(Child<QRadioButton>(d, "rbDiscManual")->isChecked());
     auto* note = Child<QLabel>(d, "lblRasNote");
     QVERIFY(note->isVisible());
-    QCOMPARE(note->text(),
-             QString("The RAS API is not available on this system so RAS related options have been disabled. "));
+    QCOMPARE(
+        note->text(),
+        QString("The RAS API is not available on this system so RAS related options have been disabled. "));
     Ok(d);
     QVERIFY(m_settings.ManualConnect);
     QCOMPARE(m_settings.DiscOption, 0);
@@ -333,7 +336,9 @@ void SetupDialogTest::dialupPageWithoutTheService() {
 void SetupDialogTest::okWritesOnlyItsKeysAndKeepsTheRest() {
     QFile f(m_path);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("; my notes\n[Options]\nAdminMode=1\nFilePath=/leagues/\n[Queries]\nQryCount=1\nQryQuery1=a=b,\"c\"\n");
+    f.write(
+        "; my "
+        "notes\n[Options]\nAdminMode=1\nFilePath=/leagues/\n[Queries]\nQryCount=1\nQryQuery1=a=b,\"c\"\n");
     f.close();
     QVERIFY(m_ini.Load().Ok);
     m_settings = Settings::Read(m_ini, "/prog/");
@@ -353,7 +358,8 @@ void SetupDialogTest::screenshots() {
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     auto* pages = Child<QTabWidget>(d, "pcSetup");
-    const char* const names[] = {"setup-general", "setup-squads", "setup-html", "setup-table", "setup-dialup"};
+    const char* const names[] = {"setup-general", "setup-squads", "setup-html", "setup-table",
+                                 "setup-dialup"};
     for (int i = 0; i < pages->count(); ++i) {
         pages->setCurrentIndex(i);
         QTest::qWait(20);

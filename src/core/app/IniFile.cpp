@@ -1,12 +1,12 @@
 #include "core/app/IniFile.h"
 
+#include "core/model/Text.h"
+
 #include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 #include <utility>
-
-#include "core/model/Text.h"
 
 namespace gorlin {
 
@@ -85,7 +85,8 @@ Status IniFile::Save() const {
     if (target.has_parent_path() && !fs::exists(target.parent_path(), ec)) {
         fs::create_directories(target.parent_path(), ec);
         if (ec)
-            return Status::Failure("Cannot create the folder " + target.parent_path().string() + ": " + ec.message());
+            return Status::Failure("Cannot create the folder " + target.parent_path().string() + ": " +
+                                   ec.message());
     }
     const std::string temp = m_path + ".new";
     {

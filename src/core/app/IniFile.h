@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/model/Expected.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "core/model/Expected.h"
 
 namespace gorlin {
 

@@ -22,9 +22,13 @@ void WriteColour(IniFile& ini, const char* key, Colour value) {
     ini.WriteInt(kColours, key, static_cast<int>(value & 0xFFFFFFu));
 }
 
-std::string PositionKey(int n) { return "Position" + std::to_string(n); }
+std::string PositionKey(int n) {
+    return "Position" + std::to_string(n);
+}
 
-int InRangeOr(int value, int low, int high, int def) { return value < low || value > high ? def : value; }
+int InRangeOr(int value, int low, int high, int def) {
+    return value < low || value > high ? def : value;
+}
 
 } // namespace
 
@@ -105,7 +109,9 @@ void Settings::WriteSetup(IniFile& ini) const {
     ini.WriteInt(kOptions, "ProxyPort", ProxyPort);
 }
 
-void Settings::WriteFilePath(IniFile& ini) const { ini.WriteString(kOptions, "FilePath", FilePath); }
+void Settings::WriteFilePath(IniFile& ini) const {
+    ini.WriteString(kOptions, "FilePath", FilePath);
+}
 
 void Settings::WriteFormSize(IniFile& ini) const {
     ini.WriteInt(kFormSize, "ProcHeight", ProcHeight);
@@ -115,7 +121,9 @@ void Settings::WriteFormSize(IniFile& ini) const {
     ini.WriteString(kOptions, "FontName", FontName);
 }
 
-void Settings::WritePlayerCols(IniFile& ini) const { ini.WriteString(kOptions, "PlayerCols", PlayerCols); }
+void Settings::WritePlayerCols(IniFile& ini) const {
+    ini.WriteString(kOptions, "PlayerCols", PlayerCols);
+}
 
 std::vector<SettingEntry> ListSettings(const IniFile& ini, const std::string& programFolder) {
     const Settings s = Settings::Read(ini, programFolder);

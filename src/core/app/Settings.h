@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/app/IniFile.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "core/app/IniFile.h"
 
 namespace gorlin {
 
@@ -58,7 +58,8 @@ struct Settings {
     // [Squads]
     int SquadSort = 1;
     /// Position names 1..9 (index 0 is always "Not Specified").
-    std::array<std::string, 10> Positions = {"Not Specified", "Goal Keeper", "Defender", "Midfield", "Forward"};
+    std::array<std::string, 10> Positions = {"Not Specified", "Goal Keeper", "Defender", "Midfield",
+                                             "Forward"};
 
     // [FormSize]
     int ProcHeight = 0;
@@ -77,10 +78,10 @@ struct Settings {
     static Settings Read(const IniFile& ini, const std::string& programFolder);
 
     /// The writers: each writes only its own keys into the store (the caller saves it).
-    void WriteSetup(IniFile& ini) const;        // Setup dialog OK
-    void WriteFilePath(IniFile& ini) const;     // folder dialog
-    void WriteFormSize(IniFile& ini) const;     // league window closing: FormSize and FontName
-    void WritePlayerCols(IniFile& ini) const;   // players grid column chooser
+    void WriteSetup(IniFile& ini) const;      // Setup dialog OK
+    void WriteFilePath(IniFile& ini) const;   // folder dialog
+    void WriteFormSize(IniFile& ini) const;   // league window closing: FormSize and FontName
+    void WritePlayerCols(IniFile& ini) const; // players grid column chooser
 };
 
 /// One line of the settings listing.

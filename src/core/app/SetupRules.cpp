@@ -1,10 +1,10 @@
 #include "core/app/SetupRules.h"
 
+#include "core/model/Text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <utility>
-
-#include "core/model/Text.h"
 
 namespace gorlin {
 
@@ -14,31 +14,31 @@ int PaletteIndex(Colour colour) {
 }
 
 std::string ColumnDescription(char letter) {
-    switch (letter) {
-    case 'A': return "Position (Pos)";
-    case 'B': return "Team (Team)";
-    case 'C': return "Played (P)";
-    case 'D': return "Home Won (W)";
-    case 'E': return "Home Drawn (D)";
-    case 'F': return "Home Lost (L)";
-    case 'G': return "Home Goals For (F)";
-    case 'H': return "Home Goals Against (A)";
-    case 'I': return "Away Won (W)";
-    case 'J': return "Away Drawn (D)";
-    case 'K': return "Away Lost (L)";
-    case 'L': return "Away Goals For (F)";
-    case 'M': return "Away Goals Against (A)";
-    case 'N': return "Total Won (W)";
-    case 'O': return "Total Drawn (D)";
-    case 'P': return "Total Lost (L)";
-    case 'Q': return "Total Goals For (F)";
-    case 'R': return "Total Goals Against (A)";
-    case 'S': return "Goal Difference (GD)";
-    case 'T': return "Goals Scored (GS)";
-    case 'U': return "Points (Pts)";
-    case 'V': return "Position Change (Chg)";
-    default: return std::string("Column ") + letter;
-    }
+    static constexpr std::array<const char*, 22> kNames = {"Position (Pos)",
+                                                           "Team (Team)",
+                                                           "Played (P)",
+                                                           "Home Won (W)",
+                                                           "Home Drawn (D)",
+                                                           "Home Lost (L)",
+                                                           "Home Goals For (F)",
+                                                           "Home Goals Against (A)",
+                                                           "Away Won (W)",
+                                                           "Away Drawn (D)",
+                                                           "Away Lost (L)",
+                                                           "Away Goals For (F)",
+                                                           "Away Goals Against (A)",
+                                                           "Total Won (W)",
+                                                           "Total Drawn (D)",
+                                                           "Total Lost (L)",
+                                                           "Total Goals For (F)",
+                                                           "Total Goals Against (A)",
+                                                           "Goal Difference (GD)",
+                                                           "Goals Scored (GS)",
+                                                           "Points (Pts)",
+                                                           "Position Change (Chg)"};
+    if (letter >= 'A' && letter <= 'V')
+        return kNames[static_cast<std::size_t>(letter - 'A')];
+    return std::string("Column ") + letter;
 }
 
 std::vector<ColumnLine> BuildColumnList(std::string_view working, std::string_view fullLetters) {
@@ -77,7 +77,9 @@ void ColumnChooser::Build() {
                           : BuildColumnList(m_longCols, kLongColumnLetters);
 }
 
-void ColumnChooser::Store() { (m_showShort ? m_shortCols : m_longCols) = StoreColumnList(m_lines); }
+void ColumnChooser::Store() {
+    (m_showShort ? m_shortCols : m_longCols) = StoreColumnList(m_lines);
+}
 
 void ColumnChooser::Show(bool shortSet) {
     if (shortSet == m_showShort)
@@ -107,7 +109,8 @@ std::size_t ColumnChooser::MoveDown(std::size_t index) {
 }
 
 void ColumnChooser::RestoreDefault() {
-    (m_showShort ? m_shortCols : m_longCols) = std::string(m_showShort ? kShortColumnDefault : kLongColumnDefault);
+    (m_showShort ? m_shortCols : m_longCols) =
+        std::string(m_showShort ? kShortColumnDefault : kLongColumnDefault);
     Build();
 }
 

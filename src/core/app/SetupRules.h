@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/app/Settings.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "core/app/Settings.h"
 
 namespace gorlin {
 
@@ -16,7 +16,7 @@ inline constexpr std::array<Colour, 14> kSetupPalette = {0x000080, 0x008000, 0x0
                                                          0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
 /// Names of the palette colours, same order.
 inline constexpr std::array<const char*, 14> kSetupPaletteNames = {
-    "Maroon", "Green", "Olive", "Navy", "Purple", "Teal", "Silver",
+    "Maroon", "Green", "Olive",  "Navy", "Purple",  "Teal", "Silver",
     "Red",    "Lime",  "Yellow", "Blue", "Fuchsia", "Aqua", "White"};
 
 /// Index of a colour in the palette, or -1 when it is not there.
@@ -86,7 +86,8 @@ std::string PositionLine(int number, std::string_view name);
 std::string PositionNameOfLine(std::string_view line);
 
 /// The message texts of the Setup dialog's OK.
-inline constexpr const char* kOwnColourClashMessage = "Your Own Team colour cannot be the same as one of the other four";
+inline constexpr const char* kOwnColourClashMessage =
+    "Your Own Team colour cannot be the same as one of the other four";
 inline constexpr const char* kProxyAddressMissingMessage =
     "You have selected to use a proxy but have not entered an address/name";
 /// The note shown when the dial-up service is absent (the trailing blank is part of it).

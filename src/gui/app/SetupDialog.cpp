@@ -1,5 +1,7 @@
 #include "gui/app/SetupDialog.h"
 
+#include "core/model/Text.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,17 +21,20 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/model/Text.h"
-
 namespace gorlin {
 
 namespace {
 
-QString FromBytes(const std::string& bytes) { return QString::fromStdString(Win1252ToUtf8(bytes)); }
-std::string ToBytes(const QString& text) { return Utf8ToWin1252(text.toStdString()); }
+QString FromBytes(const std::string& bytes) {
+    return QString::fromStdString(Win1252ToUtf8(bytes));
+}
+std::string ToBytes(const QString& text) {
+    return Utf8ToWin1252(text.toStdString());
+}
 
 QColor ToQColor(Colour c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
 }
 
 QIcon Swatch(Colour c) {
@@ -41,18 +46,18 @@ QIcon Swatch(Colour c) {
     return QIcon(pm);
 }
 
-template <typename T>
-T* Named(T* widget, const char* name) {
+template <typename T> T* Named(T* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
 } // namespace
 
-SetupDialog::SetupDialog(Settings& settings, IniFile& ini, Prompter& prompter, bool dialUpAvailable, QWidget* parent,
-                         const QStringList& dialUpEntries)
-    : QDialog(parent), m_settings(settings), m_ini(ini), m_prompter(prompter), m_dialUpAvailable(dialUpAvailable),
-      m_dialUpEntries(dialUpEntries), m_columns(settings.TableLong, settings.TableShort) {
+SetupDialog::SetupDialog(Settings& settings, IniFile& ini, Prompter& prompter, bool dialUpAvailable,
+                         QWidget* parent, const QStringList& dialUpEntries)
+    : QDialog(parent), m_settings(settings), m_ini(ini), m_prompter(prompter),
+      m_dialUpAvailable(dialUpAvailable), m_dialUpEntries(dialUpEntries),
+      m_columns(settings.TableLong, settings.TableShort) {
     setObjectName("SetupDialog");
     setWindowTitle(tr("Setup"));
 
@@ -93,8 +98,8 @@ QWidget* SetupDialog::BuildGeneralPage() {
     m_cbRecycle = Named(new QCheckBox(tr("Send deleted files to the Recycle Bin")), "cbRecycle");
     m_cbSubFolders = Named(new QCheckBox(tr("Display Sub-Folders in Selection List")), "cbSubFolders");
     auto* defaultsLayout = new QVBoxLayout(defaults);
-    for (QCheckBox* cb : {m_cbShowPoss, m_cbShortTab, m_cbShowHints, m_cbTakeBackup, m_cbShowStatus, m_cbRecycle,
-                          m_cbSubFolders})
+    for (QCheckBox* cb : {m_cbShowPoss, m_cbShortTab, m_cbShowHints, m_cbTakeBackup, m_cbShowStatus,
+                          m_cbRecycle, m_cbSubFolders})
         defaultsLayout->addWidget(cb);
     defaultsLayout->addStretch(1);
 
@@ -254,7 +259,8 @@ QWidget* SetupDialog::BuildDialupPage() {
     auto* disconnect = Named(new QGroupBox(tr("Disconnect Option:"), page), "gbDisconnect");
     m_gbDisconnect = disconnect;
     const char* const discNames[] = {"rbDiscManual", "rbDiscComplete", "rbDiscAsk"};
-    const QString discCaptions[] = {tr("Manual Disconnection"), tr("Disconnect after Update Complete"), tr("Ask Me")};
+    const QString discCaptions[] = {tr("Manual Disconnection"), tr("Disconnect after Update Complete"),
+                                    tr("Ask Me")};
     auto* discLayout = new QVBoxLayout(disconnect);
     auto* discGroup = new QButtonGroup(this);
     for (std::size_t i = 0; i < m_rbDisc.size(); ++i) {
@@ -269,7 +275,8 @@ QWidget* SetupDialog::BuildDialupPage() {
     m_edProxyName->setMaxLength(80);
     m_edProxyPort = Named(new QLineEdit, "edProxyPort");
     m_edProxyPort->setMaxLength(4);
-    m_edProxyPort->setMaximumWidth(m_edProxyPort->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
+    m_edProxyPort->setMaximumWidth(m_edProxyPort->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
+                                   16);
     auto* addressLabel = new QLabel(tr("Address:"));
     addressLabel->setBuddy(m_edProxyName);
     auto* portLabel = new QLabel(tr("Port:"));
@@ -368,7 +375,8 @@ void SetupDialog::ElementChanged() {
 
 void SetupDialog::cbColourChange(int index) {
     if (index >= 0 && index < static_cast<int>(kSetupPalette.size()))
-        m_colours[static_cast<std::size_t>(SelectedElement())] = kSetupPalette[static_cast<std::size_t>(index)];
+        m_colours[static_cast<std::size_t>(SelectedElement())] =
+            kSetupPalette[static_cast<std::size_t>(index)];
 }
 
 void SetupDialog::lbPositionsClick(int row) {
@@ -399,9 +407,9 @@ void SetupDialog::ShowColumns(int selectRow) {
         m_lbColumns->setCurrentRow(selectRow);
     // Room for every line of the long set, so no column hides below the fold.
     if (m_lbColumns->count() > 0)
-        m_lbColumns->setMinimumHeight(std::max(m_lbColumns->minimumHeight(),
-                                               m_lbColumns->sizeHintForRow(0) * m_lbColumns->count() +
-                                                   2 * m_lbColumns->frameWidth() + 2));
+        m_lbColumns->setMinimumHeight(
+            std::max(m_lbColumns->minimumHeight(), m_lbColumns->sizeHintForRow(0) * m_lbColumns->count() +
+                                                       2 * m_lbColumns->frameWidth() + 2));
 }
 
 void SetupDialog::rbFormatClick() {
@@ -472,7 +480,8 @@ SetupChoices SetupDialog::Choices() {
     c.TableShort = m_columns.TableShort();
     c.ManualConnect = !(m_rbDialUp->isChecked() && m_dialUpAvailable);
     c.DiscOption = m_rbDisc[1]->isChecked() ? 1 : m_rbDisc[2]->isChecked() ? 2 : 0;
-    c.ConnectName = m_cbConnection->currentIndex() >= 0 ? ToBytes(m_cbConnection->currentText()) : std::string();
+    c.ConnectName =
+        m_cbConnection->currentIndex() >= 0 ? ToBytes(m_cbConnection->currentText()) : std::string();
     c.UseProxy = m_cbUseProxy->isChecked();
     c.ProxyAddressText = ToBytes(m_edProxyName->text());
     c.ProxyPortText = ToBytes(m_edProxyPort->text());
@@ -493,7 +502,8 @@ void SetupDialog::btnApplyClick() {
     m_settings.WriteSetup(m_ini);
     const Status saved = m_ini.Save();
     if (!saved.Ok)
-        m_prompter.Error(this, tr("The settings could not be saved.\n\n%1").arg(QString::fromStdString(saved.Message)));
+        m_prompter.Error(
+            this, tr("The settings could not be saved.\n\n%1").arg(QString::fromStdString(saved.Message)));
     accept();
 }
 

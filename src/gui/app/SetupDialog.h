@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
-#include <QStringList>
-#include <array>
-
 #include "core/app/IniFile.h"
 #include "core/app/Settings.h"
 #include "core/app/SetupRules.h"
 #include "gui/widgets/Prompter.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <array>
 
 class QButtonGroup;
 class QCheckBox;
