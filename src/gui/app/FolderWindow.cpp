@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -140,10 +141,15 @@ FolderWindow::FolderWindow(AppContext& context, QWidget* parent)
 
     resize(560, 400);
     ShowFolder();
+    // The start-up warning waits for the message loop, so it appears over this window.
+    m_deferWarning = true;
     UpdateFileTable();
+    m_deferWarning = false;
 }
 
 FolderWindow::~FolderWindow() = default;
+
+LeagueWindow* FolderWindow::OpenLeagueWindow() const { return m_leagueWindow.data(); }
 
 int FolderWindow::FileIndexOf(const QTreeWidgetItem* item) {
     return item == nullptr || item->data(0, kFolderRole).toBool() ? 0 : item->data(0, kIndexRole).toInt();
@@ -175,8 +181,13 @@ void FolderWindow::UpdateFileTable() {
     m_tree->setUpdatesEnabled(true);
     QApplication::restoreOverrideCursor();
 
-    if (const auto warning = FolderWarning(m_scan, m_warned))
-        m_context.prompter.Information(this, QString::fromStdString(*warning));
+    if (const auto warning = FolderWarning(m_scan, m_warned)) {
+        const QString text = QString::fromStdString(*warning);
+        if (m_deferWarning)
+            QTimer::singleShot(0, this, [this, text] { m_context.prompter.Information(this, text); });
+        else
+            m_context.prompter.Information(this, text);
+    }
 
     m_btnOpen->setEnabled(m_divFileCount > 0);
     UpdateDeleteEnabled();

@@ -47,7 +47,7 @@ public:
     /// and shows this window again when it has closed. False when the file could not be loaded.
     bool OpenLeague(int index);
     /// The league window while one is open (tests drive it from a timer).
-    LeagueWindow* OpenLeagueWindow() const { return m_leagueWindow; }
+    LeagueWindow* OpenLeagueWindow() const;
 
 public slots:
     void btnOpenClick();
@@ -67,6 +67,7 @@ private:
     TableFolderScan m_scan;
     int m_divFileCount = 0;
     bool m_warned = false;
+    bool m_deferWarning = false;
     QLabel* m_folderLabel;
     QTreeWidget* m_tree;
     QPushButton* m_btnNew;
