@@ -125,7 +125,8 @@ void IniFile::SetText(std::string_view text) {
         if (end == npos)
             end = text.size();
         std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
+        // Only the file's own line ending is taken off, so a stray CR round-trips.
+        if (m_eol.size() == 2 && !line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         m_lines.emplace_back(line);
         start = next;
