@@ -767,6 +767,17 @@ TEST(LeagueFileDamage, CountsBeyondTheFixedArraysAreRefused) {
     }
 }
 
+TEST(LeagueFileDamage, HugeCountsOfAnOldFileAreRefusedBeforeAnythingIsDerived) {
+    League l = MakeEmptyLeague();
+    l.Head.TeamCount = 65535;
+    l.Head.GameCount = 65535;
+    ByteWriter w;
+    gorlin::test::PutHeader(w, l.Head, 44); // no team records follow: the count alone is refused
+    auto r = DecodeLeague(w.Bytes());
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().Message, "The league file is damaged: it declares 65535 league teams, at most 32 are allowed.");
+}
+
 TEST(LeagueFileDamage, CountsAtTheLimitsAreRead) {
     League l = RichLeague();
     l.Head.RefereeCount = 250;

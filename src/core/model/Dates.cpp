@@ -216,7 +216,7 @@ void ApplyShortDateRule(Locale& locale) {
 
 std::string GroupThousands(long long value, const Locale& locale) {
     const bool negative = value < 0;
-    std::string digits = std::to_string(negative ? -(value + 1) + 1ULL : static_cast<unsigned long long>(value));
+    std::string digits = std::to_string(negative ? static_cast<unsigned long long>(-(value + 1)) + 1ULL : static_cast<unsigned long long>(value));
     std::string out;
     const std::size_t n = digits.size();
     for (std::size_t i = 0; i < n; ++i) {

@@ -1,6 +1,7 @@
 #include "core/model/LeagueFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -148,30 +149,50 @@ private:
     std::size_t m_pos = 0;
 };
 
-/// Reads count records of a section into dest[0..count) with the layout of the version.
-template <typename Rec, std::size_t N>
-std::optional<Error> ReadSection(Cursor& in, const Era<Rec> (&eras)[N], int version, Rec* dest, std::size_t count,
-                                 const char* what) {
-    if (count == 0)
-        return std::nullopt;
+/// Reads count records of a section with the layout of the version: the bytes are checked
+/// first, then dest(count) gives where the records go (so nothing is allocated for a file
+/// that cannot hold them).
+template <typename Rec, std::size_t N, typename Dest>
+std::optional<Error> ReadSection(Cursor& in, const Era<Rec> (&eras)[N], int version, std::size_t count, const char* what,
+                                 Dest dest) {
     const Era<Rec>* era = PickEra(eras, version);
-    if (era == nullptr)
+    if (count == 0) {
+        dest(0);
+        return std::nullopt;
+    }
+    if (era == nullptr) // the header defaults clear such counts; never read without a layout
         return Damaged(std::string("it holds ") + what + " that its version cannot have");
     const std::size_t available = in.Left() / era->Size;
     const u8* src = in.Take(era->Size * count);
     if (src == nullptr)
         return Damaged("it ends inside the " + std::string(what) + " (" + std::to_string(available) + " of " +
                        std::to_string(count) + " records present)");
+    Rec* out = dest(count);
     if (era->Decode != nullptr) {
         for (std::size_t i = 0; i < count; ++i)
-            era->Decode(src + i * era->Size, era->Size, dest[i], version);
+            era->Decode(src + i * era->Size, era->Size, out[i], version);
     } else if (era->Size == sizeof(Rec)) {
-        std::memcpy(static_cast<void*>(dest), src, count * sizeof(Rec));
+        std::memcpy(static_cast<void*>(out), src, count * sizeof(Rec));
     } else {
         for (std::size_t i = 0; i < count; ++i)
-            std::memcpy(static_cast<void*>(dest + i), src + i * era->Size, era->Size);
+            std::memcpy(static_cast<void*>(out + i), src + i * era->Size, era->Size);
     }
     return std::nullopt;
+}
+
+/// Where a growable array's records go: entries 1.., the array sized to count + spare.
+template <typename Rec>
+auto Growable(std::vector<Rec>& array, std::size_t spare) {
+    return [&array, spare](std::size_t count) {
+        array.assign(count + spare, Rec{});
+        return array.data() + 1;
+    };
+}
+
+/// Where a fixed array's records go: entries 1.. (the count was checked against its size).
+template <typename Rec, std::size_t M>
+auto Fixed(std::array<Rec, M>& array) {
+    return [&array](std::size_t) { return array.data() + 1; };
 }
 
 /// Header fields absent from an older header, or whose meaning arrived later.
@@ -204,10 +225,10 @@ void ApplyHeaderDefaults(DivHead& h, int version) {
         // A compact (45) file stores the schedule the program had; older ones are derived from
         // the games. Fewer than two teams have no schedule.
         if (version < 45 || h.TimesToPlay == 0) {
-            const int teams = h.TeamCount;
-            const int pairs = teams * (teams - 1) / 2;
-            const int times = pairs > 0 ? h.GameCount / pairs : 0;
-            h.TimesToPlay = static_cast<u8>(std::min(times, kMaxTimesToPlay));
+            const long long teams = h.TeamCount;
+            const long long pairs = teams * (teams - 1) / 2;
+            const long long times = pairs > 0 ? h.GameCount / pairs : 0;
+            h.TimesToPlay = static_cast<u8>(std::min<long long>(times, kMaxTimesToPlay));
         }
         h.UpdateAddress = PString<50>{};
     }
@@ -527,23 +548,17 @@ Expected<League> DecodeLeague(const std::vector<std::uint8_t>& bytes) {
 
     const std::size_t teams = static_cast<std::size_t>(league.AllTeamCount());
     const std::size_t games = static_cast<std::size_t>(league.AllGameCount());
-    league.Teams.resize(teams + 1);
-    league.Games.resize(games + 33);
-    league.Goals.resize(h.GoalCount + std::size_t{32});
-    league.Players.resize(h.PlayerCount + std::size_t{33});
-    league.Squads.resize(h.SquadCount + std::size_t{32});
-
     std::optional<Error> error;
-    if ((error = ReadSection(in, kTeamEras, version, league.Teams.data() + 1, teams, "teams")) ||
-        (error = ReadSection(in, kGameEras, version, league.Games.data() + 1, games, "games")) ||
-        (error = ReadSection(in, kGoalEras, version, league.Goals.data() + 1, h.GoalCount, "goals")) ||
-        (error = ReadSection(in, kPlayerEras, version, league.Players.data() + 1, h.PlayerCount, "players")) ||
-        (error = ReadSection(in, kSquadEras, version, league.Squads.data() + 1, h.SquadCount, "squads")) ||
-        (error = ReadSection(in, kCompEras, version, league.Comps.data() + 1, h.CompCount, "competitions")) ||
-        (error = ReadSection(in, kTeamSelEras, version, league.TeamSels.data() + 1, h.TeamSelCount, "team selections")) ||
-        (error = ReadSection(in, kRefereeEras, version, league.Referees.data() + 1, h.RefereeCount, "referees")) ||
-        (error = ReadSection(in, kMissedPenEras, version, league.MissedPens.data() + 1, h.MissedPenCount,
-                             "missed penalties")))
+    if ((error = ReadSection(in, kTeamEras, version, teams, "teams", Growable(league.Teams, 1))) ||
+        (error = ReadSection(in, kGameEras, version, games, "games", Growable(league.Games, 33))) ||
+        (error = ReadSection(in, kGoalEras, version, h.GoalCount, "goals", Growable(league.Goals, 32))) ||
+        (error = ReadSection(in, kPlayerEras, version, h.PlayerCount, "players", Growable(league.Players, 33))) ||
+        (error = ReadSection(in, kSquadEras, version, h.SquadCount, "squads", Growable(league.Squads, 32))) ||
+        (error = ReadSection(in, kCompEras, version, h.CompCount, "competitions", Fixed(league.Comps))) ||
+        (error = ReadSection(in, kTeamSelEras, version, h.TeamSelCount, "team selections", Fixed(league.TeamSels))) ||
+        (error = ReadSection(in, kRefereeEras, version, h.RefereeCount, "referees", Fixed(league.Referees))) ||
+        (error = ReadSection(in, kMissedPenEras, version, h.MissedPenCount, "missed penalties",
+                             Fixed(league.MissedPens))))
         return *error;
 
     ApplyConversions(league, version);
