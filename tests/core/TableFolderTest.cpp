@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <fstream>
-
 #include "core/app/TableFolder.h"
+
 #include "core/model/League.h"
 #include "support/TestPaths.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
 
 namespace gorlin {
 namespace {
@@ -13,7 +13,8 @@ namespace fs = std::filesystem;
 using test::TempDir;
 
 /// Writes a header-only league file (enough for the header check).
-void WriteDiv(const fs::path& path, const std::string& title, int version = 46, const std::string& signature = "DIVHD") {
+void WriteDiv(const fs::path& path, const std::string& title, int version = 46,
+              const std::string& signature = "DIVHD") {
     fs::create_directories(path.parent_path());
     League league = MakeEmptyLeague();
     league.Head.TableName = title;
@@ -31,7 +32,8 @@ void WriteText(const fs::path& path, const std::string& text) {
 std::vector<std::string> Titles(const TableFolderScan& scan, const std::vector<FolderNode>& nodes) {
     std::vector<std::string> out;
     for (const FolderNode& n : nodes)
-        out.push_back(n.IsFolder ? "[" + n.Text + "]" : n.Text + "=" + scan.DivFiles[static_cast<std::size_t>(n.FileIndex)].Path);
+        out.push_back(n.IsFolder ? "[" + n.Text + "]"
+                                 : n.Text + "=" + scan.DivFiles[static_cast<std::size_t>(n.FileIndex)].Path);
     return out;
 }
 
@@ -39,7 +41,7 @@ TEST(TableFolderTest, FileNamesQualifyByLengthAndExtension) {
     EXPECT_TRUE(IsDivFileName("LEAGUE.DIV"));
     EXPECT_TRUE(IsDivFileName("league.div"));
     EXPECT_TRUE(IsDivFileName("Ab.DiV"));
-    EXPECT_FALSE(IsDivFileName("A.DIV"));   // five characters
+    EXPECT_FALSE(IsDivFileName("A.DIV")); // five characters
     EXPECT_FALSE(IsDivFileName(".DIV"));
     EXPECT_FALSE(IsDivFileName("LEAGUE.DIV.bak"));
     EXPECT_FALSE(IsDivFileName("LEAGUE.bak"));
@@ -119,7 +121,8 @@ TEST(TableFolderTest, SubFoldersAreWalkedOnlyWhenShown) {
     const FolderNode& cups = tree.Nodes[1];
     EXPECT_EQ(cups.FileIndex, 0);
     ASSERT_EQ(Titles(tree, cups.Children), (std::vector<std::string>{"FA Cup=Cups/FACUP.DIV", "[Old]"}));
-    EXPECT_EQ(Titles(tree, cups.Children[1].Children), (std::vector<std::string>{"Cup 1999=Cups/Old/CUP1999.DIV"}));
+    EXPECT_EQ(Titles(tree, cups.Children[1].Children),
+              (std::vector<std::string>{"Cup 1999=Cups/Old/CUP1999.DIV"}));
     EXPECT_TRUE(tree.Nodes[2].Children.empty());
     EXPECT_TRUE(tree.NotCompatible);
 }

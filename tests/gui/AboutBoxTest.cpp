@@ -1,12 +1,13 @@
+#include "gui/app/AboutBox.h"
+
+#include "core/model/League.h"
+#include "gui/app/ErrorHandler.h"
+#include "gui/support/ScriptedPrompter.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-
-#include "core/model/League.h"
-#include "gui/app/AboutBox.h"
-#include "gui/app/ErrorHandler.h"
-#include "gui/support/ScriptedPrompter.h"
 
 using namespace gorlin;
 
@@ -117,9 +118,11 @@ void AboutBoxTest::animationHasSixFramesEveryHundredMs() {
 }
 
 void AboutBoxTest::unexpectedErrorText() {
-    QCOMPARE(UnexpectedErrorText("Disk full"),
-             QString("An unexpected error has occurred in Gorlin. Please report this problem to the program author "
-                     "(support@gorlin.example).\n\nError: Disk full"));
+    QCOMPARE(
+        UnexpectedErrorText("Disk full"),
+        QString(
+            "An unexpected error has occurred in Gorlin. Please report this problem to the program author "
+            "(support@gorlin.example).\n\nError: Disk full"));
 }
 
 QTEST_MAIN(AboutBoxTest)

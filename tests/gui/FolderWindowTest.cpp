@@ -1,3 +1,12 @@
+#include "gui/app/FolderWindow.h"
+
+#include "core/model/LeagueFile.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/LeagueWindow.h"
+#include "gui/support/ScriptedPrompter.h"
+#include "platform/SystemLocale.h"
+#include "support/TestPaths.h"
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -11,26 +20,21 @@
 #include <QtTest>
 #include <fstream>
 
-#include "core/model/LeagueFile.h"
-#include "gui/app/FolderWindow.h"
-#include "gui/app/HelpWindow.h"
-#include "gui/app/LeagueWindow.h"
-#include "gui/support/ScriptedPrompter.h"
-#include "support/TestPaths.h"
-
 using namespace gorlin;
 namespace fs = std::filesystem;
 
 namespace {
 
-QString Q(const fs::path& p) { return QString::fromStdString(p.string()); }
+QString Q(const fs::path& p) {
+    return QString::fromStdString(p.string());
+}
 
 /// A program folder in a temporary folder, with scripted message boxes and dialogs.
 struct Fixture {
     test::TempDir dir;
     Settings settings;
     IniFile ini{(dir / "gorlin.ini").string()};
-    Locale locale;
+    Locale locale = LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), QDate(2019, 5, 12));
     test::ScriptedPrompter prompter;
     test::ScriptedFileDialogs dialogs;
     AppContext context{settings, ini, locale, prompter, dialogs, Q(dir.Path()) + "/"};
@@ -61,7 +65,9 @@ QStringList TopTexts(const QTreeWidget* tree) {
     return out;
 }
 
-QPushButton* Button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(name); }
+QPushButton* Button(QWidget* w, const char* name) {
+    return w->findChild<QPushButton*>(name);
+}
 
 } // namespace
 
@@ -78,6 +84,7 @@ private slots:
     void anUnreadableLeagueKeepsTheFolderWindow();
     void helpShowsTheGuide();
     void hintsFollowShowHints();
+    void startsWithTheDefaultsWithoutASettingsFile();
 };
 
 void FolderWindowTest::buttonsCarryTheirCaptionsAndHints() {
@@ -111,7 +118,8 @@ void FolderWindowTest::buttonsCarryTheirCaptionsAndHints() {
 
 void FolderWindowTest::listsOneTableAndWarnsOnceAboutTheForeignFile() {
     Fixture f;
-    WriteLeague(f.Tables() / "LEAGUE.DIV", "Premier L\xE9" "ague"); // Windows-1252 e acute
+    WriteLeague(f.Tables() / "LEAGUE.DIV", "Premier L\xE9"
+                                           "ague"); // Windows-1252 e acute
     WriteBytes(f.Tables() / "readme.txt", "hello");
     WriteLeague(f.Tables() / "A.DIV", "Too Short");
     WriteBytes(f.Tables() / "OTHER.DIV", std::string(300, 'Z'));
@@ -203,7 +211,8 @@ void FolderWindowTest::choosingAFolderStoresItAndWarnsAgain() {
     f.dialogs.Answers = {Q(second)};
     Button(&w, "btnDirect")->click();
     QCOMPARE(f.settings.FilePath, second.string() + "/");
-    QCOMPARE(w.findChild<QLabel*>("lbDirect")->text(), "Current Folder: " + QDir::toNativeSeparators(Q(second)));
+    QCOMPARE(w.findChild<QLabel*>("lbDirect")->text(),
+             "Current Folder: " + QDir::toNativeSeparators(Q(second)));
     QCOMPARE(TopTexts(w.Tree()), QStringList{"Second Division"});
     // The folder changed: the warning is shown again, once.
     QCOMPARE(f.prompter.Messages.size(), 2);
@@ -389,6 +398,35 @@ void FolderWindowTest::hintsFollowShowHints() {
     QCOMPARE(QToolTip::text(), QString("Open selected table"));
     QToolTip::hideText();
     qApp->removeEventFilter(&filter);
+}
+
+void FolderWindowTest::startsWithTheDefaultsWithoutASettingsFile() {
+    test::TempDir program;
+    WriteLeague(program / "HOME.DIV", "In The Program Folder");
+    WriteLeague(program / "Sub" / "DEEP.DIV", "In A Sub-Folder");
+    const QString programFolder = Q(program.Path()) + "/";
+    IniFile ini((program / "gorlin.ini").string());
+    QVERIFY(ini.Load().Ok); // a missing file is an empty store
+    Settings settings = Settings::Read(ini, programFolder.toStdString());
+    QVERIFY(settings.TakeBackup);
+    QVERIFY(settings.ShowSubFolders);
+    QVERIFY(settings.RecycleOnDelete);
+    QVERIFY(settings.ShowHints);
+    QCOMPARE(settings.TableLong, std::string("ABCDEFGHIJKLMSU"));
+
+    Locale locale;
+    test::ScriptedPrompter prompter;
+    test::ScriptedFileDialogs dialogs;
+    AppContext context(settings, ini, locale, prompter, dialogs, programFolder);
+    QCOMPARE(context.TableFolder(), programFolder);
+    FolderWindow w(context);
+    QCOMPARE(w.findChild<QLabel*>("lbDirect")->text(),
+             "Current Folder: " + QDir::toNativeSeparators(Q(program.Path())));
+    QCOMPARE(TopTexts(w.Tree()), (QStringList{"In The Program Folder", "Sub"}));
+    QCOMPARE(w.DivFileCount(), 2);
+    QCoreApplication::processEvents();
+    QVERIFY(prompter.Messages.isEmpty());
+    QVERIFY(!fs::exists(program / "gorlin.ini")); // starting writes nothing
 }
 
 QTEST_MAIN(FolderWindowTest)

@@ -1,22 +1,26 @@
+#include "gui/app/LeagueWindow.h"
+
+#include "core/model/LeagueFile.h"
+#include "gui/app/AboutBox.h"
+#include "gui/support/ScriptedPrompter.h"
+#include "platform/SystemLocale.h"
+#include "support/LeagueBuilder.h"
+#include "support/TestPaths.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QTabWidget>
 #include <QtTest>
 #include <fstream>
 
-#include "core/model/LeagueFile.h"
-#include "gui/app/AboutBox.h"
-#include "gui/app/LeagueWindow.h"
-#include "gui/support/ScriptedPrompter.h"
-#include "support/LeagueBuilder.h"
-#include "support/TestPaths.h"
-
 using namespace gorlin;
 namespace fs = std::filesystem;
 
 namespace {
 
-QString Q(const fs::path& p) { return QString::fromStdString(p.string()); }
+QString Q(const fs::path& p) {
+    return QString::fromStdString(p.string());
+}
 
 std::string ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -27,7 +31,7 @@ struct Fixture {
     test::TempDir dir;
     Settings settings;
     IniFile ini{(dir / "gorlin.ini").string()};
-    Locale locale;
+    Locale locale = LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), QDate(2019, 5, 12));
     test::ScriptedPrompter prompter;
     test::ScriptedFileDialogs dialogs;
     AppContext context{settings, ini, locale, prompter, dialogs, Q(dir.Path()) + "/"};
@@ -61,11 +65,15 @@ private slots:
     void aDamagedModelIsNeverWritten();
     void pagesCanBeReplacedInPlace();
     void aboutBoxFromTheLeagueHasTheStatistics();
+    void minimisingMinimisesTheProgram();
 };
 
 void LeagueWindowTest::loadingPreparesTheWindow() {
-    League league = test::LeagueBuilder().Teams({"A", "B", "C", "D"}).TimesToPlay(2)
-                        .Selection(1, "Top Two", {1, 2}).Build();
+    League league = test::LeagueBuilder()
+                        .Teams({"A", "B", "C", "D"})
+                        .TimesToPlay(2)
+                        .Selection(1, "Top Two", {1, 2})
+                        .Build();
     league.Head.VersionId = 1234;
     Fixture f(league);
     LeagueWindow w(f.context);
@@ -79,13 +87,14 @@ void LeagueWindowTest::loadingPreparesTheWindow() {
 
     QTabWidget* pages = w.Pages();
     QCOMPARE(pages->count(), 7);
-    const QStringList titles = {"League Table", "Team Statistics", "Goal Statistics", "Division Statistics",
-                                "Enter Results", "Fixtures", "Table Maintenance"};
+    const QStringList titles = {"League Table",  "Team Statistics", "Goal Statistics",  "Division Statistics",
+                                "Enter Results", "Fixtures",        "Table Maintenance"};
     for (int i = 0; i < 7; ++i)
         QCOMPARE(pages->tabText(i), titles[i]);
 
     // No fixed schedule and a selection: the first selection is in force and named in the title.
-    League open = test::LeagueBuilder().Teams({"A", "B"}).TimesToPlay(0).Selection(1, "Top Two", {1, 2}).Build();
+    League open =
+        test::LeagueBuilder().Teams({"A", "B"}).TimesToPlay(0).Selection(1, "Top Two", {1, 2}).Build();
     Fixture g(open);
     LeagueWindow w2(g.context);
     QVERIFY(w2.Load(Q(g.file)));
@@ -374,6 +383,20 @@ void LeagueWindowTest::aboutBoxFromTheLeagueHasTheStatistics() {
     });
     w.ShowAbout();
     QVERIFY(seen);
+}
+
+void LeagueWindowTest::minimisingMinimisesTheProgram() {
+    Fixture f;
+    QWidget other; // e.g. the help window, left open
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    LeagueWindow w(f.context);
+    QVERIFY(w.Load(Q(f.file)));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.setWindowState(Qt::WindowMinimized);
+    QTRY_VERIFY(other.isMinimized());
+    QVERIFY(w.isVisible()); // still open, just minimised
 }
 
 QTEST_MAIN(LeagueWindowTest)

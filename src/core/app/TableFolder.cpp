@@ -1,11 +1,11 @@
 #include "core/app/TableFolder.h"
 
+#include "core/model/LeagueFile.h"
+#include "core/model/Text.h"
+
 #include <algorithm>
 #include <set>
 #include <system_error>
-
-#include "core/model/LeagueFile.h"
-#include "core/model/Text.h"
 
 namespace gorlin {
 
@@ -18,9 +18,8 @@ constexpr int kMaxDepth = 64;
 
 /// Characters of a UTF-8 name (continuation bytes not counted).
 std::size_t CharCount(const std::string& utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 struct Walker {

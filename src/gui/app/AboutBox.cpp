@@ -1,5 +1,7 @@
 #include "gui/app/AboutBox.h"
 
+#include "core/model/League.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -12,8 +14,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtMath>
-
-#include "core/model/League.h"
 
 namespace gorlin {
 
@@ -100,9 +100,11 @@ AboutBox::AboutBox(const League* league, QWidget* parent) : QDialog(parent), m_l
     credits->setObjectName("lblCredits");
     credits->setWordWrap(true);
     credits->setMinimumWidth(340);
-    auto* email = new QLabel(QStringLiteral("<a href=\"mailto:support@gorlin.example\">support@gorlin.example</a>"), this);
+    auto* email = new QLabel(
+        QStringLiteral("<a href=\"mailto:support@gorlin.example\">support@gorlin.example</a>"), this);
     email->setObjectName("lblEmail");
-    auto* web = new QLabel(QStringLiteral("<a href=\"https://gorlin.example\">https://gorlin.example</a>"), this);
+    auto* web =
+        new QLabel(QStringLiteral("<a href=\"https://gorlin.example\">https://gorlin.example</a>"), this);
     web->setObjectName("lblWeb");
     for (QLabel* link : {email, web}) {
         link->setTextFormat(Qt::RichText);
@@ -159,7 +161,9 @@ AboutBox::AboutBox(const League* league, QWidget* parent) : QDialog(parent), m_l
     m_timer->start();
 }
 
-bool AboutBox::StatsVisible() const { return m_stats != nullptr && !m_stats->isHidden(); }
+bool AboutBox::StatsVisible() const {
+    return m_stats != nullptr && !m_stats->isHidden();
+}
 
 bool AboutBox::KeyTyped(const QString& text) {
     if (m_stats == nullptr || text.isEmpty() || !text.at(0).isPrint())

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
-#include <functional>
-
 #include "core/app/IniFile.h"
 #include "core/app/Settings.h"
 #include "core/model/Locale.h"
 #include "gui/widgets/Prompter.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
 
 namespace gorlin {
 
@@ -17,8 +17,8 @@ class LeagueWindow;
 /// at start and their store, the date conventions, the message boxes and the file dialogs.
 /// main() builds one for the run; tests build one over a temporary folder and scripted fakes.
 struct AppContext {
-    AppContext(Settings& settings_, IniFile& ini_, Locale& locale_, Prompter& prompter_, FileDialogs& fileDialogs_,
-               QString programFolder_)
+    AppContext(Settings& settings_, IniFile& ini_, Locale& locale_, Prompter& prompter_,
+               FileDialogs& fileDialogs_, QString programFolder_)
         : settings(settings_), ini(ini_), locale(locale_), prompter(prompter_), fileDialogs(fileDialogs_),
           programFolder(std::move(programFolder_)) {}
 
@@ -51,7 +51,8 @@ class HintFilter final : public QObject {
 public:
     static constexpr int kHintVisibleMs = 3000;
 
-    explicit HintFilter(const Settings& settings, QObject* parent = nullptr) : QObject(parent), m_settings(settings) {}
+    explicit HintFilter(const Settings& settings, QObject* parent = nullptr)
+        : QObject(parent), m_settings(settings) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

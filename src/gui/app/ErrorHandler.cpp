@@ -1,16 +1,17 @@
 #include "gui/app/ErrorHandler.h"
 
+#include "gui/widgets/Prompter.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 
-#include "gui/widgets/Prompter.h"
-
 namespace gorlin {
 
 QString UnexpectedErrorText(const QString& message) {
-    return QStringLiteral("An unexpected error has occurred in Gorlin. Please report this problem to the program "
-                          "author (support@gorlin.example).\n\nError: ") +
+    return QStringLiteral(
+               "An unexpected error has occurred in Gorlin. Please report this problem to the program "
+               "author (support@gorlin.example).\n\nError: ") +
            message;
 }
 

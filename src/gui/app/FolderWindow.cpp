@@ -1,5 +1,11 @@
 #include "gui/app/FolderWindow.h"
 
+#include "core/model/Text.h"
+#include "gui/app/AboutBox.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/LeagueWindow.h"
+#include "gui/app/SetupDialog.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -12,12 +18,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-#include "core/model/Text.h"
-#include "gui/app/AboutBox.h"
-#include "gui/app/HelpWindow.h"
-#include "gui/app/LeagueWindow.h"
-#include "gui/app/SetupDialog.h"
 
 namespace gorlin {
 
@@ -57,7 +57,8 @@ bool MoveToTrash(const QString& path) {
     if (inTrash.isEmpty() || InRealTrash(inTrash))
         return true;
     const QFileInfo moved(inTrash);
-    QFile::remove(moved.absoluteDir().absoluteFilePath(QStringLiteral("../info/%1.trashinfo").arg(moved.fileName())));
+    QFile::remove(
+        moved.absoluteDir().absoluteFilePath(QStringLiteral("../info/%1.trashinfo").arg(moved.fileName())));
     QFile::rename(inTrash, path);
     return false;
 }
@@ -134,10 +135,12 @@ FolderWindow::FolderWindow(AppContext& context, QWidget* parent)
             btnOpenClick();
     });
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] { UpdateDeleteEnabled(); });
-    connect(m_tree, &QTreeWidget::itemExpanded, this,
-            [this](QTreeWidgetItem* item) { item->setIcon(0, style()->standardIcon(QStyle::SP_DirOpenIcon)); });
-    connect(m_tree, &QTreeWidget::itemCollapsed, this,
-            [this](QTreeWidgetItem* item) { item->setIcon(0, style()->standardIcon(QStyle::SP_DirClosedIcon)); });
+    connect(m_tree, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+        item->setIcon(0, style()->standardIcon(QStyle::SP_DirOpenIcon));
+    });
+    connect(m_tree, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) {
+        item->setIcon(0, style()->standardIcon(QStyle::SP_DirClosedIcon));
+    });
 
     resize(560, 400);
     ShowFolder();
@@ -149,7 +152,9 @@ FolderWindow::FolderWindow(AppContext& context, QWidget* parent)
 
 FolderWindow::~FolderWindow() = default;
 
-LeagueWindow* FolderWindow::OpenLeagueWindow() const { return m_leagueWindow.data(); }
+LeagueWindow* FolderWindow::OpenLeagueWindow() const {
+    return m_leagueWindow.data();
+}
 
 int FolderWindow::FileIndexOf(const QTreeWidgetItem* item) {
     return item == nullptr || item->data(0, kFolderRole).toBool() ? 0 : item->data(0, kIndexRole).toInt();
@@ -158,7 +163,8 @@ int FolderWindow::FileIndexOf(const QTreeWidgetItem* item) {
 QString FolderWindow::FilePathOf(int index) const {
     if (index < 1 || index >= static_cast<int>(m_scan.DivFiles.size()))
         return {};
-    return m_context.TableFolder() + QString::fromStdString(m_scan.DivFiles[static_cast<std::size_t>(index)].Path);
+    return m_context.TableFolder() +
+           QString::fromStdString(m_scan.DivFiles[static_cast<std::size_t>(index)].Path);
 }
 
 void FolderWindow::ShowFolder() {
@@ -208,8 +214,8 @@ void FolderWindow::AddNodes(QTreeWidgetItem* parent, const std::vector<FolderNod
             item->setData(0, kFolderRole, false);
             item->setData(0, kIndexRole, node.FileIndex);
             item->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
-            item->setToolTip(0, QDir::toNativeSeparators(
-                                    QString::fromStdString(m_scan.DivFiles[static_cast<std::size_t>(node.FileIndex)].Path)));
+            item->setToolTip(0, QDir::toNativeSeparators(QString::fromStdString(
+                                    m_scan.DivFiles[static_cast<std::size_t>(node.FileIndex)].Path)));
         }
     }
 }
@@ -258,7 +264,8 @@ void FolderWindow::btnDeleteClick() {
         return;
     }
     const QString title = item->text(0);
-    if (m_context.prompter.YesNo(this, QString::fromLatin1(kDeleteQuestion).arg(title)) != Prompter::Answer::Yes)
+    if (m_context.prompter.YesNo(this, QString::fromLatin1(kDeleteQuestion).arg(title)) !=
+        Prompter::Answer::Yes)
         return;
     const QString path = FilePathOf(index);
     // Without a usable trash the file is kept and the failure reported: it is never removed for good
@@ -274,7 +281,8 @@ void FolderWindow::btnDeleteClick() {
 }
 
 void FolderWindow::btnDirectClick() {
-    QString chosen = m_context.fileDialogs.Folder(this, QString::fromLatin1(kFolderDialogTitle), m_context.TableFolder());
+    QString chosen =
+        m_context.fileDialogs.Folder(this, QString::fromLatin1(kFolderDialogTitle), m_context.TableFolder());
     if (chosen.isEmpty())
         return;
     chosen = QDir::fromNativeSeparators(chosen);
@@ -290,7 +298,8 @@ void FolderWindow::btnDirectClick() {
 
 void FolderWindow::btnSetupClick() {
     const bool showSubFolders = m_context.settings.ShowSubFolders;
-    SetupDialog dialog(m_context.settings, m_context.ini, m_context.prompter, m_context.dialUpAvailable, this);
+    SetupDialog dialog(m_context.settings, m_context.ini, m_context.prompter, m_context.dialUpAvailable,
+                       this);
     dialog.exec();
     // Hints follow ShowHints by themselves (HintFilter reads it at each hint).
     if (m_context.settings.ShowSubFolders != showSubFolders)
@@ -308,6 +317,8 @@ void FolderWindow::btnAboutClick() {
     box.exec();
 }
 
-void FolderWindow::btnExitClick() { close(); }
+void FolderWindow::btnExitClick() {
+    close();
+}
 
 } // namespace gorlin

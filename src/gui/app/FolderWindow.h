@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/app/TableFolder.h"
+#include "gui/app/AppContext.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
-
-#include "core/app/TableFolder.h"
-#include "gui/app/AppContext.h"
 
 class QLabel;
 class QPushButton;

@@ -8,7 +8,9 @@
 #include <QVBoxLayout>
 
 // The guide is compiled into the program's static library; this keeps it linked in.
-static void InitGuideResource() { Q_INIT_RESOURCE(gorlin); }
+static void InitGuideResource() {
+    Q_INIT_RESOURCE(gorlin);
+}
 
 namespace gorlin {
 

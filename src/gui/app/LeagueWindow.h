@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/model/League.h"
+#include "gui/app/AppContext.h"
+
 #include <QDialog>
 #include <QString>
 #include <functional>
-
-#include "core/model/League.h"
-#include "gui/app/AppContext.h"
 
 class QAction;
 class QTabWidget;
@@ -35,9 +35,9 @@ public:
     static constexpr const char* kCaption = "Gorlin 4.7";
     static constexpr const char* kPendingGameText = "Result entry in progress. Complete it or cancel";
     static constexpr const char* kSavePromptText = "Table data updated ! Do you want to save the changes?";
-    static constexpr const char* kInternalErrorText =
-        "An Gorlin internal error has been detected. Please contact the author.The changes you have made have NOT "
-        "been saved... Sorry !";
+    static constexpr const char* kInternalErrorText = "An Gorlin internal error has been detected. Please "
+                                                      "contact the author.The changes you have made have NOT "
+                                                      "been saved... Sorry !";
 
     explicit LeagueWindow(AppContext& context, QWidget* parent = nullptr);
     ~LeagueWindow() override;
@@ -74,7 +74,9 @@ public:
 
     /// State of the loaded league the pages read.
     bool UpdateAvailable() const { return m_league.Head.VersionId != 0; }
-    bool MatchGridAvailable() const { return m_league.Head.TimesToPlay == 2 || m_league.Head.TimesToPlay == 4; }
+    bool MatchGridAvailable() const {
+        return m_league.Head.TimesToPlay == 2 || m_league.Head.TimesToPlay == 4;
+    }
     /// The league table page's title: TableName, plus the selection in force in brackets.
     QString TitleText() const;
 

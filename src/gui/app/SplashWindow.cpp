@@ -7,8 +7,7 @@
 
 namespace gorlin {
 
-SplashWindow::SplashWindow(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName("SplashWindow");
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(360, 200);

@@ -1,7 +1,3 @@
-#include <QDir>
-#include <QScreen>
-#include <QStringList>
-
 #include "core/app/IniFile.h"
 #include "core/app/Settings.h"
 #include "gui/app/AppContext.h"
@@ -11,6 +7,10 @@
 #include "gui/widgets/Prompter.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SystemLocale.h"
+
+#include <QDir>
+#include <QScreen>
+#include <QStringList>
 
 using namespace gorlin;
 
@@ -35,8 +35,9 @@ int main(int argc, char** argv) {
     QDir().mkpath(programFolder);
     IniFile ini((programFolder + QStringLiteral("gorlin.ini")).toStdString());
     if (const Status loaded = ini.Load(); !loaded)
-        prompter.Error(nullptr, QStringLiteral("The settings file could not be read; the defaults are used.\n\n%1")
-                                    .arg(QString::fromStdString(loaded.Message)));
+        prompter.Error(nullptr,
+                       QStringLiteral("The settings file could not be read; the defaults are used.\n\n%1")
+                           .arg(QString::fromStdString(loaded.Message)));
     Settings settings = Settings::Read(ini, programFolder.toStdString());
     // No dial-up service on this platform: connections are made by hand for the whole run.
     settings.ManualConnect = true;
