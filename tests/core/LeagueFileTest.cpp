@@ -385,6 +385,18 @@ TEST(LeagueFileLoad, UnopenableAndForeignFilesAreRefusedWithAMessage) {
     ASSERT_FALSE(missing);
     EXPECT_NE(missing.error().Message.find("NONE.DIV"), std::string::npos);
 
+    std::filesystem::create_directory(dir / "FOLDER.DIV");
+    EXPECT_FALSE(LoadLeague(dir / "FOLDER.DIV"));
+
+    // A file read from disk is checked like bytes in memory.
+    League whole = RichLeague();
+    Bytes cut = EncodeLeague(whole);
+    cut.resize(cut.size() - 10);
+    WriteFile(dir / "CUT.DIV", cut);
+    auto fromDisk = LoadLeague(dir / "CUT.DIV");
+    ASSERT_FALSE(fromDisk);
+    EXPECT_EQ(fromDisk.error().Message, DecodeLeague(cut).error().Message);
+
     auto foreign = DecodeLeague(Bytes{'h', 'e', 'l', 'l', 'o', '!', '!', '!'});
     ASSERT_FALSE(foreign);
     EXPECT_EQ(foreign.error().Message, "This is not a league file.");

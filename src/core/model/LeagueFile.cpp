@@ -130,30 +130,58 @@ std::size_t HeaderSize(int version) {
 
 Error Damaged(const std::string& detail) { return Error{"The league file is damaged: " + detail + "."}; }
 
-/// Reads consecutive sections of the file's bytes.
-class Cursor {
+/// The bytes of a league file, read front to back.
+class Source {
 public:
-    explicit Cursor(const Bytes& bytes) : m_bytes(bytes) {}
-    /// The next n bytes, or null when the file ends first.
-    const u8* Take(std::size_t n) {
-        if (n > m_bytes.size() - m_pos)
-            return nullptr;
-        const u8* p = m_bytes.data() + m_pos;
+    virtual ~Source() = default;
+    /// Bytes not yet read.
+    virtual std::size_t Left() const = 0;
+    /// Copies the next n bytes (at most Left()) to dest; false when they cannot be read.
+    virtual bool Read(void* dest, std::size_t n) = 0;
+};
+
+class MemorySource final : public Source {
+public:
+    explicit MemorySource(const Bytes& bytes) : m_bytes(bytes) {}
+    std::size_t Left() const override { return m_bytes.size() - m_pos; }
+    bool Read(void* dest, std::size_t n) override {
+        if (n > Left())
+            return false;
+        if (n != 0)
+            std::memcpy(dest, m_bytes.data() + m_pos, n);
         m_pos += n;
-        return p;
+        return true;
     }
-    std::size_t Left() const { return m_bytes.size() - m_pos; }
 
 private:
     const Bytes& m_bytes;
     std::size_t m_pos = 0;
 };
 
+/// Reads straight into the records, so a large league is not held twice.
+class FileSource final : public Source {
+public:
+    FileSource(std::FILE* file, std::size_t size) : m_file(file), m_left(size) {}
+    std::size_t Left() const override { return m_left; }
+    bool Read(void* dest, std::size_t n) override {
+        if (n > m_left || std::fread(dest, 1, n, m_file) != n)
+            return false;
+        m_left -= n;
+        return true;
+    }
+
+private:
+    std::FILE* m_file;
+    std::size_t m_left;
+};
+
+Error ReadFailed() { return Error{"The league file could not be read to its end."}; }
+
 /// Reads count records of a section with the layout of the version: the bytes are checked
 /// first, then dest(count) gives where the records go (so nothing is allocated for a file
 /// that cannot hold them).
 template <typename Rec, std::size_t N, typename Dest>
-std::optional<Error> ReadSection(Cursor& in, const Era<Rec> (&eras)[N], int version, std::size_t count, const char* what,
+std::optional<Error> ReadSection(Source& in, const Era<Rec> (&eras)[N], int version, std::size_t count, const char* what,
                                  Dest dest) {
     const Era<Rec>* era = PickEra(eras, version);
     if (count == 0) {
@@ -162,20 +190,30 @@ std::optional<Error> ReadSection(Cursor& in, const Era<Rec> (&eras)[N], int vers
     }
     if (era == nullptr) // the header defaults clear such counts; never read without a layout
         return Damaged(std::string("it holds ") + what + " that its version cannot have");
-    const std::size_t available = in.Left() / era->Size;
-    const u8* src = in.Take(era->Size * count);
-    if (src == nullptr)
-        return Damaged("it ends inside the " + std::string(what) + " (" + std::to_string(available) + " of " +
-                       std::to_string(count) + " records present)");
+    const std::size_t need = era->Size * count;
+    if (need > in.Left())
+        return Damaged("it ends inside the " + std::string(what) + " (" + std::to_string(in.Left() / era->Size) +
+                       " of " + std::to_string(count) + " records present)");
     Rec* out = dest(count);
     if (era->Decode != nullptr) {
+        Bytes raw(need);
+        if (!in.Read(raw.data(), need))
+            return ReadFailed();
         for (std::size_t i = 0; i < count; ++i)
-            era->Decode(src + i * era->Size, era->Size, out[i], version);
+            era->Decode(raw.data() + i * era->Size, era->Size, out[i], version);
     } else if (era->Size == sizeof(Rec)) {
-        std::memcpy(static_cast<void*>(out), src, count * sizeof(Rec));
+        if (!in.Read(out, need))
+            return ReadFailed();
     } else {
+        // Stored records are shorter than in memory (games): read them packed into the array,
+        // then spread them out from the last, clearing the bytes that are not stored.
+        u8* base = reinterpret_cast<u8*>(out);
+        if (!in.Read(base, need))
+            return ReadFailed();
+        for (std::size_t i = count; i-- > 1;)
+            std::memmove(base + i * sizeof(Rec), base + i * era->Size, era->Size);
         for (std::size_t i = 0; i < count; ++i)
-            std::memcpy(static_cast<void*>(out + i), src + i * era->Size, era->Size);
+            std::memset(base + i * sizeof(Rec) + era->Size, 0, sizeof(Rec) - era->Size);
     }
     return std::nullopt;
 }
@@ -483,12 +521,17 @@ std::optional<Bytes> ReadWholeFile(const std::filesystem::path& path, std::strin
         errorText = SystemMessage(errno);
         return std::nullopt;
     }
-    Bytes bytes;
-    u8 buffer[65536];
+    // One read of the size the file has now, then on until the end in case it grew.
+    std::error_code ec;
+    const auto expected = std::filesystem::file_size(path, ec);
+    Bytes bytes(ec ? std::size_t{0} : static_cast<std::size_t>(expected) + 1);
+    std::size_t used = 0;
     for (;;) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, f);
-        bytes.insert(bytes.end(), buffer, buffer + n);
-        if (n < sizeof buffer)
+        if (used == bytes.size())
+            bytes.resize(std::max<std::size_t>(bytes.size() * 2, 65536));
+        const std::size_t n = std::fread(bytes.data() + used, 1, bytes.size() - used, f);
+        used += n;
+        if (n == 0 || std::feof(f) || std::ferror(f))
             break;
     }
     const bool failed = std::ferror(f) != 0;
@@ -498,6 +541,7 @@ std::optional<Bytes> ReadWholeFile(const std::filesystem::path& path, std::strin
         errorText = SystemMessage(error != 0 ? error : EIO);
         return std::nullopt;
     }
+    bytes.resize(used);
     return bytes;
 }
 
@@ -529,19 +573,25 @@ HeaderInfo VerifyDivFile(const std::filesystem::path& path) {
     return info;
 }
 
-Expected<League> DecodeLeague(const std::vector<std::uint8_t>& bytes) {
-    if (auto error = CheckSignature(bytes.data(), bytes.size()))
+namespace {
+
+Expected<League> Decode(Source& in) {
+    u8 raw[sizeof(DivHead)] = {};
+    const std::size_t start = std::min<std::size_t>(in.Left(), 7);
+    if (!in.Read(raw, start))
+        return ReadFailed();
+    if (auto error = CheckSignature(raw, start))
         return *error;
-    const int version = bytes[6];
-    Cursor in(bytes);
+    const int version = raw[6];
     const std::size_t headerSize = HeaderSize(version);
-    const u8* rawHead = in.Take(headerSize);
-    if (rawHead == nullptr)
+    if (headerSize - start > in.Left())
         return Damaged("it ends inside the header");
+    if (!in.Read(raw + start, headerSize - start))
+        return ReadFailed();
 
     League league;
     DivHead& h = league.Head;
-    std::memcpy(static_cast<void*>(&h), rawHead, headerSize);
+    std::memcpy(static_cast<void*>(&h), raw, headerSize);
     ApplyHeaderDefaults(h, version);
     if (auto error = CheckLimits(h))
         return *error;
@@ -573,12 +623,27 @@ Expected<League> DecodeLeague(const std::vector<std::uint8_t>& bytes) {
     return league;
 }
 
+} // namespace
+
+Expected<League> DecodeLeague(const std::vector<std::uint8_t>& bytes) {
+    MemorySource in(bytes);
+    return Decode(in);
+}
+
 Expected<League> LoadLeague(const std::filesystem::path& path) {
-    std::string errorText;
-    auto bytes = ReadWholeFile(path, errorText);
-    if (!bytes)
-        return Error{"Could not open " + path.string() + ": " + errorText};
-    return DecodeLeague(*bytes);
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr)
+        return Error{"Could not open " + path.string() + ": " + SystemMessage(errno)};
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec) {
+        std::fclose(f);
+        return Error{"Could not open " + path.string() + ": " + ec.message()};
+    }
+    FileSource in(f, static_cast<std::size_t>(size));
+    Expected<League> league = Decode(in);
+    std::fclose(f);
+    return league;
 }
 
 int ChooseSaveVersion(const League& league) {
