@@ -1,13 +1,18 @@
 #include "gui/league/SortRulesPage.h"
 
 #include "core/app/Settings.h"
+#include "core/model/LeagueFile.h"
 #include "core/model/Locale.h"
+#include "gui/app/LeagueWindow.h"
+#include "gui/league/LeagueTablePage.h"
 #include "gui/support/ScriptedPrompter.h"
 #include "support/LeagueBuilder.h"
+#include "support/TestPaths.h"
 
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 namespace gorlin {
@@ -20,6 +25,7 @@ private slots:
     void dropMovesBetweenAndWithinLists();
     void leavingStoresOrRefuses();
     void restoreUndoesChanges();
+    void leagueWindowGuardsLeavingTheRules();
 
 private:
     League MakeLeague(const std::string& rules) {
@@ -189,6 +195,57 @@ void SortRulesPageTest::restoreUndoesChanges() {
              QStringList({"Points total", "Goal difference", "Goals scored", "Team name"}));
     QVERIFY(page.CanLeave());
     QVERIFY(!league.DataChanged);
+}
+
+void SortRulesPageTest::leagueWindowGuardsLeavingTheRules() {
+    test::TempDir dir;
+    Settings settings;
+    IniFile ini((dir / "gorlin.ini").string());
+    Locale locale;
+    test::ScriptedPrompter prompter;
+    test::ScriptedFileDialogs dialogs;
+    AppContext context(settings, ini, locale, prompter, dialogs,
+                       QString::fromStdString(dir.Path().string()) + "/");
+    const auto file = dir / "LEAGUE.DIV";
+    League stored = MakeLeague("61");
+    QVERIFY(SaveLeague(stored, file, SaveOptions{false}).Ok);
+
+    LeagueWindow w(context);
+    QVERIFY(w.Load(QString::fromStdString(file.string())));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(qobject_cast<LeagueTablePage*>(w.Page(LeagueWindow::kLeagueTablePage)));
+    auto* maintenance = qobject_cast<QTabWidget*>(w.Page(LeagueWindow::kTableMaintenancePage));
+    QVERIFY(maintenance);
+    QCOMPARE(maintenance->tabText(0), QString("Sort Rules"));
+    auto* page = qobject_cast<SortRulesPage*>(maintenance->widget(0));
+    QVERIFY(page);
+
+    w.Pages()->setCurrentIndex(LeagueWindow::kTableMaintenancePage);
+    Select(*page, "lbActive", 0);
+    Click(*page, "btnDown");
+    Select(*page, "lbActive", 1);
+    Click(*page, "btnUp");
+    test::Screenshot(&w, "sort-rules-in-window");
+
+    w.Pages()->setCurrentIndex(LeagueWindow::kLeagueTablePage);
+    QCOMPARE(w.Pages()->currentIndex(), int(LeagueWindow::kTableMaintenancePage));
+    QCOMPARE(prompter.Texts(), QStringList({"Sort rule 'Aggregate Points' cannot be first"}));
+    w.close();
+    QVERIFY(w.isVisible());
+    QCOMPARE(prompter.Messages.size(), 2);
+
+    Select(*page, "lbActive", 1);
+    Click(*page, "btnUp");
+    w.Pages()->setCurrentIndex(LeagueWindow::kLeagueTablePage);
+    QCOMPARE(w.Pages()->currentIndex(), int(LeagueWindow::kLeagueTablePage));
+    QCOMPARE(w.GetLeague().Head.SortRules.view(), std::string_view("16"));
+    QVERIFY(w.GetLeague().DataChanged);
+    test::Screenshot(&w, "league-table-in-window");
+
+    prompter.Answers = {Prompter::Answer::No};
+    w.close();
+    QVERIFY(!w.isVisible());
 }
 
 } // namespace gorlin

@@ -17,6 +17,7 @@
 #include "core/model/LeagueFile.h"
 #include "core/model/Text.h"
 #include "gui/app/AboutBox.h"
+#include "gui/league/TablePagesInstaller.h"
 
 namespace gorlin {
 
@@ -128,6 +129,7 @@ bool LeagueWindow::Load(const QString& path) {
     PlaceFromSettings();
 
     setWindowTitle(QString::fromLatin1(kCaption) + QStringLiteral(" - ") + FromModel(m_league.Head.TableName.view()));
+    InstallTablePages(*this);
     if (m_context.installLeaguePages)
         m_context.installLeaguePages(*this);
     DataChangedNotify();

@@ -99,6 +99,8 @@ SortRulesPage::SortRulesPage(League& league, Settings&, const Locale&, Prompter&
     for (QListWidget* list : {static_cast<QListWidget*>(m_available), static_cast<QListWidget*>(m_active)}) {
         list->setMinimumWidth(widest + 2 * list->frameWidth() + 12);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Room for the whole catalogue and a little more; taller lists would only be empty.
+        list->setMaximumHeight(12 * (list->fontMetrics().height() + 2) + 2 * list->frameWidth());
     }
     labAvailable->setBuddy(m_available);
     labActive->setBuddy(m_active);
@@ -139,7 +141,7 @@ SortRulesPage::SortRulesPage(League& league, Settings&, const Locale&, Prompter&
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(4, 2);
-    grid->setRowStretch(1, 1);
+    grid->setRowStretch(2, 1);
 
     connect(btnRight, &QPushButton::clicked, this, &SortRulesPage::btnRightClick);
     connect(btnLeft, &QPushButton::clicked, this, &SortRulesPage::btnLeftClick);
@@ -155,7 +157,8 @@ SortRulesPage::SortRulesPage(League& league, Settings&, const Locale&, Prompter&
 }
 
 void SortRulesPage::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
+    // A page shown again after a refused leave keeps the user's unsaved lists.
+    if (!event->spontaneous() && !m_league.SortRulesChanged)
         Fill();
     QWidget::showEvent(event);
 }
