@@ -28,6 +28,7 @@ League TwentyTwoTeams() {
     for (int i = 1; i <= 22; ++i)
         names.push_back("Team number " + std::to_string(i));
     names[4] = "F\xe9nix Montevid\xe9o"; // Windows-1252 accents
+    names[5] = "Brighton & Hove";
     return test::LeagueBuilder().Teams(names).Selection(3, "Capital", {1, 2, 3, 4}).Build();
 }
 
@@ -57,6 +58,7 @@ void TeamSelectionDialogTest::layoutFollowsTheTeamCount() {
     QCOMPARE(Tabs(dialog)->tabText(2), QString("Capital"));
     QCOMPARE(Name(dialog)->maxLength(), 20);
     QCOMPARE(Box(dialog, 5)->text(), QString::fromUtf8("Fénix Montevidéo"));
+    QCOMPARE(Box(dialog, 6)->text(), QString("Brighton && Hove")); // '&' shown, not a mnemonic
 
     // Columns of 11 boxes 20 px apart, 14 px below the name field, columns 154 px apart.
     QCOMPARE(Box(dialog, 1)->width(), 150);

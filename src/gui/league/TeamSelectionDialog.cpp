@@ -32,6 +32,10 @@ QString FromLeague(std::string_view bytes) {
 std::string ToLeague(const QString& text) {
     return Utf8ToWin1252(text.toStdString());
 }
+/// Tab and check box captions show '&' literally.
+QString Caption(std::string_view bytes) {
+    return FromLeague(bytes).replace('&', QStringLiteral("&&"));
+}
 
 } // namespace
 
@@ -45,7 +49,7 @@ TeamSelectionDialog::TeamSelectionDialog(League& league, Prompter& prompter, QWi
     m_tabs->setExpanding(false);
     m_tabs->setDrawBase(false);
     for (int s = 1; s <= kMaxTeamSels; ++s)
-        m_tabs->addTab(FromLeague(m_edit.TabCaption(s)));
+        m_tabs->addTab(Caption(m_edit.TabCaption(s)));
 
     auto* pane = new QFrame(this);
     pane->setObjectName("pnlSelection");
@@ -65,13 +69,13 @@ TeamSelectionDialog::TeamSelectionDialog(League& league, Prompter& prompter, QWi
     const int top = kMargin + nameHeight + kGapBelowName;
     int boxHeight = kBoxStep;
     for (int t = 1; t <= teams; ++t) {
-        auto* box = new QCheckBox(FromLeague(league.Teams[static_cast<std::size_t>(t)].Name.view()), pane);
+        auto* box = new QCheckBox(Caption(league.Teams[static_cast<std::size_t>(t)].Name.view()), pane);
         box->setObjectName(QStringLiteral("cbTeam%1").arg(t));
         const int column = (t - 1) / kBoxesPerColumn;
         const int row = (t - 1) % kBoxesPerColumn;
         boxHeight = std::min(box->sizeHint().height(), kBoxStep);
         box->setGeometry(kMargin + column * kColumnStep, top + row * kBoxStep, kBoxWidth, boxHeight);
-        box->setToolTip(box->text());
+        box->setToolTip(FromLeague(league.Teams[static_cast<std::size_t>(t)].Name.view()));
         m_boxes << box;
     }
     const int columns = std::max(1, (teams + kBoxesPerColumn - 1) / kBoxesPerColumn);
@@ -129,7 +133,7 @@ void TeamSelectionDialog::ShowSlot(int slot) {
 }
 
 void TeamSelectionDialog::RenameTab(int slot) {
-    m_tabs->setTabText(slot - 1, FromLeague(m_edit.TabCaption(slot)));
+    m_tabs->setTabText(slot - 1, Caption(m_edit.TabCaption(slot)));
 }
 
 void TeamSelectionDialog::TabChanging(int index) {
