@@ -27,6 +27,12 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+/// A copy of a packed record field (they cannot bind to references).
+template <typename T>
+T Num(T value) {
+    return value;
+}
+
 template <std::size_t N>
 std::string Text(const PString<N>& s) {
     return Win1252ToUtf8(s.view());
@@ -42,80 +48,80 @@ Json Day(double date) {
 Json Head(const DivHead& h) {
     Json j;
     j["Signature"] = Text(h.Signature);
-    j["Version"] = h.Version;
+    j["Version"] = Num(h.Version);
     j["TableName"] = Text(h.TableName);
-    j["TeamCount"] = h.TeamCount;
-    j["GameCount"] = h.GameCount;
-    j["GoalCount"] = h.GoalCount;
-    j["PlayerCount"] = h.PlayerCount;
-    j["TrackGoals"] = h.TrackGoals;
-    j["WinPoints"] = h.WinPoints;
-    j["Relegated"] = h.Relegated;
-    j["Promoted"] = h.Promoted;
-    j["OwnTeam"] = h.OwnTeam;
+    j["TeamCount"] = Num(h.TeamCount);
+    j["GameCount"] = Num(h.GameCount);
+    j["GoalCount"] = Num(h.GoalCount);
+    j["PlayerCount"] = Num(h.PlayerCount);
+    j["TrackGoals"] = Num(h.TrackGoals);
+    j["WinPoints"] = Num(h.WinPoints);
+    j["Relegated"] = Num(h.Relegated);
+    j["Promoted"] = Num(h.Promoted);
+    j["OwnTeam"] = Num(h.OwnTeam);
     j["SortRules"] = Text(h.SortRules);
-    j["PlayOffs"] = h.PlayOffs;
-    j["CompCount"] = h.CompCount;
-    j["CupGameCount"] = h.CupGameCount;
-    j["SquadCount"] = h.SquadCount;
-    j["TeamSize"] = h.TeamSize;
-    j["DrawPoints"] = h.DrawPoints;
-    j["OtherTeamCount"] = h.OtherTeamCount;
-    j["GameType"] = h.GameType;
-    j["TeamSelCount"] = h.TeamSelCount;
-    j["RelPlayOffs"] = h.RelPlayOffs;
-    j["RefereeCount"] = h.RefereeCount;
-    j["LossPoints"] = h.LossPoints;
-    j["MissedPenCount"] = h.MissedPenCount;
-    j["HalfLength"] = h.HalfLength;
-    j["VersionId"] = h.VersionId;
-    j["TimesToPlay"] = h.TimesToPlay;
+    j["PlayOffs"] = Num(h.PlayOffs);
+    j["CompCount"] = Num(h.CompCount);
+    j["CupGameCount"] = Num(h.CupGameCount);
+    j["SquadCount"] = Num(h.SquadCount);
+    j["TeamSize"] = Num(h.TeamSize);
+    j["DrawPoints"] = Num(h.DrawPoints);
+    j["OtherTeamCount"] = Num(h.OtherTeamCount);
+    j["GameType"] = Num(h.GameType);
+    j["TeamSelCount"] = Num(h.TeamSelCount);
+    j["RelPlayOffs"] = Num(h.RelPlayOffs);
+    j["RefereeCount"] = Num(h.RefereeCount);
+    j["LossPoints"] = Num(h.LossPoints);
+    j["MissedPenCount"] = Num(h.MissedPenCount);
+    j["HalfLength"] = Num(h.HalfLength);
+    j["VersionId"] = Num(h.VersionId);
+    j["TimesToPlay"] = Num(h.TimesToPlay);
     j["UpdateAddress"] = Text(h.UpdateAddress);
     return j;
 }
 
 Json Team(const TeamRec& t) {
-    return Json{{"Name", Text(t.Name)}, {"PointsAdjust", t.PointsAdjust}, {"Increment", t.Increment}};
+    return Json{{"Name", Text(t.Name)}, {"PointsAdjust", Num(t.PointsAdjust)}, {"Increment", Num(t.Increment)}};
 }
 
 Json Game(const GameRec& g) {
     Json j;
-    j["Played"] = g.Played;
-    j["HomeTeam"] = g.HomeTeam;
-    j["AwayTeam"] = g.AwayTeam;
-    j["HomeGoals"] = g.HomeGoals;
-    j["AwayGoals"] = g.AwayGoals;
-    j["Date"] = Day(g.Date);
-    j["Attendance"] = g.Attendance;
-    j["Predicted"] = g.Predicted;
-    j["HomeSquad"] = g.HomeSquad;
-    j["AwaySquad"] = g.AwaySquad;
-    j["Comp"] = g.Comp;
+    j["Played"] = Num(g.Played);
+    j["HomeTeam"] = Num(g.HomeTeam);
+    j["AwayTeam"] = Num(g.AwayTeam);
+    j["HomeGoals"] = Num(g.HomeGoals);
+    j["AwayGoals"] = Num(g.AwayGoals);
+    j["Date"] = Day(Num(g.Date));
+    j["Attendance"] = Num(g.Attendance);
+    j["Predicted"] = Num(g.Predicted);
+    j["HomeSquad"] = Num(g.HomeSquad);
+    j["AwaySquad"] = Num(g.AwaySquad);
+    j["Comp"] = Num(g.Comp);
     j["Comment"] = Text(g.Comment);
-    j["Referee"] = g.Referee;
-    j["Awarded"] = g.Awarded;
-    j["Outcome"] = g.Outcome;
+    j["Referee"] = Num(g.Referee);
+    j["Awarded"] = Num(g.Awarded);
+    j["Outcome"] = Num(g.Outcome);
     return j;
 }
 
 Json Goal(const GoalRec& g) {
-    return Json{{"Game", g.Game},     {"TeamFor", g.TeamFor}, {"Scorer", g.Scorer},
-                {"Minute", g.Minute}, {"OwnGoal", g.OwnGoal}, {"Penalty", g.Penalty}};
+    return Json{{"Game", Num(g.Game)},     {"TeamFor", Num(g.TeamFor)}, {"Scorer", Num(g.Scorer)},
+                {"Minute", Num(g.Minute)}, {"OwnGoal", Num(g.OwnGoal)}, {"Penalty", Num(g.Penalty)}};
 }
 
 Json Player(const PlayerRec& p) {
-    return Json{{"Name", Text(p.Name)},     {"Team", p.Team},       {"Position", p.Position},
-                {"SquadNo", p.SquadNo},     {"BirthDate", p.BirthDate}, {"Foreign", p.Foreign},
-                {"Cost", p.Cost}};
+    return Json{{"Name", Text(p.Name)},     {"Team", Num(p.Team)},       {"Position", Num(p.Position)},
+                {"SquadNo", Num(p.SquadNo)},     {"BirthDate", Num(p.BirthDate)}, {"Foreign", Num(p.Foreign)},
+                {"Cost", Num(p.Cost)}};
 }
 
 Json Squad(const SquadRec& s) {
     Json entries = Json::array();
     for (const SquadEntry& e : s.Entries)
-        entries.push_back(Json{{"Player", e.Player}, {"TimeOn", e.TimeOn}, {"TimeOff", e.TimeOff},
-                               {"Yellow1", e.Yellow1}, {"Yellow2", e.Yellow2}, {"Red", e.Red},
-                               {"Rating", e.Rating}});
-    return Json{{"Game", s.Game}, {"Team", s.Team}, {"Entries", std::move(entries)}};
+        entries.push_back(Json{{"Player", Num(e.Player)}, {"TimeOn", Num(e.TimeOn)}, {"TimeOff", Num(e.TimeOff)},
+                               {"Yellow1", Num(e.Yellow1)}, {"Yellow2", Num(e.Yellow2)}, {"Red", Num(e.Red)},
+                               {"Rating", Num(e.Rating)}});
+    return Json{{"Game", Num(s.Game)}, {"Team", Num(s.Team)}, {"Entries", std::move(entries)}};
 }
 
 Json TeamSel(const TeamSelRec& s) {
@@ -165,7 +171,7 @@ int RunDump(const Invocation& inv, std::ostream& out, std::ostream& err) {
     j["TeamSels"] = Entries(l.TeamSels, h.TeamSelCount, TeamSel);
     j["Referees"] = Entries(l.Referees, h.RefereeCount, [](const RefereeRec& r) { return Json{{"Name", Text(r.Name)}}; });
     j["MissedPens"] = Entries(l.MissedPens, h.MissedPenCount, [](const MissedPenRec& m) {
-        return Json{{"Game", m.Game}, {"Player", m.Player}, {"Team", m.Team}, {"Minute", m.Minute}};
+        return Json{{"Game", Num(m.Game)}, {"Player", Num(m.Player)}, {"Team", Num(m.Team)}, {"Minute", Num(m.Minute)}};
     });
     out << j.dump(2) << '\n';
     return kExitOk;

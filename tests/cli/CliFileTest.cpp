@@ -187,7 +187,7 @@ TEST(CliSave, BringsOldFilesToTheCurrentLayoutWithABackup) {
     EXPECT_EQ(saved[6], 46);
     auto loaded = LoadLeague(dir / "OLD.DIV");
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->Games[1].Date, 43831) << "dates are converted once";
+    EXPECT_EQ(+loaded->Games[1].Date, 43831) << "dates are converted once";
 
     // A second save of an unchanged league writes the same bytes.
     EXPECT_EQ(RunCli(dir, "save " + path).Exit, 0);

@@ -110,23 +110,23 @@ TEST(LeagueFileRoundTrip, CompactLeagueIsWrittenAsVersion45AndReadBackWhole) {
     auto loaded = DecodeLeague(bytes);
     ASSERT_TRUE(loaded) << loaded.error().Message;
     const League& r = *loaded;
-    EXPECT_EQ(r.LoadedVersion, 45);
+    EXPECT_EQ(+r.LoadedVersion, 45);
     EXPECT_EQ(r.Head.Version, 46);
     EXPECT_EQ(r.Head.TimesToPlay, 2) << "a compact file keeps its stored schedule";
-    EXPECT_EQ(r.Head.VersionId, 1234);
+    EXPECT_EQ(+r.Head.VersionId, 1234);
     EXPECT_EQ(r.Head.HalfLength, 40);
     EXPECT_EQ(r.Head.OwnTeam, 5);
-    EXPECT_EQ(r.Teams[3].PointsAdjust, -6);
+    EXPECT_EQ(+r.Teams[3].PointsAdjust, -6);
     EXPECT_EQ(r.Teams[4].Increment, 7);
     EXPECT_EQ(r.Teams[0].Name.view(), "Transferred-Out");
     EXPECT_EQ(r.Comps[0].ShortName.view(), "LGE");
     EXPECT_EQ(r.Games[1].Comment.view(), "Snow");
     EXPECT_EQ(r.Games[2].Outcome, 2) << "awarded to the away team";
-    EXPECT_EQ(r.Players[5].Cost, 5000000u);
+    EXPECT_EQ(+r.Players[5].Cost, 5000000u);
     EXPECT_EQ(r.Squads[1].Entries[17].Rating, 55);
     EXPECT_EQ(r.TeamSels[2].Name.view(), "Sel 2");
     EXPECT_TRUE(r.TeamSels[2].IsMember(29));
-    EXPECT_EQ(r.MissedPens[1].Minute, 44);
+    EXPECT_EQ(+r.MissedPens[1].Minute, 44);
     EXPECT_FALSE(r.DataChanged);
     EXPECT_EQ(r.Games.size(), Z(14 + 33));
     EXPECT_EQ(r.Goals.size(), Z(2 + 32));
@@ -182,7 +182,7 @@ TEST(LeagueFileRoundTrip, FullLayoutWhenTheCompactOneCannotHoldTheLeague) {
     big.Teams.resize(big.Teams.size() - 1);
     big.Teams.erase(big.Teams.begin() + 21);
     --big.Head.TeamCount;
-    EXPECT_EQ(big.Head.TeamCount, 29);
+    EXPECT_EQ(+big.Head.TeamCount, 29);
     EXPECT_EQ(ChooseSaveVersion(big), 45);
 }
 
@@ -229,7 +229,7 @@ TEST(LeagueFileSave, SavesLoadsAndKeepsThePreviousContentsAsBackup) {
     l.DataChanged = true;
     ASSERT_TRUE(SaveLeague(l, path));
     EXPECT_FALSE(l.DataChanged);
-    EXPECT_EQ(l.LoadedVersion, 46);
+    EXPECT_EQ(+l.LoadedVersion, 46);
     EXPECT_FALSE(std::filesystem::exists(dir / "LEAGUE.bak")) << "nothing to back up yet";
     const Bytes before = ReadFile(path);
 
@@ -255,7 +255,7 @@ TEST(LeagueFileSave, CompactSaveRecordsTheVersionWrittenButKeeps46InMemory) {
     l.Games[13].Played = 1;
     l.Games[14].Played = 1;
     ASSERT_TRUE(SaveLeague(l, dir / "A.DIV"));
-    EXPECT_EQ(l.LoadedVersion, 45);
+    EXPECT_EQ(+l.LoadedVersion, 45);
     EXPECT_EQ(l.Head.Version, 46);
     EXPECT_EQ(ReadFile(dir / "A.DIV")[6], 45);
 }
@@ -529,14 +529,14 @@ TEST_P(LeagueFileEra, ReadsTheLayoutAndAppliesEveryConversion) {
     const League& l = *loaded;
     const DivHead& h = l.Head;
 
-    EXPECT_EQ(l.LoadedVersion, v);
+    EXPECT_EQ(+l.LoadedVersion, v);
     EXPECT_EQ(h.Version, 46);
     EXPECT_EQ(h.TableName.view(), "Old League");
-    EXPECT_EQ(h.TeamCount, 4);
+    EXPECT_EQ(+h.TeamCount, 4);
     EXPECT_EQ(h.TeamSize, v < 20 ? 11 : 9);
-    EXPECT_EQ(h.SquadCount, v < 20 ? 0 : 1);
-    EXPECT_EQ(h.OtherTeamCount, v < 30 ? 0 : 1);
-    EXPECT_EQ(h.CupGameCount, v < 30 ? 0 : 1);
+    EXPECT_EQ(+h.SquadCount, v < 20 ? 0 : 1);
+    EXPECT_EQ(+h.OtherTeamCount, v < 30 ? 0 : 1);
+    EXPECT_EQ(+h.CupGameCount, v < 30 ? 0 : 1);
     EXPECT_EQ(h.CompCount, v < 30 ? 0 : 1);
     EXPECT_EQ(h.DrawPoints, v < 33 ? 1 : 2);
     EXPECT_EQ(h.GameType, v < 34 ? 0 : 1);
@@ -546,12 +546,12 @@ TEST_P(LeagueFileEra, ReadsTheLayoutAndAppliesEveryConversion) {
     EXPECT_EQ(h.MissedPenCount, v < 40 ? 0 : 1);
     EXPECT_EQ(h.LossPoints, v < 40 ? 0 : 1);
     EXPECT_EQ(h.HalfLength, v < 40 ? 45 : 30);
-    EXPECT_EQ(h.VersionId, v < 45 ? 0 : 77);
+    EXPECT_EQ(+h.VersionId, v < 45 ? 0 : 77);
     EXPECT_EQ(h.TimesToPlay, v < 45 ? 1 : 3) << "6 games of 4 teams: once each, unless stored";
     EXPECT_EQ(h.UpdateAddress.view(), v < 46 ? "" : "example.org/upd");
-    EXPECT_EQ(l.CurrentSel, 0);
+    EXPECT_EQ(+l.CurrentSel, 0);
 
-    EXPECT_EQ(l.Teams[1].PointsAdjust, v < 31 ? -3 : 3);
+    EXPECT_EQ(+l.Teams[1].PointsAdjust, v < 31 ? -3 : 3);
     EXPECT_EQ(l.Teams[2].Increment, v < 34 ? 0 : 5);
     EXPECT_EQ(l.Teams[0].Name.view(), "Transferred-Out");
     EXPECT_EQ(l.Teams.size(), Z(v < 30 ? 5 : 6));
@@ -561,11 +561,11 @@ TEST_P(LeagueFileEra, ReadsTheLayoutAndAppliesEveryConversion) {
     EXPECT_EQ(g1.HomeTeam, 1);
     EXPECT_EQ(g1.AwayTeam, 2);
     EXPECT_EQ(g1.HomeGoals, 2);
-    EXPECT_EQ(g1.Attendance, 500u);
-    EXPECT_EQ(g1.Date, kDay) << "dates of old files are shifted to day 0 = 30 December 1899";
-    EXPECT_EQ(l.Games[2].Date, kDay + 7);
-    EXPECT_EQ(g1.HomeSquad, v < 20 ? 0 : 1);
-    EXPECT_EQ(g1.AwaySquad, 0) << "a link past the squads is cleared";
+    EXPECT_EQ(+g1.Attendance, 500u);
+    EXPECT_EQ(+g1.Date, kDay) << "dates of old files are shifted to day 0 = 30 December 1899";
+    EXPECT_EQ(+l.Games[2].Date, kDay + 7);
+    EXPECT_EQ(+g1.HomeSquad, v < 20 ? 0 : 1);
+    EXPECT_EQ(+g1.AwaySquad, 0) << "a link past the squads is cleared";
     EXPECT_EQ(g1.Comment.view(), v < 30 ? "" : "Rain");
     EXPECT_EQ(g1.Referee, v < 40 ? 0 : 1);
     EXPECT_EQ(g1.Awarded, v < 44 ? 0 : 2);
@@ -575,12 +575,12 @@ TEST_P(LeagueFileEra, ReadsTheLayoutAndAppliesEveryConversion) {
     EXPECT_EQ(l.Games[1].Predicted, 0);
     if (v >= 30) {
         EXPECT_EQ(l.Games[7].Comp, 1);
-        EXPECT_EQ(l.Games[7].Date, kDay + 3) << "other games were never shifted";
+        EXPECT_EQ(+l.Games[7].Date, kDay + 3) << "other games were never shifted";
         EXPECT_EQ(l.Comps[1].ShortName.view(), "CUP");
     }
     EXPECT_EQ(l.Games.size(), Z(h.GameCount + h.CupGameCount + 33));
 
-    EXPECT_EQ(l.Goals[1].Minute, 12);
+    EXPECT_EQ(+l.Goals[1].Minute, 12);
     EXPECT_EQ(l.Goals[1].Penalty, 1);
 
     const PlayerRec& p1 = l.Players[1];
@@ -588,22 +588,22 @@ TEST_P(LeagueFileEra, ReadsTheLayoutAndAppliesEveryConversion) {
     EXPECT_EQ(p1.Team, 2);
     EXPECT_EQ(p1.Position, v < 23 ? 0 : 3);
     EXPECT_EQ(p1.SquadNo, v < 23 ? 0 : 9);
-    EXPECT_EQ(p1.BirthDate, v < 43 ? 0 : 29221);
+    EXPECT_EQ(+p1.BirthDate, v < 43 ? 0 : 29221);
     EXPECT_EQ(p1.Foreign, v < 43 ? 0 : 2);
-    EXPECT_EQ(p1.Cost, v < 43 ? 0u : 5000u);
+    EXPECT_EQ(+p1.Cost, v < 43 ? 0u : 5000u);
     EXPECT_EQ(l.Players[2].Team, v < 44 ? 0 : 5) << "the old mark of a player who has left";
     EXPECT_EQ(l.Players[3].Team, 1);
 
     if (v >= 20) {
         const SquadRec& s = l.Squads[1];
-        EXPECT_EQ(s.Game, 1);
-        EXPECT_EQ(s.Entries[0].Player, 1);
+        EXPECT_EQ(+s.Game, 1);
+        EXPECT_EQ(+s.Entries[0].Player, 1);
         EXPECT_EQ(s.Entries[0].TimeOff, 90);
         EXPECT_EQ(s.Entries[0].Red, 1);
         EXPECT_EQ(s.Entries[0].Rating, v < 30 ? 0 : v < 44 ? 70 : 7);
-        EXPECT_EQ(s.Entries[15].Player, 3);
+        EXPECT_EQ(+s.Entries[15].Player, 3);
         EXPECT_EQ(s.Entries[15].Rating, v < 30 ? 0 : v < 44 ? 80 : 8);
-        EXPECT_EQ(s.Entries[16].Player, v < 31 ? 0 : 2);
+        EXPECT_EQ(+s.Entries[16].Player, v < 31 ? 0 : 2);
         EXPECT_EQ(s.Entries[17].Rating, v < 31 ? 0 : v < 44 ? 50 : 5);
     }
     if (v >= 34) {
@@ -619,7 +619,7 @@ TEST_P(LeagueFileEra, ReadsTheLayoutAndAppliesEveryConversion) {
     }
     if (v >= 40) {
         EXPECT_EQ(l.Referees[1].Name.view(), "Ref");
-        EXPECT_EQ(l.MissedPens[1].Minute, 33);
+        EXPECT_EQ(+l.MissedPens[1].Minute, 33);
     }
 
     // Saved again, it is the current layout and loads to the same league.
@@ -629,8 +629,8 @@ TEST_P(LeagueFileEra, ReadsTheLayoutAndAppliesEveryConversion) {
     ASSERT_TRUE(again) << again.error().Message;
     League again2 = *again;
     EXPECT_EQ(EncodeLeague(again2), saved);
-    EXPECT_EQ(again->Games[1].Date, kDay);
-    EXPECT_EQ(again->Teams[1].PointsAdjust, l.Teams[1].PointsAdjust);
+    EXPECT_EQ(+again->Games[1].Date, kDay);
+    EXPECT_EQ(+again->Teams[1].PointsAdjust, +l.Teams[1].PointsAdjust);
 }
 
 TEST_P(LeagueFileEra, EveryTruncationIsRefusedWithAMessage) {
@@ -670,7 +670,7 @@ TEST(LeagueFileOld, OldTeamNamesKeepThirtyCharacters) {
     auto loaded = DecodeLeague(bytes);
     ASSERT_TRUE(loaded) << loaded.error().Message;
     EXPECT_EQ(loaded->Teams[1].Name.view(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123");
-    EXPECT_EQ(loaded->Teams[1].PointsAdjust, 4) << "version 33 stores adjustments as they are";
+    EXPECT_EQ(+loaded->Teams[1].PointsAdjust, 4) << "version 33 stores adjustments as they are";
 }
 
 TEST(LeagueFileOld, FewerThanTwoTeamsHaveNoSchedule) {
@@ -803,7 +803,7 @@ TEST(LeagueFileDamage, CountsAtTheLimitsAreRead) {
     auto loaded = RoundTrip(l);
     ASSERT_TRUE(loaded) << loaded.error().Message;
     EXPECT_EQ(loaded->Referees[250].Name.view(), "Last");
-    EXPECT_EQ(loaded->MissedPens[150].Minute, 89);
+    EXPECT_EQ(+loaded->MissedPens[150].Minute, 89);
     EXPECT_EQ(loaded->Comps[50].ShortName.view(), "LAST");
     EXPECT_EQ(loaded->Head.TeamSelCount, 8);
 }
@@ -848,19 +848,19 @@ TEST(LeagueFileDamage, LinksWhoseZeroMeansNoneAreCleared) {
     auto loaded = RoundTrip(l);
     ASSERT_TRUE(loaded) << loaded.error().Message;
     const League& r = *loaded;
-    EXPECT_EQ(r.Games[1].HomeSquad, 0);
+    EXPECT_EQ(+r.Games[1].HomeSquad, 0);
     EXPECT_EQ(r.Games[1].Referee, 0);
-    EXPECT_EQ(r.Games[3].Date, 0);
-    EXPECT_EQ(r.Games[4].Date, 0);
-    EXPECT_EQ(r.Goals[1].Scorer, 0);
+    EXPECT_EQ(+r.Games[3].Date, 0);
+    EXPECT_EQ(+r.Games[4].Date, 0);
+    EXPECT_EQ(+r.Goals[1].Scorer, 0);
     EXPECT_EQ(r.Players[2].Team, 0);
-    EXPECT_EQ(r.Squads[1].Entries[0].Player, 0);
+    EXPECT_EQ(+r.Squads[1].Entries[0].Player, 0);
     EXPECT_EQ(r.Squads[1].Entries[0].Rating, 0) << "the whole entry is emptied";
-    EXPECT_EQ(r.Squads[1].Entries[17].Player, 2) << "valid entries stay";
-    EXPECT_EQ(r.MissedPens[1].Player, 0);
+    EXPECT_EQ(+r.Squads[1].Entries[17].Player, 2) << "valid entries stay";
+    EXPECT_EQ(+r.MissedPens[1].Player, 0);
     EXPECT_EQ(r.Head.OwnTeam, 0);
     EXPECT_EQ(r.Head.GameType, 0);
-    EXPECT_EQ(r.Games[2].Date, 43002) << "valid dates stay";
+    EXPECT_EQ(+r.Games[2].Date, 43002) << "valid dates stay";
 }
 
 TEST(LeagueFileDamage, DamagedLengthBytesAreHeldToTheCapacity) {

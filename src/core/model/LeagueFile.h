@@ -24,17 +24,23 @@ struct HeaderInfo {
     std::string TableName; // Windows-1252 bytes
 };
 
-/// The header check of the folder list: opens the file for reading, reads the header and
-/// accepts signature "DIVHD" with a version from 6 to 46. Shorter than 131 bytes: not compatible.
+/// The header check of the folder list: opens the file for reading, reads up to 131 bytes and
+/// accepts signature "DIVHD" with a version from 6 to 46 when the whole header of that version
+/// is there (an old file may be shorter than 131 bytes). Anything else that could be read is
+/// not compatible; a file that cannot be opened or read (a folder) could not be opened.
 HeaderInfo VerifyDivFile(const std::filesystem::path& path);
 
 /// Decodes a whole league file held in memory: every version 6..46, with every conversion and
 /// default, the selection compaction and CurrentSel. Never reads outside the bytes or the fixed
-/// arrays; a damaged file (truncated, counts beyond limits, links past their arrays) is refused
-/// with a message naming what is wrong.
+/// arrays. Refused with a message naming what is wrong: a truncated file, counts beyond the
+/// limits, and links that say what a record is about pointing past their array (a game's
+/// teams and competition; a goal's game and team; a squad's game and team; a missed penalty's
+/// game and team). Links whose 0 means none or not known are cleared instead (a game's referee
+/// and squads, a goal's scorer, a player's team, a squad entry's player, a missed penalty's
+/// player, the header's OwnTeam and GameType), as are dates that are no day of years 1..9999.
 Expected<League> DecodeLeague(const std::vector<std::uint8_t>& bytes);
 
-/// Reads and decodes a league file.
+/// Reads and decodes a league file (straight into the records, with the checks of DecodeLeague).
 Expected<League> LoadLeague(const std::filesystem::path& path);
 
 /// The layout a save chooses: 45 (compact) or 46 (full).
@@ -43,17 +49,21 @@ int ChooseSaveVersion(const League& league);
 /// Encodes the league in the layout ChooseSaveVersion picks (TeamSelCount recounted first).
 std::vector<std::uint8_t> EncodeLeague(League& league);
 
-/// The backup of a league file: its path with the last three characters replaced by "bak".
+/// The backup of a league file: its path with the last three characters of the file name
+/// replaced by "bak" (LEAGUE.DIV -> LEAGUE.bak); a name shorter than that gets ".bak" added.
 std::filesystem::path BackupPath(const std::filesystem::path& path);
 
 struct SaveOptions {
     bool TakeBackup = true;
 };
 
-/// Saves the league over path: copies the old file to the backup when asked, writes the new
-/// bytes beside the old file, flushes, and renames them into place. On success DataChanged is
-/// cleared and LoadedVersion set to the version written; on failure the file and its backup are
-/// as they were, the league is unchanged (DataChanged kept) and the error says what failed.
+/// Saves the league over path: copies the old file to the backup when asked (nothing to copy
+/// when there is no file yet), writes the new bytes beside the old file (path + ".tmp"),
+/// flushes them to the disk, and renames them into place; the backup goes the same way. A
+/// damaged in-memory signature fails with the program's internal-error text, touching nothing.
+/// On success DataChanged is cleared and LoadedVersion set to the version written; on failure
+/// the file and its backup are as they were, the league is unchanged (DataChanged kept) and the
+/// error says what failed.
 Status SaveLeague(League& league, const std::filesystem::path& path, const SaveOptions& options = {});
 
 } // namespace gorlin
