@@ -36,21 +36,21 @@ TEST(ModelOps, OutcomeFollowsAwardBeforeGoals) {
     GameRec g{};
     g.HomeGoals = 3;
     g.AwayGoals = 1;
-    EXPECT_EQ(GameOutcome(g), 1);
+    EXPECT_EQ(+GameOutcome(g), 1);
     g.Awarded = 2;
-    EXPECT_EQ(GameOutcome(g), 2);
+    EXPECT_EQ(+GameOutcome(g), 2);
     g.Awarded = 0;
     g.AwayGoals = 3;
-    EXPECT_EQ(GameOutcome(g), 0);
+    EXPECT_EQ(+GameOutcome(g), 0);
     g.AwayGoals = 4;
-    EXPECT_EQ(GameOutcome(g), 2);
+    EXPECT_EQ(+GameOutcome(g), 2);
 
     League l = TenGames();
     l.Games[7].Awarded = 2;
     l.Games[7].HomeGoals = 5;
     l.Games[7].AwayGoals = 0;
     UpdateGameEx(l, 0);
-    EXPECT_EQ(l.Games[7].Outcome, 2);
+    EXPECT_EQ(+l.Games[7].Outcome, 2);
 }
 
 TEST(ModelOps, DeletingGameFiveRenumbersLaterLinks) {
@@ -66,45 +66,45 @@ TEST(ModelOps, DeletingGameFiveRenumbersLaterLinks) {
     MoveGamesUp(l, 6);
     l.Head.GameCount = 9;
 
-    EXPECT_EQ(l.Games[5].HomeTeam, sixth.HomeTeam);
-    EXPECT_EQ(l.Games[5].Date, sixth.Date);
-    ASSERT_EQ(l.Head.GoalCount, 4);
-    EXPECT_EQ(l.Goals[1].Game, 4); // goals of game 4 keep their index
-    EXPECT_EQ(l.Goals[2].Game, 4);
-    EXPECT_EQ(l.Goals[3].Game, 5); // game 6 became 5
-    EXPECT_EQ(l.Goals[4].Game, 5);
-    ASSERT_EQ(l.Head.SquadCount, 2);
-    EXPECT_EQ(l.Squads[2].Game, 5);
-    EXPECT_EQ(l.Games[5].HomeSquad, 2); // squad 3 became 2
-    ASSERT_EQ(l.Head.MissedPenCount, 2);
-    EXPECT_EQ(l.MissedPens[1].Game, 4);
-    EXPECT_EQ(l.MissedPens[2].Game, 5);
+    EXPECT_EQ(+l.Games[5].HomeTeam, +sixth.HomeTeam);
+    EXPECT_EQ(+l.Games[5].Date, +sixth.Date);
+    ASSERT_EQ(+l.Head.GoalCount, 4);
+    EXPECT_EQ(+l.Goals[1].Game, 4); // goals of game 4 keep their index
+    EXPECT_EQ(+l.Goals[2].Game, 4);
+    EXPECT_EQ(+l.Goals[3].Game, 5); // game 6 became 5
+    EXPECT_EQ(+l.Goals[4].Game, 5);
+    ASSERT_EQ(+l.Head.SquadCount, 2);
+    EXPECT_EQ(+l.Squads[2].Game, 5);
+    EXPECT_EQ(+l.Games[5].HomeSquad, 2); // squad 3 became 2
+    ASSERT_EQ(+l.Head.MissedPenCount, 2);
+    EXPECT_EQ(+l.MissedPens[1].Game, 4);
+    EXPECT_EQ(+l.MissedPens[2].Game, 5);
 }
 
 TEST(ModelOps, InsertingGameRaisesLaterLinks) {
     League l = TenGames();
     MoveGamesDown(l, 5);
     l.Head.GameCount = 11;
-    EXPECT_EQ(l.Games[5].HomeTeam, 0);
-    EXPECT_EQ(l.Goals[1].Game, 4);
-    EXPECT_EQ(l.Goals[3].Game, 6);
-    EXPECT_EQ(l.Goals[5].Game, 7);
-    EXPECT_EQ(l.Squads[2].Game, 6);
-    EXPECT_EQ(l.MissedPens[3].Game, 7);
+    EXPECT_EQ(+l.Games[5].HomeTeam, 0);
+    EXPECT_EQ(+l.Goals[1].Game, 4);
+    EXPECT_EQ(+l.Goals[3].Game, 6);
+    EXPECT_EQ(+l.Goals[5].Game, 7);
+    EXPECT_EQ(+l.Squads[2].Game, 6);
+    EXPECT_EQ(+l.MissedPens[3].Game, 7);
 }
 
 TEST(ModelOps, AddGoalGrowsTheArrayAndKeepsOrderOnDelete) {
     League l = MakeEmptyLeague();
     for (int i = 1; i <= 100; ++i)
         ASSERT_TRUE(AddGoal(l, 1 + i % 3, 1, 0, i, false, false));
-    EXPECT_EQ(l.Head.GoalCount, 100);
+    EXPECT_EQ(+l.Head.GoalCount, 100);
     EXPECT_GE(l.Goals.size(), 101u);
     DeleteGoals(l, 2);
-    ASSERT_EQ(l.Head.GoalCount, 66);
+    ASSERT_EQ(+l.Head.GoalCount, 66);
     int lastMinute = 0;
     for (int i = 1; i <= 66; ++i) {
-        EXPECT_NE(l.Goals[static_cast<std::size_t>(i)].Game, 2);
-        EXPECT_GT(l.Goals[static_cast<std::size_t>(i)].Minute, lastMinute);
+        EXPECT_NE(+l.Goals[static_cast<std::size_t>(i)].Game, 2);
+        EXPECT_GT(+l.Goals[static_cast<std::size_t>(i)].Minute, lastMinute);
         lastMinute = l.Goals[static_cast<std::size_t>(i)].Minute;
     }
 }
