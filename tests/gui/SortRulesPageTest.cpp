@@ -241,6 +241,7 @@ void SortRulesPageTest::leagueWindowGuardsLeavingTheRules() {
     QCOMPARE(w.Pages()->currentIndex(), int(LeagueWindow::kLeagueTablePage));
     QCOMPARE(w.GetLeague().Head.SortRules.view(), std::string_view("16"));
     QVERIFY(w.GetLeague().DataChanged);
+    QVERIFY(w.SaveAction()->isEnabled());
     test::Screenshot(&w, "league-table-in-window");
 
     prompter.Answers = {Prompter::Answer::No};

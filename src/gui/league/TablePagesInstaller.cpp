@@ -49,8 +49,14 @@ void InstallTablePages(LeagueWindow& window) {
     maintenance->addTab(sortRules, "Sort Rules");
     window.SetPage(LeagueWindow::kTableMaintenancePage, maintenance);
 
+    LeagueWindow* w = &window;
     QPointer<SortRulesPage> rules(sortRules);
-    auto canLeaveRules = [rules] { return rules.isNull() || rules->CanLeave(); };
+    // Storing the rules on leaving may set DataChanged: the Save command follows it.
+    auto canLeaveRules = [rules, w] {
+        const bool ok = rules.isNull() || rules->CanLeave();
+        w->DataChangedNotify();
+        return ok;
+    };
     window.SetSortRulesHook(canLeaveRules);
     GuardTabLeave(
         maintenance, [rules]() -> QWidget* { return rules.data(); }, canLeaveRules);
@@ -65,7 +71,6 @@ void InstallTablePages(LeagueWindow& window) {
             return canLeaveRules();
         });
 
-    LeagueWindow* w = &window;
     QObject::connect(table, &LeagueTablePage::saveRequested, w, [w] { w->SaveData(); });
     QObject::connect(table, &LeagueTablePage::aboutRequested, w, &LeagueWindow::ShowAbout);
     QObject::connect(table, &LeagueTablePage::dataChanged, w, &LeagueWindow::DataChangedNotify);
