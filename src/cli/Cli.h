@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+namespace gorlin {
+struct Settings;
+}
+
 namespace gorlin::cli {
 
 /// Exit statuses of every command.
@@ -38,6 +42,12 @@ extern const char* const kDumpUsage;
 extern const char* const kSaveUsage;
 extern const char* const kSettingsUsage;
 extern const char* const kTableUsage;
+
+/// The folder of gorlin.ini, found as the program finds it: --config-dir, else the executable's
+/// folder when it holds gorlin.ini or can be written, else $XDG_CONFIG_HOME/gorlin (~/.config/gorlin).
+std::string ProgramFolder(const Invocation& inv);
+/// The settings in force (defaults where the file or a key is missing).
+Settings ReadSettings(const Invocation& inv);
 
 /// True when args hold -h or --help.
 bool WantsHelp(const std::vector<std::string>& args);

@@ -1,6 +1,4 @@
-#include <filesystem>
 #include <ostream>
-#include <system_error>
 
 #include "cli/Cli.h"
 #include "core/app/Settings.h"
@@ -21,30 +19,12 @@ const char* const kSaveUsage =
     "Exit status: 0 when every file was saved, 1 when any could not be loaded or saved (reason\n"
     "on standard error; that file is left as it was), 2 when no file is given.\n";
 
-namespace {
-
-/// TakeBackup of gorlin.ini in --config-dir, else in the program's folder; on when unset.
-bool TakeBackup(const Invocation& inv) {
-    std::filesystem::path folder;
-    std::error_code ec;
-    if (!inv.ConfigDir.empty())
-        folder = inv.ConfigDir;
-    else
-        folder = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
-    IniFile ini((folder / kSettingsFileName).string());
-    if (!ini.Load())
-        return Settings{}.TakeBackup;
-    return Settings::Read(ini, folder.string()).TakeBackup;
-}
-
-} // namespace
-
 int RunSave(const Invocation& inv, std::ostream& out, std::ostream& err) {
     if (inv.Args.empty()) {
         err << "gorlin-cli save: no league file given\n" << kSaveUsage;
         return kExitUsage;
     }
-    const SaveOptions options{TakeBackup(inv)};
+    const SaveOptions options{ReadSettings(inv).TakeBackup};
     bool allSaved = true;
     for (const std::string& file : inv.Args) {
         auto loaded = LoadLeague(file);

@@ -1,6 +1,5 @@
 #include "cli/Cli.h"
 #include "core/app/IniFile.h"
-#include "core/app/ProgramFolderRule.h"
 #include "core/app/Settings.h"
 #include "core/engine/Standings.h"
 #include "core/engine/TableView.h"
@@ -15,8 +14,6 @@
 #include <optional>
 #include <ostream>
 #include <string>
-#include <system_error>
-#include <unistd.h>
 
 namespace gorlin::cli {
 
@@ -140,29 +137,6 @@ std::optional<TableOptions> ParseOptions(const std::vector<std::string>& args, s
         return std::nullopt;
     }
     return o;
-}
-
-/// The settings in force: gorlin.ini of the program folder (--config-dir, else the folder the
-/// program-folder rule picks, as the settings command does); defaults when there is none.
-Settings ReadSettings(const Invocation& inv) {
-    ProgramFolderInputs in;
-    in.ConfigDir = inv.ConfigDir;
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec && exe.has_parent_path()) {
-        in.ExeFolder = exe.parent_path().string();
-        in.ExeFolderHasIni = std::filesystem::exists(exe.parent_path() / kSettingsFileName, ec);
-        in.ExeFolderWritable = ::access(in.ExeFolder.c_str(), W_OK) == 0;
-    }
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg == '/')
-        in.UserConfigHome = xdg;
-    else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
-        in.UserConfigHome = std::string(home) + "/.config";
-    const std::string folder = ChooseProgramFolder(in);
-    IniFile ini(folder + kSettingsFileName);
-    if (!ini.Load())
-        return Settings{};
-    return Settings::Read(ini, folder);
 }
 
 /// Today's day number (day 0 = 30 December 1899).
