@@ -1,3 +1,4 @@
+#include "gui/widgets/LeagueText.h"
 #include "gui/app/FolderWindow.h"
 
 #include "core/model/Text.h"
@@ -210,7 +211,7 @@ void FolderWindow::AddNodes(QTreeWidgetItem* parent, const std::vector<FolderNod
             item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
             AddNodes(item, node.Children);
         } else {
-            item->setText(0, QString::fromStdString(Win1252ToUtf8(node.Text)));
+            item->setText(0, FromLeague(node.Text));
             item->setData(0, kFolderRole, false);
             item->setData(0, kIndexRole, node.FileIndex);
             item->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));

@@ -1,3 +1,4 @@
+#include "gui/widgets/LeagueText.h"
 #include "gui/app/LeagueWindow.h"
 
 #include <QAction>
@@ -33,7 +34,6 @@ const char* const kPageTitles[LeagueWindow::kPageCount] = {
 const char* const kPageNames[LeagueWindow::kPageCount] = {
     "tsLeagueTable", "tsTeamStats", "tsGoalStats", "tsDivStats", "tsResults", "tsFixtures", "tsMaintenance"};
 
-QString FromModel(std::string_view bytes) { return QString::fromStdString(Win1252ToUtf8(bytes)); }
 
 std::filesystem::path ToPath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
 
@@ -128,7 +128,7 @@ bool LeagueWindow::Load(const QString& path) {
     m_finished = false;
     PlaceFromSettings();
 
-    setWindowTitle(QString::fromLatin1(kCaption) + QStringLiteral(" - ") + FromModel(m_league.Head.TableName.view()));
+    setWindowTitle(QString::fromLatin1(kCaption) + QStringLiteral(" - ") + FromLeague(m_league.Head.TableName.view()));
     InstallTablePages(*this);
     if (m_context.installLeaguePages)
         m_context.installLeaguePages(*this);
@@ -138,10 +138,10 @@ bool LeagueWindow::Load(const QString& path) {
 }
 
 QString LeagueWindow::TitleText() const {
-    QString title = FromModel(m_league.Head.TableName.view());
+    QString title = FromLeague(m_league.Head.TableName.view());
     const int sel = m_league.CurrentSel;
     if (sel > 0 && sel <= kMaxTeamSels)
-        title += QStringLiteral(" (") + FromModel(m_league.TeamSels[static_cast<std::size_t>(sel)].Name.view()) +
+        title += QStringLiteral(" (") + FromLeague(m_league.TeamSels[static_cast<std::size_t>(sel)].Name.view()) +
                  QStringLiteral(")");
     return title;
 }

@@ -1,3 +1,4 @@
+#include "gui/widgets/LeagueText.h"
 #include "gui/app/SetupDialog.h"
 
 #include "core/model/Text.h"
@@ -25,12 +26,6 @@ namespace gorlin {
 
 namespace {
 
-QString FromBytes(const std::string& bytes) {
-    return QString::fromStdString(Win1252ToUtf8(bytes));
-}
-std::string ToBytes(const QString& text) {
-    return Utf8ToWin1252(text.toStdString());
-}
 
 QColor ToQColor(Colour c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
@@ -322,10 +317,10 @@ void SetupDialog::FillControls() {
     (s.SquadSort == 0 ? m_rbSortTime : m_rbSortAdded)->setChecked(true);
     m_lbPositions->clear();
     for (int n = 1; n <= 9; ++n)
-        m_lbPositions->addItem(FromBytes(PositionLine(n, s.Positions[static_cast<std::size_t>(n)])));
+        m_lbPositions->addItem(FromLeague(PositionLine(n, s.Positions[static_cast<std::size_t>(n)])));
     m_lbPositions->setCurrentRow(0);
 
-    m_edTableTag->setText(FromBytes(s.TableTag));
+    m_edTableTag->setText(FromLeague(s.TableTag));
 
     m_rbLong->setChecked(true);
     ShowColumns(0);
@@ -334,7 +329,7 @@ void SetupDialog::FillControls() {
     if (m_dialUpAvailable) {
         for (const QString& entry : m_dialUpEntries)
             m_cbConnection->addItem(entry);
-        m_cbConnection->setCurrentIndex(m_cbConnection->findText(FromBytes(s.ConnectName)));
+        m_cbConnection->setCurrentIndex(m_cbConnection->findText(FromLeague(s.ConnectName)));
     }
     const int disc = std::clamp(s.DiscOption, 0, 2);
     m_rbDisc[static_cast<std::size_t>(disc)]->setChecked(true);
@@ -350,7 +345,7 @@ void SetupDialog::FillControls() {
     ConnectionChoiceClick();
 
     m_cbUseProxy->setChecked(s.UseProxy);
-    m_edProxyName->setText(FromBytes(s.ProxyName));
+    m_edProxyName->setText(FromLeague(s.ProxyName));
     m_edProxyPort->setText(QString::number(s.ProxyPort));
     m_edProxyName->setEnabled(s.UseProxy);
     m_edProxyPort->setEnabled(s.UseProxy);
@@ -383,15 +378,15 @@ void SetupDialog::lbPositionsClick(int row) {
     if (row < 0)
         return;
     m_positionRow = row;
-    const std::string line = ToBytes(m_lbPositions->item(row)->text());
+    const std::string line = ToLeague(m_lbPositions->item(row)->text());
     const QSignalBlocker block(m_edPosition);
-    m_edPosition->setText(FromBytes(PositionNameOfLine(line)));
+    m_edPosition->setText(FromLeague(PositionNameOfLine(line)));
 }
 
 void SetupDialog::edPositionChange(const QString& text) {
     QListWidgetItem* item = m_lbPositions->item(m_positionRow);
     if (item != nullptr)
-        item->setText(FromBytes(PositionLine(m_positionRow + 1, ToBytes(text))));
+        item->setText(FromLeague(PositionLine(m_positionRow + 1, ToLeague(text))));
 }
 
 void SetupDialog::ShowColumns(int selectRow) {
@@ -473,18 +468,18 @@ SetupChoices SetupDialog::Choices() {
     c.FormGames = m_seFormGames->value();
     c.SquadSort = m_rbSortTime->isChecked() ? 0 : 1;
     for (int n = 1; n <= 9 && n <= m_lbPositions->count(); ++n)
-        c.PositionLines[static_cast<std::size_t>(n)] = ToBytes(m_lbPositions->item(n - 1)->text());
-    c.TableTag = ToBytes(m_edTableTag->text());
+        c.PositionLines[static_cast<std::size_t>(n)] = ToLeague(m_lbPositions->item(n - 1)->text());
+    c.TableTag = ToLeague(m_edTableTag->text());
     m_columns.Store();
     c.TableLong = m_columns.TableLong();
     c.TableShort = m_columns.TableShort();
     c.ManualConnect = !(m_rbDialUp->isChecked() && m_dialUpAvailable);
     c.DiscOption = m_rbDisc[1]->isChecked() ? 1 : m_rbDisc[2]->isChecked() ? 2 : 0;
     c.ConnectName =
-        m_cbConnection->currentIndex() >= 0 ? ToBytes(m_cbConnection->currentText()) : std::string();
+        m_cbConnection->currentIndex() >= 0 ? ToLeague(m_cbConnection->currentText()) : std::string();
     c.UseProxy = m_cbUseProxy->isChecked();
-    c.ProxyAddressText = ToBytes(m_edProxyName->text());
-    c.ProxyPortText = ToBytes(m_edProxyPort->text());
+    c.ProxyAddressText = ToLeague(m_edProxyName->text());
+    c.ProxyPortText = ToLeague(m_edProxyPort->text());
     return c;
 }
 

@@ -1,3 +1,4 @@
+#include "gui/widgets/LeagueText.h"
 #include "gui/league/LeagueTablePage.h"
 
 #include "core/app/Settings.h"
@@ -39,9 +40,6 @@ constexpr int kGridTop = 24;
 constexpr int kTitleHeight = 22;
 constexpr int kMargin = 4;
 
-QString FromLeague(std::string_view bytes) {
-    return QString::fromStdString(Win1252ToUtf8(bytes));
-}
 
 /// A settings colour (0x00BBGGRR) as a QColor.
 QColor ToQColor(Colour c) {

@@ -1,3 +1,4 @@
+#include "gui/widgets/LeagueText.h"
 #include "gui/league/TeamSelectionDialog.h"
 
 #include "core/model/League.h"
@@ -26,12 +27,6 @@ constexpr int kColumnStep = 154;
 constexpr int kGapBelowName = 14;
 constexpr int kMargin = 8;
 
-QString FromLeague(std::string_view bytes) {
-    return QString::fromStdString(Win1252ToUtf8(bytes));
-}
-std::string ToLeague(const QString& text) {
-    return Utf8ToWin1252(text.toStdString());
-}
 /// Tab and check box captions show '&' literally.
 QString Caption(std::string_view bytes) {
     return FromLeague(bytes).replace('&', QStringLiteral("&&"));
