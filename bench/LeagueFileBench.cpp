@@ -1,19 +1,17 @@
 // Loading and saving the largest league the format allows, each beside the time plain file
 // I/O needs for the same bytes in the same run ("Reference" benchmarks and a Ratio counter).
 
-#include <benchmark/benchmark.h>
-
-#include <unistd.h>
+#include "core/model/LeagueFile.h"
+#include "support/TestPaths.h"
 
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 #include <vector>
-
-#include "core/model/LeagueFile.h"
-#include "support/TestPaths.h"
 
 using namespace gorlin;
 
@@ -61,8 +59,12 @@ League LargestLeague() {
     }
     l.Goals.assign(65535 + 32, GoalRec{});
     for (std::size_t i = 1; i <= 65535; ++i)
-        l.Goals[i] = GoalRec{static_cast<u16>(i), static_cast<u16>(1 + i % 32), static_cast<u16>(1 + i % 5800),
-                             static_cast<u16>(i % 90), 0, static_cast<u8>(i % 9 == 0)};
+        l.Goals[i] = GoalRec{static_cast<u16>(i),
+                             static_cast<u16>(1 + i % 32),
+                             static_cast<u16>(1 + i % 5800),
+                             static_cast<u16>(i % 90),
+                             0,
+                             static_cast<u8>(i % 9 == 0)};
     l.Players.assign(5800 + 33, PlayerRec{});
     for (std::size_t i = 1; i <= 5800; ++i) {
         l.Players[i].Name = "Player " + std::to_string(i);
@@ -74,15 +76,16 @@ League LargestLeague() {
         l.Squads[i].Game = static_cast<u16>(i);
         l.Squads[i].Team = static_cast<u8>(1 + i % 32);
         for (int k = 0; k < kSquadEntries; ++k)
-            l.Squads[i].Entries[k] = SquadEntry{static_cast<u16>(1 + (i + static_cast<std::size_t>(k)) % 5800), 0, 90,
-                                                0, 0, 0, 60};
+            l.Squads[i].Entries[k] = SquadEntry{
+                static_cast<u16>(1 + (i + static_cast<std::size_t>(k)) % 5800), 0, 90, 0, 0, 0, 60};
     }
     for (int i = 1; i <= kMaxComps; ++i)
         l.Comps[static_cast<std::size_t>(i)].Name = "Competition " + std::to_string(i);
     for (int i = 1; i <= kMaxReferees; ++i)
         l.Referees[static_cast<std::size_t>(i)].Name = "Referee " + std::to_string(i);
     for (int i = 1; i <= kMaxMissedPens; ++i)
-        l.MissedPens[static_cast<std::size_t>(i)] = MissedPenRec{static_cast<u16>(i), static_cast<u16>(i), 1, 30};
+        l.MissedPens[static_cast<std::size_t>(i)] =
+            MissedPenRec{static_cast<u16>(i), static_cast<u16>(i), 1, 30};
     for (int i = 1; i <= kMaxTeamSels; ++i) {
         l.TeamSels[static_cast<std::size_t>(i)].Name = "Selection " + std::to_string(i);
         for (int t = i; t <= 32; t += 2)
@@ -128,8 +131,7 @@ void PlainWrite(const std::filesystem::path& path, const std::vector<std::uint8_
 }
 
 /// Median seconds of a plain operation, measured in the same run as the figure it is set beside.
-template <typename Fn>
-double ReferenceSeconds(Fn fn) {
+template <typename Fn> double ReferenceSeconds(Fn fn) {
     std::vector<double> times;
     for (int i = 0; i < 15; ++i) {
         const auto start = Clock::now();
@@ -140,8 +142,7 @@ double ReferenceSeconds(Fn fn) {
     return times[7];
 }
 
-template <typename Fn>
-void Measure(benchmark::State& state, double reference, Fn fn) {
+template <typename Fn> void Measure(benchmark::State& state, double reference, Fn fn) {
     double total = 0;
     for (auto _ : state) {
         const auto start = Clock::now();
@@ -168,7 +169,8 @@ void BM_LoadLeagueReference(benchmark::State& state) {
     Fixture& f = Shared();
     for (auto _ : state)
         benchmark::DoNotOptimize(PlainRead(f.File));
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(f.Bytes.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(f.Bytes.size()));
 }
 
 void BM_SaveLeague(benchmark::State& state) {
@@ -194,21 +196,24 @@ void BM_SaveLeagueReference(benchmark::State& state) {
     const auto plain = f.Dir / "PLAIN.DIV";
     for (auto _ : state)
         PlainWrite(plain, f.Bytes);
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(f.Bytes.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(f.Bytes.size()));
 }
 
 void BM_DecodeLeague(benchmark::State& state) {
     Fixture& f = Shared();
     for (auto _ : state)
         benchmark::DoNotOptimize(DecodeLeague(f.Bytes));
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(f.Bytes.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(f.Bytes.size()));
 }
 
 void BM_EncodeLeague(benchmark::State& state) {
     Fixture& f = Shared();
     for (auto _ : state)
         benchmark::DoNotOptimize(EncodeLeague(f.Model));
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(f.Bytes.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(f.Bytes.size()));
 }
 
 } // namespace

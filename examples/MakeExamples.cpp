@@ -1,13 +1,13 @@
 // Writes the example leagues of examples/ from the real seasons in tests/data.
 // Usage: gorlin-make-examples DATA_DIR OUT_DIR
 
-#include <cstdio>
-#include <filesystem>
-#include <string>
-
 #include "core/model/Dates.h"
 #include "core/model/LeagueFile.h"
 #include "support/SeasonCsv.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
 
 using namespace gorlin;
 

@@ -1,11 +1,11 @@
 // Loads arbitrary bytes as a league file. A file that loads must save and load again, and
 // saving that league once more must give the same bytes.
 
+#include "core/model/LeagueFile.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
-
-#include "core/model/LeagueFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::uint8_t> bytes(data, data + size);

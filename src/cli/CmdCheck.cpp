@@ -1,8 +1,8 @@
-#include <ostream>
-
 #include "cli/Cli.h"
 #include "core/model/LeagueFile.h"
 #include "core/model/Text.h"
+
+#include <ostream>
 
 namespace gorlin::cli {
 

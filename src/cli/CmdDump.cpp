@@ -1,12 +1,11 @@
-#include <cmath>
-#include <cstdint>
-#include <ostream>
-
-#include <nlohmann/json.hpp>
-
 #include "cli/Cli.h"
 #include "core/model/LeagueFile.h"
 #include "core/model/Text.h"
+
+#include <cmath>
+#include <cstdint>
+#include <nlohmann/json.hpp>
+#include <ostream>
 
 namespace gorlin::cli {
 
@@ -28,13 +27,11 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 /// A copy of a packed record field (they cannot bind to references).
-template <typename T>
-T Num(T value) {
+template <typename T> T Num(T value) {
     return value;
 }
 
-template <std::size_t N>
-std::string Text(const PString<N>& s) {
+template <std::size_t N> std::string Text(const PString<N>& s) {
     return Win1252ToUtf8(s.view());
 }
 
@@ -81,7 +78,8 @@ Json Head(const DivHead& h) {
 }
 
 Json Team(const TeamRec& t) {
-    return Json{{"Name", Text(t.Name)}, {"PointsAdjust", Num(t.PointsAdjust)}, {"Increment", Num(t.Increment)}};
+    return Json{
+        {"Name", Text(t.Name)}, {"PointsAdjust", Num(t.PointsAdjust)}, {"Increment", Num(t.Increment)}};
 }
 
 Json Game(const GameRec& g) {
@@ -110,16 +108,20 @@ Json Goal(const GoalRec& g) {
 }
 
 Json Player(const PlayerRec& p) {
-    return Json{{"Name", Text(p.Name)},     {"Team", Num(p.Team)},       {"Position", Num(p.Position)},
-                {"SquadNo", Num(p.SquadNo)},     {"BirthDate", Num(p.BirthDate)}, {"Foreign", Num(p.Foreign)},
+    return Json{{"Name", Text(p.Name)},      {"Team", Num(p.Team)},           {"Position", Num(p.Position)},
+                {"SquadNo", Num(p.SquadNo)}, {"BirthDate", Num(p.BirthDate)}, {"Foreign", Num(p.Foreign)},
                 {"Cost", Num(p.Cost)}};
 }
 
 Json Squad(const SquadRec& s) {
     Json entries = Json::array();
     for (const SquadEntry& e : s.Entries)
-        entries.push_back(Json{{"Player", Num(e.Player)}, {"TimeOn", Num(e.TimeOn)}, {"TimeOff", Num(e.TimeOff)},
-                               {"Yellow1", Num(e.Yellow1)}, {"Yellow2", Num(e.Yellow2)}, {"Red", Num(e.Red)},
+        entries.push_back(Json{{"Player", Num(e.Player)},
+                               {"TimeOn", Num(e.TimeOn)},
+                               {"TimeOff", Num(e.TimeOff)},
+                               {"Yellow1", Num(e.Yellow1)},
+                               {"Yellow2", Num(e.Yellow2)},
+                               {"Red", Num(e.Red)},
                                {"Rating", Num(e.Rating)}});
     return Json{{"Game", Num(s.Game)}, {"Team", Num(s.Team)}, {"Entries", std::move(entries)}};
 }
@@ -133,8 +135,7 @@ Json TeamSel(const TeamSelRec& s) {
 }
 
 /// Entries 1..count of an array, each made by fn.
-template <typename Array, typename Fn>
-Json Entries(const Array& array, int count, Fn fn) {
+template <typename Array, typename Fn> Json Entries(const Array& array, int count, Fn fn) {
     Json list = Json::array();
     for (int i = 1; i <= count && static_cast<std::size_t>(i) < array.size(); ++i)
         list.push_back(fn(array[static_cast<std::size_t>(i)]));
@@ -166,12 +167,18 @@ int RunDump(const Invocation& inv, std::ostream& out, std::ostream& err) {
     j["Goals"] = Entries(l.Goals, h.GoalCount, Goal);
     j["Players"] = Entries(l.Players, h.PlayerCount, Player);
     j["Squads"] = Entries(l.Squads, h.SquadCount, Squad);
-    j["Comps"] = Entries(l.Comps, h.CompCount,
-                         [](const CompRec& c) { return Json{{"Name", Text(c.Name)}, {"ShortName", Text(c.ShortName)}}; });
+    j["Comps"] = Entries(l.Comps, h.CompCount, [](const CompRec& c) {
+        return Json{{"Name", Text(c.Name)}, {"ShortName", Text(c.ShortName)}};
+    });
     j["TeamSels"] = Entries(l.TeamSels, h.TeamSelCount, TeamSel);
-    j["Referees"] = Entries(l.Referees, h.RefereeCount, [](const RefereeRec& r) { return Json{{"Name", Text(r.Name)}}; });
+    j["Referees"] = Entries(l.Referees, h.RefereeCount, [](const RefereeRec& r) {
+        return Json{{"Name", Text(r.Name)}};
+    });
     j["MissedPens"] = Entries(l.MissedPens, h.MissedPenCount, [](const MissedPenRec& m) {
-        return Json{{"Game", Num(m.Game)}, {"Player", Num(m.Player)}, {"Team", Num(m.Team)}, {"Minute", Num(m.Minute)}};
+        return Json{{"Game", Num(m.Game)},
+                    {"Player", Num(m.Player)},
+                    {"Team", Num(m.Team)},
+                    {"Minute", Num(m.Minute)}};
     });
     out << j.dump(2) << '\n';
     return kExitOk;

@@ -1,8 +1,8 @@
-#include <ostream>
-
 #include "cli/Cli.h"
 #include "core/app/Settings.h"
 #include "core/model/LeagueFile.h"
+
+#include <ostream>
 
 namespace gorlin::cli {
 

@@ -1,11 +1,11 @@
+#include "cli/Cli.h"
+#include "core/app/ProgramFolderRule.h"
+#include "core/app/Settings.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
-
-#include "cli/Cli.h"
-#include "core/app/ProgramFolderRule.h"
-#include "core/app/Settings.h"
 
 namespace gorlin::cli {
 

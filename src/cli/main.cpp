@@ -1,8 +1,8 @@
+#include "cli/Cli.h"
+
 #include <iostream>
 #include <string>
 #include <vector>
-
-#include "cli/Cli.h"
 
 using namespace gorlin::cli;
 

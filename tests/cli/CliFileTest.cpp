@@ -1,18 +1,15 @@
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-
-#include <sys/wait.h>
-
-#include <nlohmann/json.hpp>
-
 #include "core/model/LeagueFile.h"
 #include "support/FileBytes.h"
 #include "support/LeagueBuilder.h"
 #include "support/TestPaths.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <sys/wait.h>
 
 using namespace gorlin;
 using gorlin::test::TempDir;
@@ -86,7 +83,8 @@ TEST(CliCheck, OneLinePerFileAndTheExitStatus) {
     WriteBytes(dir / "NEW.DIV", v47);
 
     const auto good = (dir / "GOOD.DIV").string();
-    CliRun all = RunCli(dir, "check " + good + " " + (dir / "NEW.DIV").string() + " " + (dir / "NONE.DIV").string());
+    CliRun all =
+        RunCli(dir, "check " + good + " " + (dir / "NEW.DIV").string() + " " + (dir / "NONE.DIV").string());
     EXPECT_EQ(all.Exit, 1);
     EXPECT_EQ(all.Out, good + "\tok\t45\tLigue \xC3\xA9t\xC3\xA9\n" + (dir / "NEW.DIV").string() +
                            "\tnot compatible\n" + (dir / "NONE.DIV").string() + "\tcould not be opened\n");
@@ -160,7 +158,8 @@ TEST(CliDump, DamagedOrForeignFilesFailWithTheReason) {
     CliRun cut = RunCli(dir, "dump " + (dir / "CUT.DIV").string());
     EXPECT_EQ(cut.Exit, 1);
     EXPECT_TRUE(cut.Out.empty());
-    EXPECT_NE(cut.Err.find("The league file is damaged: it ends inside the team selections"), std::string::npos)
+    EXPECT_NE(cut.Err.find("The league file is damaged: it ends inside the team selections"),
+              std::string::npos)
         << cut.Err;
 
     WriteBytes(dir / "TEXT.DIV", Bytes{'n', 'o', 't', ' ', 'a', ' ', 'l', 'e', 'a', 'g', 'u', 'e'});
@@ -208,7 +207,7 @@ TEST(CliSave, HonoursTakeBackupOfTheSettingsAndReportsFailures) {
     const Bytes damaged = {5, 'D', 'I', 'V', 'H', 'D', 46, 0, 0};
     WriteBytes(dir / "B.DIV", damaged);
     CliRun bad = RunCli(dir, "save " + (dir / "A.DIV").string() + " " + (dir / "B.DIV").string() + " " +
-                              (dir / "C.DIV").string());
+                                 (dir / "C.DIV").string());
     EXPECT_EQ(bad.Exit, 1);
     EXPECT_NE(bad.Err.find("B.DIV: The league file is damaged"), std::string::npos) << bad.Err;
     EXPECT_NE(bad.Err.find("C.DIV: Could not open"), std::string::npos) << bad.Err;

@@ -1,17 +1,16 @@
-#include <gtest/gtest.h>
+#include "core/model/LeagueFile.h"
 
-#include <sys/resource.h>
+#include "support/FileBytes.h"
+#include "support/LeagueBuilder.h"
+#include "support/TestPaths.h"
 
 #include <cmath>
 #include <csignal>
 #include <cstring>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
-
-#include "core/model/LeagueFile.h"
-#include "support/FileBytes.h"
-#include "support/LeagueBuilder.h"
-#include "support/TestPaths.h"
+#include <sys/resource.h>
 
 using namespace gorlin;
 using gorlin::test::ByteWriter;
@@ -23,7 +22,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-std::size_t Z(int i) { return static_cast<std::size_t>(i); }
+std::size_t Z(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 Bytes ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -91,7 +92,9 @@ League RichLeague(int selections = 2) {
     return l;
 }
 
-Expected<League> RoundTrip(League& league) { return DecodeLeague(EncodeLeague(league)); }
+Expected<League> RoundTrip(League& league) {
+    return DecodeLeague(EncodeLeague(league));
+}
 
 } // namespace
 
@@ -104,7 +107,8 @@ TEST(LeagueFileRoundTrip, CompactLeagueIsWrittenAsVersion45AndReadBackWhole) {
     ASSERT_EQ(ChooseSaveVersion(l), 45);
     const Bytes bytes = EncodeLeague(l);
     EXPECT_EQ(bytes[6], 45);
-    const std::size_t expected = 80 + 22 * 34 + 14 * 76 + 2 * 10 + 5 * 31 + 1 * 147 + 1 * 36 + 2 * 50 + 21 + 6;
+    const std::size_t expected =
+        80 + 22 * 34 + 14 * 76 + 2 * 10 + 5 * 31 + 1 * 147 + 1 * 36 + 2 * 50 + 21 + 6;
     EXPECT_EQ(bytes.size(), expected);
 
     auto loaded = DecodeLeague(bytes);
@@ -645,7 +649,8 @@ TEST_P(LeagueFileEra, EveryTruncationIsRefusedWithAMessage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Versions, LeagueFileEra,
-                         ::testing::Values(6, 19, 20, 22, 23, 25, 29, 30, 31, 33, 34, 39, 40, 41, 42, 43, 44, 45, 46));
+                         ::testing::Values(6, 19, 20, 22, 23, 25, 29, 30, 31, 33, 34, 39, 40, 41, 42, 43, 44,
+                                           45, 46));
 
 TEST(LeagueFileOld, TruncationMessagesNameTheSection) {
     League l = RichLeague();
@@ -761,7 +766,8 @@ TEST(LeagueFileDamage, CountsBeyondTheFixedArraysAreRefused) {
         {[](DivHead& h) { h.TeamCount = 33; }, "it declares 33 league teams, at most 32 are allowed"},
         {[](DivHead& h) { h.CompCount = 51; }, "it declares 51 competitions, at most 50 are allowed"},
         {[](DivHead& h) { h.RefereeCount = 251; }, "it declares 251 referees, at most 250 are allowed"},
-        {[](DivHead& h) { h.MissedPenCount = 151; }, "it declares 151 missed penalties, at most 150 are allowed"},
+        {[](DivHead& h) { h.MissedPenCount = 151; },
+         "it declares 151 missed penalties, at most 150 are allowed"},
         {[](DivHead& h) { h.TeamSelCount = 9; }, "it declares 9 team selections, at most 8 are allowed"},
         {[](DivHead& h) { h.PlayerCount = 5801; }, "it declares 5801 players, at most 5800 are allowed"},
     };
@@ -787,7 +793,8 @@ TEST(LeagueFileDamage, HugeCountsOfAnOldFileAreRefusedBeforeAnythingIsDerived) {
     gorlin::test::PutHeader(w, l.Head, 44); // no team records follow: the count alone is refused
     auto r = DecodeLeague(w.Bytes());
     ASSERT_FALSE(r);
-    EXPECT_EQ(r.error().Message, "The league file is damaged: it declares 65535 league teams, at most 32 are allowed.");
+    EXPECT_EQ(r.error().Message,
+              "The league file is damaged: it declares 65535 league teams, at most 32 are allowed.");
 }
 
 TEST(LeagueFileDamage, CountsAtTheLimitsAreRead) {
@@ -815,14 +822,18 @@ TEST(LeagueFileDamage, LinksThatDefineARecordAreRefused) {
     };
     const Case cases[] = {
         {[](League& l) { l.Games[2].HomeTeam = 23; }, "the game 2 refers to team 23, but there are only 22"},
-        {[](League& l) { l.Games[14].AwayTeam = 200; }, "the game 14 refers to team 200, but there are only 22"},
-        {[](League& l) { l.Games[13].Comp = 2; }, "the game 13 refers to competition 2, but there are only 1"},
+        {[](League& l) { l.Games[14].AwayTeam = 200; },
+         "the game 14 refers to team 200, but there are only 22"},
+        {[](League& l) { l.Games[13].Comp = 2; },
+         "the game 13 refers to competition 2, but there are only 1"},
         {[](League& l) { l.Goals[2].Game = 15; }, "the goal 2 refers to game 15, but there are only 14"},
         {[](League& l) { l.Goals[1].TeamFor = 23; }, "the goal 1 refers to team 23, but there are only 22"},
         {[](League& l) { l.Squads[1].Game = 999; }, "the squad 1 refers to game 999, but there are only 14"},
         {[](League& l) { l.Squads[1].Team = 23; }, "the squad 1 refers to team 23, but there are only 22"},
-        {[](League& l) { l.MissedPens[1].Game = 15; }, "the missed penalty 1 refers to game 15, but there are only 14"},
-        {[](League& l) { l.MissedPens[1].Team = 99; }, "the missed penalty 1 refers to team 99, but there are only 22"},
+        {[](League& l) { l.MissedPens[1].Game = 15; },
+         "the missed penalty 1 refers to game 15, but there are only 14"},
+        {[](League& l) { l.MissedPens[1].Team = 99; },
+         "the missed penalty 1 refers to team 99, but there are only 22"},
     };
     for (const Case& c : cases) {
         League l = RichLeague();
@@ -835,16 +846,16 @@ TEST(LeagueFileDamage, LinksThatDefineARecordAreRefused) {
 
 TEST(LeagueFileDamage, LinksWhoseZeroMeansNoneAreCleared) {
     League l = RichLeague();
-    l.Games[1].HomeSquad = 2;            // one squad only
-    l.Games[1].Referee = 2;              // one referee only
+    l.Games[1].HomeSquad = 2; // one squad only
+    l.Games[1].Referee = 2;   // one referee only
     l.Games[3].Date = std::nan("");
     l.Games[4].Date = 1e300;
-    l.Goals[1].Scorer = 6;               // five players
+    l.Goals[1].Scorer = 6; // five players
     l.Players[2].Team = 23;
     l.Squads[1].Entries[0].Player = 6;
     l.MissedPens[1].Player = 99;
-    l.Head.OwnTeam = 21;                 // an other team is not a league team
-    l.Head.GameType = 3;                 // competition 2 does not exist
+    l.Head.OwnTeam = 21; // an other team is not a league team
+    l.Head.GameType = 3; // competition 2 does not exist
     auto loaded = RoundTrip(l);
     ASSERT_TRUE(loaded) << loaded.error().Message;
     const League& r = *loaded;

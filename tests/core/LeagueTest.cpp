@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
-
 #include "core/model/League.h"
+
 #include "support/LeagueBuilder.h"
+
+#include <gtest/gtest.h>
 
 using namespace gorlin;
 using gorlin::test::LeagueBuilder;

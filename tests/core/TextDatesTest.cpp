@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "core/model/Dates.h"
 #include "core/model/Text.h"
+
+#include <gtest/gtest.h>
 
 using namespace gorlin;
 

@@ -9,9 +9,13 @@ ByteWriter& ByteWriter::U8(int value) {
     return *this;
 }
 
-ByteWriter& ByteWriter::U16(int value) { return U8(value).U8(value >> 8); }
+ByteWriter& ByteWriter::U16(int value) {
+    return U8(value).U8(value >> 8);
+}
 
-ByteWriter& ByteWriter::I16(int value) { return U16(value & 0xFFFF); }
+ByteWriter& ByteWriter::I16(int value) {
+    return U16(value & 0xFFFF);
+}
 
 ByteWriter& ByteWriter::U32(std::uint32_t value) {
     for (int i = 0; i < 4; ++i)
@@ -19,7 +23,9 @@ ByteWriter& ByteWriter::U32(std::uint32_t value) {
     return *this;
 }
 
-ByteWriter& ByteWriter::Double(double value) { return Raw(&value, sizeof value); }
+ByteWriter& ByteWriter::Double(double value) {
+    return Raw(&value, sizeof value);
+}
 
 ByteWriter& ByteWriter::Str(std::string_view text, int capacity) {
     const std::size_t n = std::min(text.size(), static_cast<std::size_t>(capacity));
@@ -57,11 +63,11 @@ void PutHeader(ByteWriter& w, const DivHead& head, int version) {
     all.U16(head.TeamCount).U16(head.GameCount).U16(head.GoalCount).U16(head.PlayerCount);
     all.U8(head.TrackGoals).U8(head.WinPoints).U8(head.Relegated).U8(head.Promoted).U8(head.OwnTeam);
     all.Str(head.SortRules.view(), 8).U8(head.PlayOffs).U8(head.CompCount).U16(head.CupGameCount); // 64
-    all.U16(head.SquadCount).U8(head.TeamSize).U8(head.DrawPoints);                                 // 68
-    all.U16(head.OtherTeamCount).U8(head.GameType);                                                 // 71
+    all.U16(head.SquadCount).U8(head.TeamSize).U8(head.DrawPoints);                                // 68
+    all.U16(head.OtherTeamCount).U8(head.GameType);                                                // 71
     all.U8(head.TeamSelCount).U8(head.RelPlayOffs).U8(head.RefereeCount).U8(head.LossPoints);
     all.U8(head.MissedPenCount).U8(head.HalfLength).U16(head.VersionId).U8(head.TimesToPlay); // 80
-    all.Str(head.UpdateAddress.view(), 50);                                                  // 131
+    all.Str(head.UpdateAddress.view(), 50);                                                   // 131
     w.Raw(all.Bytes().data(), StoredHeaderSize(version));
 }
 
@@ -79,7 +85,13 @@ void PutGame(ByteWriter& w, const GameRec& g, int version) {
     const bool current = version >= 44;
     if (!current)
         w.U8(0xEE).U8(0xEE); // two bytes the reader ignores
-    w.U8(g.Played).U8(g.HomeTeam).U8(g.AwayTeam).U8(g.HomeGoals).U8(g.AwayGoals).Double(g.Date).U32(g.Attendance);
+    w.U8(g.Played)
+        .U8(g.HomeTeam)
+        .U8(g.AwayTeam)
+        .U8(g.HomeGoals)
+        .U8(g.AwayGoals)
+        .Double(g.Date)
+        .U32(g.Attendance);
     if (version < 20)
         return;
     w.U8(g.Predicted).U16(g.HomeSquad).U16(g.AwaySquad);

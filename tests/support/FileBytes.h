@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/model/League.h"
+
 #include <cstdint>
 #include <string_view>
 #include <vector>
-
-#include "core/model/League.h"
 
 namespace gorlin::test {
 

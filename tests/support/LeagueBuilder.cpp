@@ -2,7 +2,9 @@
 
 namespace gorlin::test {
 
-LeagueBuilder::LeagueBuilder() : m_league(MakeEmptyLeague()) { m_league.Head.TableName = "Test League"; }
+LeagueBuilder::LeagueBuilder() : m_league(MakeEmptyLeague()) {
+    m_league.Head.TableName = "Test League";
+}
 
 LeagueBuilder& LeagueBuilder::Teams(const std::vector<std::string>& names) {
     m_league.Teams.resize(1);
@@ -134,6 +136,8 @@ LeagueBuilder& LeagueBuilder::Selection(int slot, const std::string& name, const
     return *this;
 }
 
-League LeagueBuilder::Build() { return m_league; }
+League LeagueBuilder::Build() {
+    return m_league;
+}
 
 } // namespace gorlin::test

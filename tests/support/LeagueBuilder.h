@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/model/League.h"
+
 #include <string>
 #include <vector>
-
-#include "core/model/League.h"
 
 namespace gorlin::test {
 

@@ -6,9 +6,13 @@
 namespace gorlin::test {
 
 /// tests/data of the source tree.
-inline std::filesystem::path DataDir() { return GORLIN_TEST_DATA_DIR; }
+inline std::filesystem::path DataDir() {
+    return GORLIN_TEST_DATA_DIR;
+}
 /// The built gorlin-cli.
-inline std::filesystem::path CliPath() { return GORLIN_CLI_PATH; }
+inline std::filesystem::path CliPath() {
+    return GORLIN_CLI_PATH;
+}
 
 /// A fresh empty folder below the system's temporary folder, removed by the destructor.
 class TempDir {

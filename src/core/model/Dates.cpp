@@ -1,11 +1,11 @@
 #include "core/model/Dates.h"
 
+#include "core/model/Text.h"
+
 #include <array>
 #include <cctype>
 #include <charconv>
 #include <vector>
-
-#include "core/model/Text.h"
 
 namespace gorlin {
 
@@ -13,9 +13,9 @@ namespace {
 
 constexpr std::array<const char*, 12> kShortMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr std::array<const char*, 12> kLongMonths = {"January", "February", "March",     "April",
-                                                     "May",     "June",     "July",      "August",
-                                                     "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> kLongMonths = {"January",   "February", "March",    "April",
+                                                     "May",       "June",     "July",     "August",
+                                                     "September", "October",  "November", "December"};
 
 // Days since 1970-01-01 of a proleptic Gregorian date.
 constexpr long DaysFromCivil(long y, long m, long d) {
@@ -39,7 +39,9 @@ const char* Locale::LongMonthName(int month) {
     return month >= 1 && month <= 12 ? kLongMonths[static_cast<std::size_t>(month - 1)] : "";
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -49,7 +51,8 @@ int DaysInMonth(int year, int month) {
 }
 
 bool IsValidDate(int year, int month, int day) {
-    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
+    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
+           day <= DaysInMonth(year, month);
 }
 
 int ToDayNumber(int year, int month, int day) {
@@ -192,7 +195,8 @@ std::optional<int> ParseIsoDate(std::string_view text) {
     int parts[3] = {};
     const std::string_view pieces[3] = {text.substr(0, 4), text.substr(5, 2), text.substr(8, 2)};
     for (int i = 0; i < 3; ++i) {
-        const auto [ptr, ec] = std::from_chars(pieces[i].data(), pieces[i].data() + pieces[i].size(), parts[i]);
+        const auto [ptr, ec] =
+            std::from_chars(pieces[i].data(), pieces[i].data() + pieces[i].size(), parts[i]);
         if (ec != std::errc{} || ptr != pieces[i].data() + pieces[i].size())
             return std::nullopt;
     }
@@ -216,7 +220,8 @@ void ApplyShortDateRule(Locale& locale) {
 
 std::string GroupThousands(long long value, const Locale& locale) {
     const bool negative = value < 0;
-    std::string digits = std::to_string(negative ? static_cast<unsigned long long>(-(value + 1)) + 1ULL : static_cast<unsigned long long>(value));
+    std::string digits = std::to_string(negative ? static_cast<unsigned long long>(-(value + 1)) + 1ULL
+                                                 : static_cast<unsigned long long>(value));
     std::string out;
     const std::size_t n = digits.size();
     for (std::size_t i = 0; i < n; ++i) {

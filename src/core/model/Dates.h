@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/model/Locale.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "core/model/Locale.h"
 
 namespace gorlin {
 
@@ -23,7 +23,9 @@ bool IsValidDate(int year, int month, int day);
 
 /// Calendar date to day number (proleptic Gregorian, any year 1..9999).
 int ToDayNumber(int year, int month, int day);
-inline int ToDayNumber(const CivilDate& d) { return ToDayNumber(d.Year, d.Month, d.Day); }
+inline int ToDayNumber(const CivilDate& d) {
+    return ToDayNumber(d.Year, d.Month, d.Day);
+}
 CivilDate FromDayNumber(int dayNumber);
 
 /// Day of the week, 0 = Sunday .. 6 = Saturday.

@@ -12,8 +12,7 @@ struct Error {
 };
 
 /// A value or the error that prevented it. Readers and parsers return this instead of throwing.
-template <typename T>
-class Expected {
+template <typename T> class Expected {
 public:
     Expected(T value) : m_v(std::in_place_index<0>, std::move(value)) {}
     Expected(Error error) : m_v(std::in_place_index<1>, std::move(error)) {}

@@ -57,7 +57,8 @@ u8 GameOutcome(const GameRec& game) {
 void UpdateGameEx(League& league, int g) {
     if (g != 0) {
         if (g > 0 && static_cast<std::size_t>(g) < league.Games.size())
-            league.Games[static_cast<std::size_t>(g)].Outcome = GameOutcome(league.Games[static_cast<std::size_t>(g)]);
+            league.Games[static_cast<std::size_t>(g)].Outcome =
+                GameOutcome(league.Games[static_cast<std::size_t>(g)]);
         return;
     }
     const std::size_t last = std::min<std::size_t>(static_cast<std::size_t>(league.AllGameCount()),
@@ -68,8 +69,7 @@ void UpdateGameEx(League& league, int g) {
 
 namespace {
 
-template <typename Rec>
-void ShiftGameLinks(Rec* first, Rec* last, int from, int delta) {
+template <typename Rec> void ShiftGameLinks(Rec* first, Rec* last, int from, int delta) {
     for (Rec* r = first; r != last; ++r) {
         const int game = r->Game;
         if (game >= from)
@@ -89,7 +89,8 @@ void MoveGamesDown(League& league, int k) {
     *first = GameRec{};
     ShiftGameLinks(league.Goals.data() + 1, league.Goals.data() + 1 + league.Head.GoalCount, k, 1);
     ShiftGameLinks(league.Squads.data() + 1, league.Squads.data() + 1 + league.Head.SquadCount, k, 1);
-    ShiftGameLinks(league.MissedPens.data() + 1, league.MissedPens.data() + 1 + league.Head.MissedPenCount, k, 1);
+    ShiftGameLinks(league.MissedPens.data() + 1, league.MissedPens.data() + 1 + league.Head.MissedPenCount, k,
+                   1);
 }
 
 void MoveGamesUp(League& league, int k) {
@@ -100,7 +101,8 @@ void MoveGamesUp(League& league, int k) {
     league.Games[static_cast<std::size_t>(total)] = GameRec{};
     ShiftGameLinks(league.Goals.data() + 1, league.Goals.data() + 1 + league.Head.GoalCount, k, -1);
     ShiftGameLinks(league.Squads.data() + 1, league.Squads.data() + 1 + league.Head.SquadCount, k, -1);
-    ShiftGameLinks(league.MissedPens.data() + 1, league.MissedPens.data() + 1 + league.Head.MissedPenCount, k, -1);
+    ShiftGameLinks(league.MissedPens.data() + 1, league.MissedPens.data() + 1 + league.Head.MissedPenCount, k,
+                   -1);
 }
 
 bool AddGoal(League& league, int game, int team, int scorer, int minute, bool ownGoal, bool penalty) {
@@ -134,7 +136,8 @@ void DeleteSquad(League& league, int s) {
     std::move(league.Squads.begin() + s + 1, league.Squads.begin() + count + 1, league.Squads.begin() + s);
     league.Squads[static_cast<std::size_t>(count)] = SquadRec{};
     league.Head.SquadCount = static_cast<u16>(count - 1);
-    const std::size_t games = std::min<std::size_t>(static_cast<std::size_t>(league.AllGameCount()) + 1, league.Games.size());
+    const std::size_t games =
+        std::min<std::size_t>(static_cast<std::size_t>(league.AllGameCount()) + 1, league.Games.size());
     for (std::size_t i = 1; i < games; ++i) {
         GameRec& g = league.Games[i];
         if (g.HomeSquad > s)
@@ -147,7 +150,8 @@ void DeleteSquad(League& league, int s) {
 void DeletePens(League& league, int game) {
     const auto first = league.MissedPens.begin() + 1;
     const auto last = first + league.Head.MissedPenCount;
-    const auto kept = std::stable_partition(first, last, [game](const MissedPenRec& p) { return p.Game != game; });
+    const auto kept =
+        std::stable_partition(first, last, [game](const MissedPenRec& p) { return p.Game != game; });
     std::fill(kept, last, MissedPenRec{});
     league.Head.MissedPenCount = static_cast<u8>(kept - first);
 }

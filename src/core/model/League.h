@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/model/Records.h"
+
 #include <array>
 #include <cstddef>
 #include <vector>
-
-#include "core/model/Records.h"
 
 namespace gorlin {
 
@@ -27,8 +27,8 @@ inline constexpr const char* kTransferredOut = "Transferred-Out";
 struct League {
     DivHead Head{};
 
-    std::vector<TeamRec> Teams;     // 1..N league teams, N+1..N+X other teams
-    std::vector<GameRec> Games;     // 1..G league games, G+1..G+C other games
+    std::vector<TeamRec> Teams; // 1..N league teams, N+1..N+X other teams
+    std::vector<GameRec> Games; // 1..G league games, G+1..G+C other games
     std::vector<GoalRec> Goals;
     std::vector<PlayerRec> Players;
     std::vector<SquadRec> Squads;
@@ -63,8 +63,7 @@ League MakeEmptyLeague();
 
 /// Makes room for index `index` in a growable array: when it does not fit, the array grows to
 /// index + spare entries, zero-filled.
-template <typename T>
-void GrowTo(std::vector<T>& array, std::size_t index, std::size_t spare = 30) {
+template <typename T> void GrowTo(std::vector<T>& array, std::size_t index, std::size_t spare = 30) {
     if (index >= array.size())
         array.resize(index + spare + 1, T{});
 }

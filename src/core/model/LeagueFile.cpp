@@ -24,15 +24,13 @@ constexpr std::string_view kSignature = "DIVHD";
 
 /// One stored layout of a record kind, in force from FirstVersion until the next entry's.
 /// Decode is null for the current layout, which is copied whole.
-template <typename Rec>
-struct Era {
+template <typename Rec> struct Era {
     int FirstVersion;
     std::size_t Size;
     void (*Decode)(const u8* src, std::size_t size, Rec& rec, int version);
 };
 
-template <typename Rec, std::size_t N>
-const Era<Rec>* PickEra(const Era<Rec> (&eras)[N], int version) {
+template <typename Rec, std::size_t N> const Era<Rec>* PickEra(const Era<Rec> (&eras)[N], int version) {
     const Era<Rec>* found = nullptr;
     for (const Era<Rec>& e : eras)
         if (version >= e.FirstVersion)
@@ -41,8 +39,7 @@ const Era<Rec>* PickEra(const Era<Rec> (&eras)[N], int version) {
 }
 
 /// The stored bytes are a prefix of the current record (later fields zero).
-template <typename Rec>
-void CopyPrefix(const u8* src, std::size_t size, Rec& rec, int) {
+template <typename Rec> void CopyPrefix(const u8* src, std::size_t size, Rec& rec, int) {
     rec = Rec{};
     std::memcpy(static_cast<void*>(&rec), src, std::min(size, sizeof(Rec)));
 }
@@ -98,14 +95,22 @@ void DecodeOldSquad(const u8* src, std::size_t, SquadRec& squad, int version) {
 // The record layouts by first version.
 constexpr std::size_t kHeaderSizes[][2] = {{6, 64}, {20, 68}, {30, 71}, {34, 80}, {46, 131}};
 constexpr Era<TeamRec> kTeamEras[] = {{6, 36, DecodeOldTeam}, {34, 37, DecodeOldTeam}, {44, 34, nullptr}};
-constexpr Era<GameRec> kGameEras[] = {
-    {6, 19, DecodeOldGame}, {20, 24, DecodeOldGame}, {30, 76, DecodeOldGame}, {34, 77, DecodeOldGame}, {44, 76, nullptr}};
+constexpr Era<GameRec> kGameEras[] = {{6, 19, DecodeOldGame},
+                                      {20, 24, DecodeOldGame},
+                                      {30, 76, DecodeOldGame},
+                                      {34, 77, DecodeOldGame},
+                                      {44, 76, nullptr}};
 constexpr Era<GoalRec> kGoalEras[] = {{6, 10, nullptr}};
-constexpr Era<PlayerRec> kPlayerEras[] = {
-    {6, 23, DecodeOldPlayer}, {23, 25, DecodeOldPlayer}, {25, 26, DecodeOldPlayer}, {43, 33, DecodeOldPlayer}, {44, 31, nullptr}};
-constexpr Era<SquadRec> kSquadEras[] = {{20, 115, DecodeOldSquad}, {30, 131, DecodeOldSquad}, {31, 147, nullptr}};
+constexpr Era<PlayerRec> kPlayerEras[] = {{6, 23, DecodeOldPlayer},
+                                          {23, 25, DecodeOldPlayer},
+                                          {25, 26, DecodeOldPlayer},
+                                          {43, 33, DecodeOldPlayer},
+                                          {44, 31, nullptr}};
+constexpr Era<SquadRec> kSquadEras[] = {
+    {20, 115, DecodeOldSquad}, {30, 131, DecodeOldSquad}, {31, 147, nullptr}};
 constexpr Era<CompRec> kCompEras[] = {{6, 36, nullptr}};
-constexpr Era<TeamSelRec> kTeamSelEras[] = {{34, 47, CopyPrefix<TeamSelRec>}, {42, 50, CopyPrefix<TeamSelRec>}, {46, 53, nullptr}};
+constexpr Era<TeamSelRec> kTeamSelEras[] = {
+    {34, 47, CopyPrefix<TeamSelRec>}, {42, 50, CopyPrefix<TeamSelRec>}, {46, 53, nullptr}};
 constexpr Era<RefereeRec> kRefereeEras[] = {{6, 21, nullptr}};
 constexpr Era<MissedPenRec> kMissedPenEras[] = {{6, 6, nullptr}};
 
@@ -128,7 +133,9 @@ std::size_t HeaderSize(int version) {
     return size;
 }
 
-Error Damaged(const std::string& detail) { return Error{"The league file is damaged: " + detail + "."}; }
+Error Damaged(const std::string& detail) {
+    return Error{"The league file is damaged: " + detail + "."};
+}
 
 /// The bytes of a league file, read front to back.
 class Source {
@@ -175,14 +182,16 @@ private:
     std::size_t m_left;
 };
 
-Error ReadFailed() { return Error{"The league file could not be read to its end."}; }
+Error ReadFailed() {
+    return Error{"The league file could not be read to its end."};
+}
 
 /// Reads count records of a section with the layout of the version: the bytes are checked
 /// first, then dest(count) gives where the records go (so nothing is allocated for a file
 /// that cannot hold them).
 template <typename Rec, std::size_t N, typename Dest>
-std::optional<Error> ReadSection(Source& in, const Era<Rec> (&eras)[N], int version, std::size_t count, const char* what,
-                                 Dest dest) {
+std::optional<Error> ReadSection(Source& in, const Era<Rec> (&eras)[N], int version, std::size_t count,
+                                 const char* what, Dest dest) {
     const Era<Rec>* era = PickEra(eras, version);
     if (count == 0) {
         dest(0);
@@ -192,8 +201,9 @@ std::optional<Error> ReadSection(Source& in, const Era<Rec> (&eras)[N], int vers
         return Damaged(std::string("it holds ") + what + " that its version cannot have");
     const std::size_t need = era->Size * count;
     if (need > in.Left())
-        return Damaged("it ends inside the " + std::string(what) + " (" + std::to_string(in.Left() / era->Size) +
-                       " of " + std::to_string(count) + " records present)");
+        return Damaged("it ends inside the " + std::string(what) + " (" +
+                       std::to_string(in.Left() / era->Size) + " of " + std::to_string(count) +
+                       " records present)");
     Rec* out = dest(count);
     if (era->Decode != nullptr) {
         Bytes raw(need);
@@ -219,8 +229,7 @@ std::optional<Error> ReadSection(Source& in, const Era<Rec> (&eras)[N], int vers
 }
 
 /// Where a growable array's records go: entries 1.., the array sized to count + spare.
-template <typename Rec>
-auto Growable(std::vector<Rec>& array, std::size_t spare) {
+template <typename Rec> auto Growable(std::vector<Rec>& array, std::size_t spare) {
     return [&array, spare](std::size_t count) {
         array.assign(count + spare, Rec{});
         return array.data() + 1;
@@ -228,8 +237,7 @@ auto Growable(std::vector<Rec>& array, std::size_t spare) {
 }
 
 /// Where a fixed array's records go: entries 1.. (the count was checked against its size).
-template <typename Rec, std::size_t M>
-auto Fixed(std::array<Rec, M>& array) {
+template <typename Rec, std::size_t M> auto Fixed(std::array<Rec, M>& array) {
     return [&array](std::size_t) { return array.data() + 1; };
 }
 
@@ -281,9 +289,12 @@ std::optional<Error> CheckLimits(const DivHead& h) {
         const char* What;
     };
     const Limit limits[] = {
-        {h.TeamCount, kMaxTeams, "league teams"},       {h.CompCount, kMaxComps, "competitions"},
-        {h.RefereeCount, kMaxReferees, "referees"},     {h.MissedPenCount, kMaxMissedPens, "missed penalties"},
-        {h.TeamSelCount, kMaxTeamSels, "team selections"}, {h.PlayerCount, kMaxPlayers, "players"},
+        {h.TeamCount, kMaxTeams, "league teams"},
+        {h.CompCount, kMaxComps, "competitions"},
+        {h.RefereeCount, kMaxReferees, "referees"},
+        {h.MissedPenCount, kMaxMissedPens, "missed penalties"},
+        {h.TeamSelCount, kMaxTeamSels, "team selections"},
+        {h.PlayerCount, kMaxPlayers, "players"},
     };
     for (const Limit& l : limits)
         if (l.Count > l.Max)
@@ -293,8 +304,8 @@ std::optional<Error> CheckLimits(const DivHead& h) {
 }
 
 std::string LinkError(const std::string& record, int index, const char* field, int value, int count) {
-    return "the " + record + " " + std::to_string(index) + " refers to " + field + " " + std::to_string(value) +
-           ", but there are only " + std::to_string(count);
+    return "the " + record + " " + std::to_string(index) + " refers to " + field + " " +
+           std::to_string(value) + ", but there are only " + std::to_string(count);
 }
 
 /// Links that define what a record is about are refused when they point past their array;
@@ -430,12 +441,15 @@ std::optional<Error> CheckSignature(const u8* bytes, std::size_t size) {
         return Error{"This is not a league file."};
     const int version = bytes[6];
     if (version < kMinFileVersion || version > kCurrentFileVersion)
-        return Error{"The league file has version " + std::to_string(version) + "; this program reads versions " +
-                     std::to_string(kMinFileVersion) + " to " + std::to_string(kCurrentFileVersion) + "."};
+        return Error{"The league file has version " + std::to_string(version) +
+                     "; this program reads versions " + std::to_string(kMinFileVersion) + " to " +
+                     std::to_string(kCurrentFileVersion) + "."};
     return std::nullopt;
 }
 
-std::string SystemMessage(int error) { return std::generic_category().message(error); }
+std::string SystemMessage(int error) {
+    return std::generic_category().message(error);
+}
 
 /// A file written whole, flushed to the disk, and closed; removed again when anything fails.
 class OutFile {
@@ -484,8 +498,12 @@ public:
         return ok;
     }
     /// Keeps the file (it has been renamed into place).
-    void Commit() { m_committed = true; }
-    std::string ErrorText() const { return SystemMessage(m_error != 0 ? m_error : EIO); }
+    void Commit() {
+        m_committed = true;
+    }
+    std::string ErrorText() const {
+        return SystemMessage(m_error != 0 ? m_error : EIO);
+    }
 
 private:
     std::filesystem::path m_path;
@@ -602,11 +620,14 @@ Expected<League> Decode(Source& in) {
     if ((error = ReadSection(in, kTeamEras, version, teams, "teams", Growable(league.Teams, 1))) ||
         (error = ReadSection(in, kGameEras, version, games, "games", Growable(league.Games, 33))) ||
         (error = ReadSection(in, kGoalEras, version, h.GoalCount, "goals", Growable(league.Goals, 32))) ||
-        (error = ReadSection(in, kPlayerEras, version, h.PlayerCount, "players", Growable(league.Players, 33))) ||
+        (error =
+             ReadSection(in, kPlayerEras, version, h.PlayerCount, "players", Growable(league.Players, 33))) ||
         (error = ReadSection(in, kSquadEras, version, h.SquadCount, "squads", Growable(league.Squads, 32))) ||
         (error = ReadSection(in, kCompEras, version, h.CompCount, "competitions", Fixed(league.Comps))) ||
-        (error = ReadSection(in, kTeamSelEras, version, h.TeamSelCount, "team selections", Fixed(league.TeamSels))) ||
-        (error = ReadSection(in, kRefereeEras, version, h.RefereeCount, "referees", Fixed(league.Referees))) ||
+        (error = ReadSection(in, kTeamSelEras, version, h.TeamSelCount, "team selections",
+                             Fixed(league.TeamSels))) ||
+        (error =
+             ReadSection(in, kRefereeEras, version, h.RefereeCount, "referees", Fixed(league.Referees))) ||
         (error = ReadSection(in, kMissedPenEras, version, h.MissedPenCount, "missed penalties",
                              Fixed(league.MissedPens))))
         return *error;
@@ -672,10 +693,12 @@ std::vector<std::uint8_t> EncodeLeague(League& league) {
                                                     league.Teams.empty() ? 0 : league.Teams.size() - 1);
     const std::size_t games = std::min<std::size_t>(static_cast<std::size_t>(league.AllGameCount()),
                                                     league.Games.empty() ? 0 : league.Games.size() - 1);
-    const std::size_t goals = std::min<std::size_t>(h.GoalCount, league.Goals.empty() ? 0 : league.Goals.size() - 1);
+    const std::size_t goals =
+        std::min<std::size_t>(h.GoalCount, league.Goals.empty() ? 0 : league.Goals.size() - 1);
     const std::size_t players =
         std::min<std::size_t>(h.PlayerCount, league.Players.empty() ? 0 : league.Players.size() - 1);
-    const std::size_t squads = std::min<std::size_t>(h.SquadCount, league.Squads.empty() ? 0 : league.Squads.size() - 1);
+    const std::size_t squads =
+        std::min<std::size_t>(h.SquadCount, league.Squads.empty() ? 0 : league.Squads.size() - 1);
     const std::size_t comps = std::min<std::size_t>(h.CompCount, kMaxComps);
     const std::size_t referees = std::min<std::size_t>(h.RefereeCount, kMaxReferees);
     const std::size_t pens = std::min<std::size_t>(h.MissedPenCount, kMaxMissedPens);
@@ -724,8 +747,9 @@ std::filesystem::path BackupPath(const std::filesystem::path& path) {
 
 Status SaveLeague(League& league, const std::filesystem::path& path, const SaveOptions& options) {
     if (league.Head.Signature.view() != kSignature)
-        return Status::Failure("An Gorlin internal error has been detected. Please contact the author.The changes you "
-                               "have made have NOT been saved... Sorry !");
+        return Status::Failure(
+            "An Gorlin internal error has been detected. Please contact the author.The changes you "
+            "have made have NOT been saved... Sorry !");
 
     const u8 oldSelCount = league.Head.TeamSelCount;
     const std::vector<std::uint8_t> bytes = EncodeLeague(league);

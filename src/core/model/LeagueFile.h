@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/model/Expected.h"
+#include "core/model/League.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "core/model/Expected.h"
-#include "core/model/League.h"
 
 namespace gorlin {
 

@@ -4,10 +4,10 @@
 // Loading and saving copy whole records, so layouts and sizes are binding (checked below).
 // Packed fields wider than a byte cannot bind to references: copy them to locals first.
 
+#include "core/model/Text.h"
+
 #include <bit>
 #include <cstdint>
-
-#include "core/model/Text.h"
 
 namespace gorlin {
 
@@ -22,35 +22,35 @@ using u32 = std::uint32_t;
 
 /// The league header.
 struct DivHead {
-    PString<5> Signature;   // "DIVHD"
-    u8 Version;             // 46 while a league is in memory
+    PString<5> Signature; // "DIVHD"
+    u8 Version;           // 46 while a league is in memory
     PString<30> TableName;
-    u16 TeamCount;          // league teams N, at most 32
-    u16 GameCount;          // league games G
+    u16 TeamCount; // league teams N, at most 32
+    u16 GameCount; // league games G
     u16 GoalCount;
-    u16 PlayerCount;        // at most 5800
+    u16 PlayerCount; // at most 5800
     u8 TrackGoals;
     u8 WinPoints;
     u8 Relegated;
     u8 Promoted;
-    u8 OwnTeam;             // 0 none
-    PString<8> SortRules;   // rule digits in priority order
+    u8 OwnTeam;           // 0 none
+    PString<8> SortRules; // rule digits in priority order
     u8 PlayOffs;
-    u8 CompCount;           // 0..50
-    u16 CupGameCount;       // other games C
+    u8 CompCount;     // 0..50
+    u16 CupGameCount; // other games C
     u16 SquadCount;
     u8 TeamSize;
     u8 DrawPoints;
-    u16 OtherTeamCount;     // non-league teams X
-    u8 GameType;            // 0 league, 1 league and other, k>=2 competition k-1 only
-    u8 TeamSelCount;        // 0..8
+    u16 OtherTeamCount; // non-league teams X
+    u8 GameType;        // 0 league, 1 league and other, k>=2 competition k-1 only
+    u8 TeamSelCount;    // 0..8
     u8 RelPlayOffs;
-    u8 RefereeCount;        // 0..250
+    u8 RefereeCount; // 0..250
     u8 LossPoints;
-    u8 MissedPenCount;      // 0..150
-    u8 HalfLength;          // 10..45
-    u16 VersionId;          // 0 = Internet update off
-    u8 TimesToPlay;         // 0..8, 0 = no fixed schedule
+    u8 MissedPenCount; // 0..150
+    u8 HalfLength;     // 10..45
+    u16 VersionId;     // 0 = Internet update off
+    u8 TimesToPlay;    // 0..8, 0 = no fixed schedule
     PString<50> UpdateAddress;
 };
 
@@ -66,45 +66,45 @@ struct GameRec {
     u8 AwayTeam;
     u8 HomeGoals;
     u8 AwayGoals;
-    double Date;            // day number, 0 = not set
+    double Date; // day number, 0 = not set
     u32 Attendance;
     u8 Predicted;
     u16 HomeSquad;
     u16 AwaySquad;
-    u8 Comp;                // 0 = league game
+    u8 Comp; // 0 = league game
     PString<50> Comment;
     u8 Referee;
-    u8 Awarded;             // 0 as scored, 1 to the home team, 2 to the away team
-    u8 Outcome;             // in memory only: 0 draw, 1 home win, 2 away win
+    u8 Awarded; // 0 as scored, 1 to the home team, 2 to the away team
+    u8 Outcome; // in memory only: 0 draw, 1 home win, 2 away win
 };
 
 struct GoalRec {
     u16 Game;
     u16 TeamFor;
-    u16 Scorer;             // 0 = not known
-    u16 Minute;             // 0 = not known
+    u16 Scorer; // 0 = not known
+    u16 Minute; // 0 = not known
     u8 OwnGoal;
     u8 Penalty;
 };
 
 struct PlayerRec {
     PString<20> Name;
-    u8 Team;                // 0 = left ("Transferred-Out")
+    u8 Team; // 0 = left ("Transferred-Out")
     u8 Position;
     u8 SquadNo;
-    u16 BirthDate;          // day number, 0 = not known
-    u8 Foreign;             // 0 not known, 1 no, 2 yes
+    u16 BirthDate; // day number, 0 = not known
+    u8 Foreign;    // 0 not known, 1 no, 2 yes
     u32 Cost;
 };
 
 struct SquadEntry {
-    u16 Player;             // 0 = empty entry
+    u16 Player; // 0 = empty entry
     u8 TimeOn;
     u8 TimeOff;
     u8 Yellow1;
     u8 Yellow2;
     u8 Red;
-    u8 Rating;              // 0..100
+    u8 Rating; // 0..100
 };
 
 inline constexpr int kSquadEntries = 18;
@@ -134,8 +134,8 @@ struct MissedPenRec {
 inline constexpr int kMaxTeams = 32;
 
 struct TeamSelRec {
-    PString<20> Name;       // empty = unused slot
-    u8 Member[kMaxTeams];   // Member[i - 1] belongs to league team i
+    PString<20> Name;     // empty = unused slot
+    u8 Member[kMaxTeams]; // Member[i - 1] belongs to league team i
 
     bool IsMember(int team) const { return team >= 1 && team <= kMaxTeams && Member[team - 1] != 0; }
     void SetMember(int team, bool on) {

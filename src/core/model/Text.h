@@ -11,8 +11,7 @@ namespace gorlin {
 /// A length-prefixed text of fixed capacity N: one length byte, then N character bytes
 /// (Windows-1252). Bytes past the length are kept as they stand so records round-trip byte for
 /// byte; assigning a shorter text leaves them untouched.
-template <std::size_t N>
-struct PString {
+template <std::size_t N> struct PString {
     static_assert(N > 0 && N < 256);
     std::uint8_t Len = 0;
     char Data[N] = {};

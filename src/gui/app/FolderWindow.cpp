@@ -1,4 +1,3 @@
-#include "gui/widgets/LeagueText.h"
 #include "gui/app/FolderWindow.h"
 
 #include "core/model/Text.h"
@@ -6,6 +5,7 @@
 #include "gui/app/HelpWindow.h"
 #include "gui/app/LeagueWindow.h"
 #include "gui/app/SetupDialog.h"
+#include "gui/widgets/LeagueText.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,10 @@
-#include "gui/widgets/LeagueText.h"
 #include "gui/app/LeagueWindow.h"
+
+#include "core/model/LeagueFile.h"
+#include "core/model/Text.h"
+#include "gui/app/AboutBox.h"
+#include "gui/league/TablePagesInstaller.h"
+#include "gui/widgets/LeagueText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,11 +20,6 @@
 #include <QWindow>
 #include <cstdlib>
 
-#include "core/model/LeagueFile.h"
-#include "core/model/Text.h"
-#include "gui/app/AboutBox.h"
-#include "gui/league/TablePagesInstaller.h"
-
 namespace gorlin {
 
 namespace {
@@ -28,14 +28,15 @@ constexpr int kDesignWidth = 960;
 constexpr int kDesignHeight = 680;
 
 const char* const kPageTitles[LeagueWindow::kPageCount] = {
-    "League Table", "Team Statistics", "Goal Statistics", "Division Statistics",
-    "Enter Results", "Fixtures", "Table Maintenance"};
+    "League Table",  "Team Statistics", "Goal Statistics",  "Division Statistics",
+    "Enter Results", "Fixtures",        "Table Maintenance"};
 
 const char* const kPageNames[LeagueWindow::kPageCount] = {
     "tsLeagueTable", "tsTeamStats", "tsGoalStats", "tsDivStats", "tsResults", "tsFixtures", "tsMaintenance"};
 
-
-std::filesystem::path ToPath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
+std::filesystem::path ToPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
 
 /// A page not yet filled: shows its title.
 QWidget* MakeTitlePage(int index, QWidget* parent) {
@@ -74,7 +75,8 @@ LeagueWindow::LeagueWindow(AppContext& context, QWidget* parent)
 
     m_saveAction = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton), tr("&Save"), this);
     m_saveAction->setObjectName("miSave");
-    m_saveAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    m_saveAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     m_saveAction->setShortcutContext(Qt::WindowShortcut);
     m_saveAction->setToolTip(tr("Save the league table (hold Shift to save it unchanged)"));
     connect(m_saveAction, &QAction::triggered, this, [this] {
@@ -113,13 +115,16 @@ LeagueWindow::LeagueWindow(AppContext& context, QWidget* parent)
     DataChangedNotify();
 }
 
-LeagueWindow::~LeagueWindow() { qApp->removeEventFilter(this); }
+LeagueWindow::~LeagueWindow() {
+    qApp->removeEventFilter(this);
+}
 
 bool LeagueWindow::Load(const QString& path) {
     Expected<League> loaded = LoadLeague(ToPath(path));
     if (!loaded) {
-        m_context.prompter.Error(parentWidget(), tr("The league file %1 could not be opened.\n\n%2")
-                                                     .arg(path, QString::fromStdString(loaded.error().Message)));
+        m_context.prompter.Error(parentWidget(),
+                                 tr("The league file %1 could not be opened.\n\n%2")
+                                     .arg(path, QString::fromStdString(loaded.error().Message)));
         return false;
     }
     m_league = std::move(loaded.value());
@@ -128,7 +133,8 @@ bool LeagueWindow::Load(const QString& path) {
     m_finished = false;
     PlaceFromSettings();
 
-    setWindowTitle(QString::fromLatin1(kCaption) + QStringLiteral(" - ") + FromLeague(m_league.Head.TableName.view()));
+    setWindowTitle(QString::fromLatin1(kCaption) + QStringLiteral(" - ") +
+                   FromLeague(m_league.Head.TableName.view()));
     InstallTablePages(*this);
     if (m_context.installLeaguePages)
         m_context.installLeaguePages(*this);
@@ -141,7 +147,8 @@ QString LeagueWindow::TitleText() const {
     QString title = FromLeague(m_league.Head.TableName.view());
     const int sel = m_league.CurrentSel;
     if (sel > 0 && sel <= kMaxTeamSels)
-        title += QStringLiteral(" (") + FromLeague(m_league.TeamSels[static_cast<std::size_t>(sel)].Name.view()) +
+        title += QStringLiteral(" (") +
+                 FromLeague(m_league.TeamSels[static_cast<std::size_t>(sel)].Name.view()) +
                  QStringLiteral(")");
     return title;
 }
@@ -159,9 +166,13 @@ void LeagueWindow::SetPage(int index, QWidget* page) {
         old->deleteLater();
 }
 
-QWidget* LeagueWindow::Page(int index) const { return m_pages->widget(index); }
+QWidget* LeagueWindow::Page(int index) const {
+    return m_pages->widget(index);
+}
 
-void LeagueWindow::DataChangedNotify() { m_saveAction->setEnabled(m_league.DataChanged || m_shiftHeld); }
+void LeagueWindow::DataChangedNotify() {
+    m_saveAction->setEnabled(m_league.DataChanged || m_shiftHeld);
+}
 
 bool LeagueWindow::SaveData() {
     if (m_league.Head.Signature.view() != "DIVHD") {
@@ -177,9 +188,10 @@ bool LeagueWindow::SaveData() {
     const Status saved = SaveLeague(m_league, ToPath(m_path), SaveOptions{m_context.settings.TakeBackup});
     QApplication::restoreOverrideCursor();
     if (!saved) {
-        m_context.prompter.Error(this, tr("The league table could not be saved. Your changes have NOT been written "
-                                          "and the table stays open.\n\n%1")
-                                           .arg(QString::fromStdString(saved.Message)));
+        m_context.prompter.Error(this,
+                                 tr("The league table could not be saved. Your changes have NOT been written "
+                                    "and the table stays open.\n\n%1")
+                                     .arg(QString::fromStdString(saved.Message)));
         DataChangedNotify();
         return false;
     }

@@ -1,7 +1,7 @@
-#include "gui/widgets/LeagueText.h"
 #include "gui/app/SetupDialog.h"
 
 #include "core/model/Text.h"
+#include "gui/widgets/LeagueText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -25,7 +25,6 @@
 namespace gorlin {
 
 namespace {
-
 
 QColor ToQColor(Colour c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),

@@ -1,4 +1,3 @@
-#include "gui/widgets/LeagueText.h"
 #include "gui/league/LeagueTablePage.h"
 
 #include "core/app/Settings.h"
@@ -9,6 +8,7 @@
 #include "core/model/Text.h"
 #include "gui/league/CalendarDialog.h"
 #include "gui/league/TeamSelectionDialog.h"
+#include "gui/widgets/LeagueText.h"
 #include "gui/widgets/Prompter.h"
 
 #include <QAction>
@@ -39,7 +39,6 @@ constexpr int kPictureSize = 14;
 constexpr int kGridTop = 24;
 constexpr int kTitleHeight = 22;
 constexpr int kMargin = 4;
-
 
 /// A settings colour (0x00BBGGRR) as a QColor.
 QColor ToQColor(Colour c) {

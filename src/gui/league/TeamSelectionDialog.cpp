@@ -1,8 +1,8 @@
-#include "gui/widgets/LeagueText.h"
 #include "gui/league/TeamSelectionDialog.h"
 
 #include "core/model/League.h"
 #include "core/model/Text.h"
+#include "gui/widgets/LeagueText.h"
 #include "gui/widgets/Prompter.h"
 
 #include <QCheckBox>

@@ -10,11 +10,15 @@ namespace {
 const QString kTitle = QStringLiteral("Gorlin");
 }
 
-void QtPrompter::Error(QWidget* parent, const QString& text) { QMessageBox::critical(parent, kTitle, text); }
+void QtPrompter::Error(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, kTitle, text);
+}
 void QtPrompter::Information(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, kTitle, text);
 }
-void QtPrompter::Warning(QWidget* parent, const QString& text) { QMessageBox::warning(parent, kTitle, text); }
+void QtPrompter::Warning(QWidget* parent, const QString& text) {
+    QMessageBox::warning(parent, kTitle, text);
+}
 
 Prompter::Answer QtPrompter::YesNo(QWidget* parent, const QString& text) {
     return QMessageBox::question(parent, kTitle, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
@@ -24,17 +28,21 @@ Prompter::Answer QtPrompter::YesNo(QWidget* parent, const QString& text) {
 }
 
 Prompter::Answer QtPrompter::YesNoCancel(QWidget* parent, const QString& text) {
-    const auto b = QMessageBox::question(parent, kTitle, text,
-                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const auto b = QMessageBox::question(
+        parent, kTitle, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     return b == QMessageBox::Yes ? Answer::Yes : b == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
-void QtPrompter::Beep() { QApplication::beep(); }
+void QtPrompter::Beep() {
+    QApplication::beep();
+}
 
-QString QtFileDialogs::OpenFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
+QString QtFileDialogs::OpenFile(QWidget* parent, const QString& caption, const QString& dir,
+                                const QString& filter) {
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
-QString QtFileDialogs::SaveFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
+QString QtFileDialogs::SaveFile(QWidget* parent, const QString& caption, const QString& dir,
+                                const QString& filter) {
     return QFileDialog::getSaveFileName(parent, caption, dir, filter);
 }
 QString QtFileDialogs::Folder(QWidget* parent, const QString& caption, const QString& dir) {

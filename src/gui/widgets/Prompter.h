@@ -30,8 +30,10 @@ public:
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
-    virtual QString OpenFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) = 0;
-    virtual QString SaveFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) = 0;
+    virtual QString OpenFile(QWidget* parent, const QString& caption, const QString& dir,
+                             const QString& filter) = 0;
+    virtual QString SaveFile(QWidget* parent, const QString& caption, const QString& dir,
+                             const QString& filter) = 0;
     virtual QString Folder(QWidget* parent, const QString& caption, const QString& dir) = 0;
 };
 
@@ -48,8 +50,10 @@ public:
 
 class QtFileDialogs final : public FileDialogs {
 public:
-    QString OpenFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
-    QString SaveFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
+    QString OpenFile(QWidget* parent, const QString& caption, const QString& dir,
+                     const QString& filter) override;
+    QString SaveFile(QWidget* parent, const QString& caption, const QString& dir,
+                     const QString& filter) override;
     QString Folder(QWidget* parent, const QString& caption, const QString& dir) override;
 };
 

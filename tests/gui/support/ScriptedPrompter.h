@@ -1,10 +1,10 @@
 #pragma once
 
+#include "gui/widgets/Prompter.h"
+
 #include <QString>
 #include <QStringList>
 #include <deque>
-
-#include "gui/widgets/Prompter.h"
 
 namespace gorlin::test {
 
@@ -52,8 +52,12 @@ public:
     std::deque<QString> Answers; // empty string = cancelled
     QStringList Captions;
 
-    QString OpenFile(QWidget*, const QString& caption, const QString&, const QString&) override { return Next(caption); }
-    QString SaveFile(QWidget*, const QString& caption, const QString&, const QString&) override { return Next(caption); }
+    QString OpenFile(QWidget*, const QString& caption, const QString&, const QString&) override {
+        return Next(caption);
+    }
+    QString SaveFile(QWidget*, const QString& caption, const QString&, const QString&) override {
+        return Next(caption);
+    }
     QString Folder(QWidget*, const QString& caption, const QString&) override { return Next(caption); }
 
 private:
