@@ -368,19 +368,21 @@ TEST(LeagueFileHeaderCheck, Outcomes) {
     std::filesystem::create_directory(dir / "FOLDER.DIV");
     EXPECT_EQ(VerifyDivFile(dir / "FOLDER.DIV").Result, HeaderCheck::CouldNotOpen);
 
-    // A complete old file may be shorter than 131 bytes: its own header size counts.
+    // Shorter than a full header is not listed, even a complete old file that would load.
     League tiny = MakeEmptyLeague();
     tiny.Head.TableName = "Tiny";
     const Bytes old = EncodeAs(tiny, 19);
     ASSERT_EQ(old.size(), 64u);
     WriteFile(dir / "TINY.DIV", old);
-    HeaderInfo t = VerifyDivFile(dir / "TINY.DIV");
+    EXPECT_EQ(VerifyDivFile(dir / "TINY.DIV").Result, HeaderCheck::NotCompatible);
+    EXPECT_TRUE(LoadLeague(dir / "TINY.DIV"));
+    tiny.Teams.resize(4);
+    tiny.Head.TeamCount = 3; // 64 + 3 * 36 bytes
+    WriteFile(dir / "OLD3.DIV", EncodeAs(tiny, 19));
+    const HeaderInfo t = VerifyDivFile(dir / "OLD3.DIV");
     EXPECT_EQ(t.Result, HeaderCheck::Ok);
     EXPECT_EQ(t.Version, 19);
     EXPECT_EQ(t.TableName, "Tiny");
-    EXPECT_TRUE(LoadLeague(dir / "TINY.DIV"));
-    WriteFile(dir / "TINY2.DIV", Bytes(old.begin(), old.begin() + 63));
-    EXPECT_EQ(VerifyDivFile(dir / "TINY2.DIV").Result, HeaderCheck::NotCompatible);
 }
 
 TEST(LeagueFileLoad, UnopenableAndForeignFilesAreRefusedWithAMessage) {

@@ -579,9 +579,10 @@ HeaderInfo VerifyDivFile(const std::filesystem::path& path) {
     info.Result = HeaderCheck::NotCompatible;
     if (CheckSignature(raw, n))
         return info;
-    // A complete header of its version is needed; an old file may be shorter than 131 bytes.
+    // The check reads a full-size header: anything shorter is not a league file it lists, even
+    // an old file that would load (no real league is that small).
     const int version = raw[6];
-    if (n < HeaderSize(version))
+    if (n < sizeof raw)
         return info;
     DivHead head{};
     std::memcpy(static_cast<void*>(&head), raw, HeaderSize(version));

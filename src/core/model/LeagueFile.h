@@ -24,10 +24,10 @@ struct HeaderInfo {
     std::string TableName; // Windows-1252 bytes
 };
 
-/// The header check of the folder list: opens the file for reading, reads up to 131 bytes and
-/// accepts signature "DIVHD" with a version from 6 to 46 when the whole header of that version
-/// is there (an old file may be shorter than 131 bytes). Anything else that could be read is
-/// not compatible; a file that cannot be opened or read (a folder) could not be opened.
+/// The header check of the folder list: opens the file for reading, reads 131 bytes and accepts
+/// signature "DIVHD" with a version from 6 to 46. Anything else that could be read, a file
+/// shorter than 131 bytes included, is not compatible; a file that cannot be opened or read (a
+/// folder) could not be opened.
 HeaderInfo VerifyDivFile(const std::filesystem::path& path);
 
 /// Decodes a whole league file held in memory: every version 6..46, with every conversion and
