@@ -26,11 +26,6 @@ namespace gorlin {
 
 namespace {
 
-QColor ToQColor(Colour c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
-}
-
 QIcon Swatch(Colour c) {
     QPixmap pm(28, 14);
     pm.fill(ToQColor(c));

@@ -40,11 +40,6 @@ constexpr int kGridTop = 24;
 constexpr int kTitleHeight = 22;
 constexpr int kMargin = 4;
 
-/// A settings colour (0x00BBGGRR) as a QColor.
-QColor ToQColor(Colour c) {
-    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-}
-
 Colour ZoneColour(const Settings& s, RowZone zone) {
     switch (zone) {
     case RowZone::Promoted:
@@ -57,12 +52,6 @@ Colour ZoneColour(const Settings& s, RowZone zone) {
         break;
     }
     return s.Colour5;
-}
-
-/// Menu captions show '&' literally.
-QString MenuText(const QString& text) {
-    QString t = text;
-    return t.replace('&', "&&");
 }
 
 } // namespace
@@ -554,7 +543,7 @@ void LeagueTablePage::SelectionMenuOpening() {
     for (int s = 1; s <= kMaxTeamSels; ++s) {
         QAction* item = m_miSelections[s - 1];
         const auto& name = m_league.TeamSels[static_cast<std::size_t>(s)].Name;
-        item->setText(MenuText(FromLeague(name.view())));
+        item->setText(LiteralCaption(FromLeague(name.view())));
         item->setVisible(!name.empty());
         item->setChecked(inForce == s);
     }

@@ -29,7 +29,7 @@ constexpr int kMargin = 8;
 
 /// Tab and check box captions show '&' literally.
 QString Caption(std::string_view bytes) {
-    return FromLeague(bytes).replace('&', QStringLiteral("&&"));
+    return LiteralCaption(FromLeague(bytes));
 }
 
 } // namespace
