@@ -123,6 +123,53 @@ int LeagueBuilder::Player(const std::string& name, int team) {
     return index;
 }
 
+int LeagueBuilder::Player(const PlayerRec& player) {
+    const int index = Player(std::string(player.Name.view()), player.Team);
+    m_league.Players[static_cast<std::size_t>(index)] = player;
+    return index;
+}
+
+int LeagueBuilder::Goal(int game, int team, int scorer, int minute, bool ownGoal, bool penalty) {
+    AddGoal(m_league, game, team, scorer, minute, ownGoal, penalty);
+    return m_league.Head.GoalCount;
+}
+
+int LeagueBuilder::Squad(int game, int team, const std::vector<SquadEntry>& entries) {
+    const int index = m_league.Head.SquadCount + 1;
+    GrowTo(m_league.Squads, static_cast<std::size_t>(index));
+    SquadRec& s = m_league.Squads[static_cast<std::size_t>(index)];
+    s = SquadRec{};
+    s.Game = static_cast<u16>(game);
+    s.Team = static_cast<u8>(team);
+    for (std::size_t k = 0; k < entries.size() && k < static_cast<std::size_t>(kSquadEntries); ++k)
+        s.Entries[k] = entries[k];
+    m_league.Head.SquadCount = static_cast<u16>(index);
+    GameRec& g = m_league.Games[static_cast<std::size_t>(game)];
+    if (g.HomeTeam == team)
+        g.HomeSquad = static_cast<u16>(index);
+    else
+        g.AwaySquad = static_cast<u16>(index);
+    return index;
+}
+
+int LeagueBuilder::Referee(const std::string& name) {
+    const int index = m_league.Head.RefereeCount + 1;
+    m_league.Referees[static_cast<std::size_t>(index)].Name = name;
+    m_league.Head.RefereeCount = static_cast<u8>(index);
+    return index;
+}
+
+int LeagueBuilder::MissedPen(int game, int player, int team, int minute) {
+    const int index = m_league.Head.MissedPenCount + 1;
+    MissedPenRec& m = m_league.MissedPens[static_cast<std::size_t>(index)];
+    m.Game = static_cast<u16>(game);
+    m.Player = static_cast<u16>(player);
+    m.Team = static_cast<u8>(team);
+    m.Minute = static_cast<u8>(minute);
+    m_league.Head.MissedPenCount = static_cast<u8>(index);
+    return index;
+}
+
 LeagueBuilder& LeagueBuilder::Selection(int slot, const std::string& name, const std::vector<int>& members) {
     TeamSelRec& s = m_league.TeamSels[static_cast<std::size_t>(slot)];
     s = TeamSelRec{};

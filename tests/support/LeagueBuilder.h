@@ -29,6 +29,17 @@ public:
     int CupGame(int home, int away, int homeGoals, int awayGoals, int date, int comp = 1);
     LeagueBuilder& Comp(const std::string& name, const std::string& shortName);
     int Player(const std::string& name, int team);
+    /// A player with his details; returns his index.
+    int Player(const PlayerRec& player);
+    /// A goal of `game` credited to `team` (scorer 0 = not known); returns its index.
+    int Goal(int game, int team, int scorer = 0, int minute = 0, bool ownGoal = false, bool penalty = false);
+    /// A squad of `team` in `game`, linked from the game's HomeSquad or AwaySquad; entries are
+    /// filled from the front (entry 1 first). Returns the squad's index.
+    int Squad(int game, int team, const std::vector<SquadEntry>& entries);
+    /// A referee; returns its index.
+    int Referee(const std::string& name);
+    /// A missed penalty; returns its index.
+    int MissedPen(int game, int player, int team, int minute);
     LeagueBuilder& Selection(int slot, const std::string& name, const std::vector<int>& members);
 
     League& Get() { return m_league; }
