@@ -49,6 +49,11 @@ std::string ProgramFolder(const Invocation& inv);
 /// The settings in force (defaults where the file or a key is missing).
 Settings ReadSettings(const Invocation& inv);
 
+/// Runs one command line (the arguments after the program name) with its output and errors
+/// going to the streams; returns the exit status. Nothing escapes as an exception: an
+/// unexpected failure is reported on err with status 1.
+int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 /// True when args hold -h or --help.
 bool WantsHelp(const std::vector<std::string>& args);
 

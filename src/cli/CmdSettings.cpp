@@ -1,9 +1,7 @@
 #include "cli/Cli.h"
-#include "core/app/IniFile.h"
 #include "core/app/Settings.h"
 #include "core/model/Text.h"
 
-#include <filesystem>
 #include <ostream>
 
 namespace gorlin::cli {
@@ -22,13 +20,13 @@ int RunSettings(const Invocation& inv, std::ostream& out, std::ostream& err) {
         return kExitUsage;
     }
     const std::string folder = ProgramFolder(inv);
-    IniFile ini(folder + kSettingsFileName);
-    if (const Status st = ini.Load(); !st.Ok) {
-        err << "gorlin-cli: " << st.Message << '\n';
+    const SettingsFile file = LoadSettingsFile(folder);
+    if (!file.Problem) {
+        err << "gorlin-cli: " << file.Problem.Message << '\n';
         return kExitFailure;
     }
     // Texts are Windows-1252; the table folder is already a system path.
-    for (const SettingEntry& e : ListSettings(ini, folder))
+    for (const SettingEntry& e : ListSettings(file.Ini, folder))
         out << e.Section << '\t' << Win1252ToUtf8(e.Key) << '\t'
             << (e.Key == "FilePath" ? e.Value : Win1252ToUtf8(e.Value)) << '\n';
     return kExitOk;

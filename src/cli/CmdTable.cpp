@@ -1,16 +1,13 @@
 #include "cli/Cli.h"
-#include "core/app/IniFile.h"
+#include "cli/Options.h"
+#include "cli/Output.h"
 #include "core/app/Settings.h"
-#include "core/engine/Standings.h"
-#include "core/engine/TableView.h"
-#include "core/model/Dates.h"
+#include "core/engine/TablePage.h"
 #include "core/model/LeagueFile.h"
 #include "core/model/Text.h"
+#include "platform/os/SystemFolders.h"
 
 #include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -42,126 +39,55 @@ struct TableOptions {
     std::optional<int> From;
     std::optional<int> To;
     std::optional<int> Selection;
-    std::optional<std::string> Columns;
+    std::string Columns;
     bool Poss = false;
-    bool Csv = false;
+    int Format = 0; // 0 text, 1 csv
 };
 
-/// Parses the command's arguments; on a bad option returns nullopt with `problem` set.
-std::optional<TableOptions> ParseOptions(const std::vector<std::string>& args, std::string& problem) {
-    TableOptions o;
+Status ParseOptions(const std::vector<std::string>& args, TableOptions& o) {
+    auto date = [](const char* name, std::optional<int>& target) {
+        return Option{name, true, [name, &target](const auto& value) {
+                          Expected<int> day = DateValue(name, value);
+                          if (!day)
+                              return Status::Failure(day.error().Message);
+                          target = *day;
+                          return Status::Success();
+                      }};
+    };
+    const std::vector<Option> options = {
+        ChoiceOption("--content", {"played", "predicted", "form"}, o.Content,
+                     "--content needs played, predicted or form"),
+        ChoiceOption("--side", {"both", "home", "away"}, o.Side, "--side needs both, home or away"),
+        date("--from", o.From),
+        date("--to", o.To),
+        {"--selection", true,
+         [&o](const auto& v) {
+             if (!v || v->size() != 1 || (*v)[0] < '0' || (*v)[0] > '0' + kMaxTeamSels)
+                 return Status::Failure("--selection needs a number 0..8");
+             o.Selection = (*v)[0] - '0';
+             return Status::Success();
+         }},
+        {"--columns", true,
+         [&o](const auto& v) {
+             if (!v || v->empty() || ShownColumns(*v).size() != v->size())
+                 return Status::Failure("--columns needs column letters A..V");
+             o.Columns = *v;
+             return Status::Success();
+         }},
+        FlagOption("--poss", o.Poss),
+        ChoiceOption("--format", {"text", "csv"}, o.Format, "--format needs text or csv"),
+    };
     bool haveFile = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string arg = args[i];
-        std::optional<std::string> inlineValue;
-        if (arg.rfind("--", 0) == 0) {
-            const std::size_t eq = arg.find('=');
-            if (eq != std::string::npos) {
-                inlineValue = arg.substr(eq + 1);
-                arg.resize(eq);
-            }
-        }
-        auto value = [&]() -> std::optional<std::string> {
-            if (inlineValue)
-                return inlineValue;
-            if (i + 1 >= args.size())
-                return std::nullopt;
-            return args[++i];
-        };
-        auto date = [&](std::optional<int>& target) {
-            const auto v = value();
-            const auto day = v ? ParseIsoDate(*v) : std::nullopt;
-            if (!day)
-                problem = arg + " needs a date YYYY-MM-DD";
-            else
-                target = *day;
-        };
-
-        if (arg == "--content") {
-            const auto v = value();
-            if (v == "played")
-                o.Content = kPlayedGames;
-            else if (v == "predicted")
-                o.Content = kPlayedPredicted;
-            else if (v == "form")
-                o.Content = kCurrentForm;
-            else
-                problem = "--content needs played, predicted or form";
-        } else if (arg == "--side") {
-            const auto v = value();
-            if (v == "both")
-                o.Side = kHomeAndAway;
-            else if (v == "home")
-                o.Side = kHomeOnly;
-            else if (v == "away")
-                o.Side = kAwayOnly;
-            else
-                problem = "--side needs both, home or away";
-        } else if (arg == "--from") {
-            date(o.From);
-        } else if (arg == "--to") {
-            date(o.To);
-        } else if (arg == "--selection") {
-            const auto v = value();
-            if (v && v->size() == 1 && (*v)[0] >= '0' && (*v)[0] <= '0' + kMaxTeamSels)
-                o.Selection = (*v)[0] - '0';
-            else
-                problem = "--selection needs a number 0..8";
-        } else if (arg == "--columns") {
-            const auto v = value();
-            if (v && !v->empty() && ShownColumns(*v).size() == v->size())
-                o.Columns = *v;
-            else
-                problem = "--columns needs column letters A..V";
-        } else if (arg == "--poss" && !inlineValue) {
-            o.Poss = true;
-        } else if (arg == "--format") {
-            const auto v = value();
-            if (v == "text" || v == "csv")
-                o.Csv = v == "csv";
-            else
-                problem = "--format needs text or csv";
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            problem = "unknown option '" + arg + "'";
-        } else if (!haveFile) {
-            o.File = arg;
-            haveFile = true;
-        } else {
-            problem = "more than one league file given";
-        }
-        if (!problem.empty())
-            return std::nullopt;
-    }
-    if (!haveFile) {
-        problem = "no league file given";
-        return std::nullopt;
-    }
-    return o;
-}
-
-/// Today's day number (day 0 = 30 December 1899).
-int Today() {
-    using namespace std::chrono;
-    const auto days = floor<std::chrono::days>(system_clock::now()).time_since_epoch().count();
-    return static_cast<int>(days) + 25569; // 1 January 1970
-}
-
-std::string CsvCell(const std::string& cell) {
-    if (cell.find(',') == std::string::npos)
-        return cell;
-    std::string quoted = "\"";
-    for (const char c : cell) {
-        if (c == '"')
-            quoted.push_back('"');
-        quoted.push_back(c);
-    }
-    return quoted + "\"";
-}
-
-/// Characters (not bytes) of a UTF-8 text, for alignment.
-std::size_t TextWidth(const std::string& utf8) {
-    return static_cast<std::size_t>(std::count_if(
-        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    Status st = ParseArguments(args, options, [&](const std::string& arg) {
+        if (haveFile)
+            return Status::Failure("more than one league file given");
+        o.File = arg;
+        haveFile = true;
+        return Status::Success();
+    });
+    if (st && !haveFile)
+        return Status::Failure("no league file given");
+    return st;
 }
 
 void PrintText(std::ostream& out, const std::string& title, const std::string& columns,
@@ -194,14 +120,11 @@ void PrintText(std::ostream& out, const std::string& title, const std::string& c
 } // namespace
 
 int RunTable(const Invocation& inv, std::ostream& out, std::ostream& err) {
-    std::string problem;
-    const auto options = ParseOptions(inv.Args, problem);
-    if (!options) {
-        err << "gorlin-cli table: " << problem << "\n" << kTableUsage;
+    TableOptions o;
+    if (const Status parsed = ParseOptions(inv.Args, o); !parsed) {
+        err << "gorlin-cli table: " << parsed.Message << "\n" << kTableUsage;
         return kExitUsage;
     }
-    const TableOptions& o = *options;
-
     auto loaded = LoadLeague(o.File);
     if (!loaded) {
         err << "gorlin-cli table: " << o.File << ": " << loaded.error().Message << '\n';
@@ -217,24 +140,19 @@ int RunTable(const Invocation& inv, std::ostream& out, std::ostream& err) {
         league.CurrentSel = static_cast<u16>(sel);
     }
 
+    // The page's state as it opens, with the command's options in place of the pop-up's.
     const Settings settings = ReadSettings(inv);
-    // The page rebuilds the match dates and the whole range on opening (today when empty).
-    DateTable dates = BuildDateTable(league, o.Content, Today());
+    TablePageState state = OpenTablePage(league, settings, TodayFromClock());
+    state.ShortFormat = false;
+    state.ShowPossPoints = o.Poss;
+    state.Columns = o.Columns;
+    state.Side = o.Side;
+    SetContent(state, league, o.Content, TodayFromClock());
     if (o.From)
-        PickFromDate(dates, *o.From);
+        PickFromDate(state.Dates, *o.From);
     if (o.To)
-        PickToDate(dates, *o.To);
-
-    TableViewArgs args;
-    args.ColumnLetters = o.Columns ? *o.Columns : settings.TableLong;
-    args.ShowPossPoints = o.Poss;
-    args.ShowStatus = settings.ShowStatus;
-    args.Content = o.Content;
-    args.Side = o.Side;
-    args.FromDate = dates.FromDate;
-    args.ToDate = dates.ToDate;
-    args.FormGames = settings.FormGames;
-    const TableViewData view = DrawTable(league, args);
+        PickToDate(state.Dates, *o.To);
+    const TableViewData view = DrawTable(league, TableArgs(state, settings));
 
     std::vector<std::vector<std::string>> grid;
     grid.push_back(view.Headings);
@@ -245,12 +163,9 @@ int RunTable(const Invocation& inv, std::ostream& out, std::ostream& err) {
         grid.push_back(std::move(cells));
     }
 
-    if (o.Csv) {
-        for (const auto& row : grid) {
-            for (std::size_t c = 0; c < row.size(); ++c)
-                out << (c ? "," : "") << CsvCell(row[c]);
-            out << '\n';
-        }
+    if (o.Format == 1) {
+        for (const auto& row : grid)
+            WriteCsvRow(out, row);
     } else {
         PrintText(out, Win1252ToUtf8(TableTitle(league)), view.Columns, grid, TableNote(o.Content, o.Side));
     }

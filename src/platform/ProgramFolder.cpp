@@ -1,12 +1,8 @@
 #include "platform/ProgramFolder.h"
 
-#include "core/app/ProgramFolderRule.h"
-#include "core/app/Settings.h"
+#include "platform/os/SystemFolders.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 namespace gorlin {
 
@@ -23,17 +19,7 @@ QString ConfigDirArgument(const QStringList& arguments) {
 }
 
 QString ProgramFolder(const QString& configDir) {
-    ProgramFolderInputs in;
-    in.ConfigDir = QDir::fromNativeSeparators(configDir).toStdString();
-    const QString exeFolder = QCoreApplication::applicationDirPath();
-    if (!exeFolder.isEmpty()) {
-        in.ExeFolder = exeFolder.toStdString();
-        in.ExeFolderHasIni =
-            QFileInfo::exists(QDir(exeFolder).filePath(QString::fromLatin1(kSettingsFileName)));
-        in.ExeFolderWritable = QFileInfo(exeFolder).isWritable();
-    }
-    in.UserConfigHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
-    return QString::fromStdString(ChooseProgramFolder(in));
+    return QString::fromStdString(FindProgramFolder(QDir::fromNativeSeparators(configDir).toStdString()));
 }
 
 } // namespace gorlin

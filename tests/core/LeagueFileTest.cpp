@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <set>
 #include <sys/resource.h>
 
 using namespace gorlin;
@@ -284,18 +285,27 @@ TEST(LeagueFileSave, AFailedWriteLeavesFileAndBackupAsTheyWere) {
     l.TeamSels[3].Name = "New";
     l.DataChanged = true;
 
-    // The new file cannot be created beside the old one.
-    std::filesystem::create_directory(dir / "LEAGUE.DIV.tmp");
+    const auto entries = [&dir] {
+        std::set<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+            names.insert(e.path().filename().string());
+        return names;
+    };
+    const std::set<std::string> both = {"LEAGUE.DIV", "LEAGUE.bak"};
+
+    // The backup cannot be put in place (a folder holds its name): the league file stays too.
+    std::filesystem::rename(BackupPath(path), dir / "kept.bak");
+    std::filesystem::create_directory(BackupPath(path));
     Status st = SaveLeague(l, path);
     EXPECT_FALSE(st);
-    EXPECT_NE(st.Message.find("LEAGUE.DIV"), std::string::npos) << st.Message;
+    EXPECT_NE(st.Message.find("LEAGUE.bak"), std::string::npos) << st.Message;
     EXPECT_TRUE(l.DataChanged);
     EXPECT_EQ(l.Head.TeamSelCount, 2) << "the league is unchanged";
     EXPECT_EQ(ReadFile(path), file);
-    EXPECT_EQ(ReadFile(BackupPath(path)), backup);
-    EXPECT_FALSE(std::filesystem::exists(dir / "LEAGUE.bak.tmp"));
-    EXPECT_TRUE(std::filesystem::is_directory(dir / "LEAGUE.DIV.tmp")) << "not ours to remove";
-    std::filesystem::remove(dir / "LEAGUE.DIV.tmp");
+    EXPECT_TRUE(std::filesystem::is_directory(BackupPath(path))) << "not ours to remove";
+    std::filesystem::remove(BackupPath(path));
+    std::filesystem::rename(dir / "kept.bak", BackupPath(path));
+    EXPECT_EQ(entries(), both) << "no temporary file is left";
 
     // The disk fills up while writing (a file size limit stands in for a full disk).
     {
@@ -310,11 +320,11 @@ TEST(LeagueFileSave, AFailedWriteLeavesFileAndBackupAsTheyWere) {
         std::signal(SIGXFSZ, old);
     }
     EXPECT_FALSE(st);
+    EXPECT_NE(st.Message.find("File too large"), std::string::npos) << st.Message;
     EXPECT_TRUE(l.DataChanged);
     EXPECT_EQ(ReadFile(path), file);
     EXPECT_EQ(ReadFile(BackupPath(path)), backup);
-    EXPECT_FALSE(std::filesystem::exists(dir / "LEAGUE.DIV.tmp"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "LEAGUE.bak.tmp"));
+    EXPECT_EQ(entries(), both);
 
     // The folder has vanished.
     st = SaveLeague(l, dir / "gone" / "LEAGUE.DIV");

@@ -115,7 +115,7 @@ TEST(SetupOk, OwnColourMustDifferFromTheOthers) {
         SetupChoices c = ChoicesOf(s);
         c.ShowPoss = true;
         c.Colours[other] = c.Colours[3];
-        EXPECT_EQ(TakeSetup(c, s), SetupResult::OwnColourClash);
+        EXPECT_EQ(TakeSetup(c, s).Message, kOwnColourClashMessage);
         EXPECT_FALSE(s.ShowPoss); // nothing taken
         EXPECT_EQ(s.Colour1, before.Colour1);
     }
@@ -138,7 +138,7 @@ TEST(SetupOk, TakesEveryChoice) {
     c.UseProxy = true;
     c.ProxyAddressText = "  proxy.example  ";
     c.ProxyPortText = "8x";
-    ASSERT_EQ(TakeSetup(c, s), SetupResult::Accepted);
+    ASSERT_TRUE(TakeSetup(c, s).Ok);
     EXPECT_EQ(s.Colour4, 0x800000u);
     EXPECT_TRUE(s.ShowPoss);
     EXPECT_FALSE(s.TakeBackup);
@@ -157,7 +157,7 @@ TEST(SetupOk, TakesEveryChoice) {
     // Manual connection keeps the stored entry name.
     c.ManualConnect = true;
     c.ConnectName = "";
-    ASSERT_EQ(TakeSetup(c, s), SetupResult::Accepted);
+    ASSERT_TRUE(TakeSetup(c, s).Ok);
     EXPECT_EQ(s.ConnectName, "Dial");
 }
 
@@ -168,7 +168,7 @@ TEST(SetupOk, ProxyWithoutAddressTakesButKeepsPositions) {
     c.UseProxy = true;
     c.ProxyAddressText = "   ";
     c.PositionLines[5] = "5 - Sweeper";
-    EXPECT_EQ(TakeSetup(c, s), SetupResult::ProxyAddressMissing);
+    EXPECT_EQ(TakeSetup(c, s).Message, kProxyAddressMissingMessage);
     EXPECT_TRUE(s.ShowPoss); // in force for this run
     EXPECT_TRUE(s.UseProxy);
     EXPECT_EQ(s.Positions[5], ""); // positions are taken only with the write

@@ -102,7 +102,7 @@ TEST(SortRulePageUpdate, EmptyActiveListIsRefused) {
     SortRulePage page(league);
     page.Fill();
     page.Left(0);
-    EXPECT_EQ(page.SortUpdate(), "You must have at least one active sort rule");
+    EXPECT_EQ(page.SortUpdate().Message, "You must have at least one active sort rule");
     EXPECT_TRUE(league.SortRulesChanged);
     EXPECT_EQ(league.Head.SortRules.view(), "1");
 }
@@ -113,12 +113,12 @@ TEST(SortRulePageUpdate, AggregatePointsFirstCannotBeLeftUntilAnotherRuleMovesAb
     page.Fill();
     page.Down(0);
     page.Up(1); // back to "61": an edit that changes nothing still needs the check
-    EXPECT_EQ(page.CheckLeave(), "Sort rule 'Aggregate Points' cannot be first");
+    EXPECT_EQ(page.CheckLeave().Message, "Sort rule 'Aggregate Points' cannot be first");
     EXPECT_TRUE(league.SortRulesChanged);
     EXPECT_FALSE(league.DataChanged);
 
     page.Up(1);
-    EXPECT_EQ(page.CheckLeave(), "");
+    EXPECT_EQ(page.CheckLeave().Message, "");
     EXPECT_FALSE(league.SortRulesChanged);
     EXPECT_EQ(league.Head.SortRules.view(), "16");
     EXPECT_TRUE(league.DataChanged);
@@ -130,10 +130,10 @@ TEST(SortRulePageUpdate, NineActiveRulesAreTooMany) {
     page.Fill();
     ASSERT_TRUE(page.Right(0));
     ASSERT_EQ(page.Active().size(), 9u);
-    EXPECT_EQ(page.SortUpdate(), "You cannot have more than 8 active sort rules");
+    EXPECT_EQ(page.SortUpdate().Message, "You cannot have more than 8 active sort rules");
     EXPECT_EQ(league.Head.SortRules.view(), "12345678");
     page.Left(0);
-    EXPECT_EQ(page.SortUpdate(), "");
+    EXPECT_EQ(page.SortUpdate().Message, "");
     EXPECT_EQ(league.Head.SortRules.view(), "23456789");
 }
 
@@ -144,7 +144,7 @@ TEST(SortRulePageUpdate, SameRulesInSameOrderDoNotMarkTheLeagueChanged) {
     page.Down(0);
     page.Up(1);
     EXPECT_TRUE(league.SortRulesChanged);
-    EXPECT_EQ(page.SortUpdate(), "");
+    EXPECT_EQ(page.SortUpdate().Message, "");
     EXPECT_FALSE(league.SortRulesChanged);
     EXPECT_FALSE(league.DataChanged);
 }
@@ -154,7 +154,7 @@ TEST(SortRulePageUpdate, LeavingWithoutEditsNeedsNoCheck) {
     League league = LeagueWithRules("6");
     SortRulePage page(league);
     page.Fill();
-    EXPECT_EQ(page.CheckLeave(), "");
+    EXPECT_EQ(page.CheckLeave().Message, "");
     EXPECT_EQ(league.Head.SortRules.view(), "6");
 }
 
@@ -163,7 +163,7 @@ TEST(SortRulePageUpdate, StrayStoredCharactersAreDroppedByTheNextStore) {
     SortRulePage page(league);
     page.Fill();
     page.Right(0); // "Goals scored"
-    EXPECT_EQ(page.SortUpdate(), "");
+    EXPECT_EQ(page.SortUpdate().Message, "");
     EXPECT_EQ(league.Head.SortRules.view(), "123");
     EXPECT_TRUE(league.DataChanged);
 }

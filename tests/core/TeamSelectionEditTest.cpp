@@ -48,7 +48,7 @@ TEST(TeamSelectionEdit, WorksOnACopyUntilOk) {
     EXPECT_EQ(edit.TabCaption(2), "North");
     EXPECT_EQ(edit.EntryOf(2).Checked, (std::vector<bool>{true, true, true, false, false}));
 
-    EXPECT_EQ(edit.SwitchTo(2, Make("South", {3, 4, 5})), "");
+    EXPECT_EQ(edit.SwitchTo(2, Make("South", {3, 4, 5})).Message, "");
     EXPECT_EQ(edit.CurrentSlot(), 2);
     EXPECT_EQ(edit.TabCaption(1), "South");
     EXPECT_TRUE(league.TeamSels[1].Name.empty()); // the league is untouched
@@ -58,18 +58,18 @@ TEST(TeamSelectionEdit, WorksOnACopyUntilOk) {
 TEST(TeamSelectionEdit, InvalidSlotKeepsTheUserOnItsTab) {
     League league = FiveTeams();
     TeamSelectionEdit edit(league);
-    EXPECT_EQ(edit.SwitchTo(3, Make("Pair", {1, 2})), "You must select at least three teams");
+    EXPECT_EQ(edit.SwitchTo(3, Make("Pair", {1, 2})).Message, "You must select at least three teams");
     EXPECT_EQ(edit.CurrentSlot(), 1);
     EXPECT_TRUE(edit.Slot(1).Name.empty());
-    EXPECT_EQ(edit.Ok(league, Make("Pair", {1, 2})), "You must select at least three teams");
+    EXPECT_EQ(edit.Ok(league, Make("Pair", {1, 2})).Message, "You must select at least three teams");
     EXPECT_FALSE(league.DataChanged);
 }
 
 TEST(TeamSelectionEdit, OkCopiesAllSlotsBackAndReportsTheCurrentSlot) {
     League league = FiveTeams();
     TeamSelectionEdit edit(league);
-    ASSERT_EQ(edit.SwitchTo(2, Make("", {})), "");
-    ASSERT_EQ(edit.Ok(league, Make("  West  ", {2, 4, 5})), "");
+    ASSERT_EQ(edit.SwitchTo(2, Make("", {})).Message, "");
+    ASSERT_EQ(edit.Ok(league, Make("  West  ", {2, 4, 5})).Message, "");
     EXPECT_TRUE(league.DataChanged);
     EXPECT_EQ(league.TeamSels[2].Name.view(), "West");
     EXPECT_FALSE(league.TeamSels[2].IsMember(1));
@@ -81,10 +81,10 @@ TEST(TeamSelectionEdit, OkCopiesAllSlotsBackAndReportsTheCurrentSlot) {
 TEST(TeamSelectionEdit, ClearedSlotIsStoredUnusedAndReportsZero) {
     League league = FiveTeams();
     TeamSelectionEdit edit(league);
-    ASSERT_EQ(edit.SwitchTo(2, Make("", {})), "");
+    ASSERT_EQ(edit.SwitchTo(2, Make("", {})).Message, "");
     edit.Clear(2);
     EXPECT_EQ(edit.TabCaption(2), "Selection 2");
-    ASSERT_EQ(edit.Ok(league, edit.EntryOf(2)), "");
+    ASSERT_EQ(edit.Ok(league, edit.EntryOf(2)).Message, "");
     EXPECT_TRUE(league.TeamSels[2].Name.empty());
     EXPECT_EQ(SelectionSize(league, 2), 0);
     EXPECT_EQ(league.Head.TeamSelCount, 0);
@@ -94,7 +94,7 @@ TEST(TeamSelectionEdit, ClearedSlotIsStoredUnusedAndReportsZero) {
 TEST(TeamSelectionEdit, NameIsCutToTwentyCharacters) {
     League league = FiveTeams();
     TeamSelectionEdit edit(league);
-    ASSERT_EQ(edit.Ok(league, Make("A very long selection name indeed", {1, 2, 3})), "");
+    ASSERT_EQ(edit.Ok(league, Make("A very long selection name indeed", {1, 2, 3})).Message, "");
     EXPECT_EQ(league.TeamSels[1].Name.view(), "A very long selectio");
 }
 

@@ -2,7 +2,9 @@
 
 #include "core/model/LeagueFile.h"
 #include "gui/app/HelpWindow.h"
+#include "gui/app/HintFilter.h"
 #include "gui/app/LeagueWindow.h"
+#include "gui/league/LeaguePages.h"
 #include "gui/support/ScriptedPrompter.h"
 #include "platform/SystemLocale.h"
 #include "support/TestPaths.h"
@@ -40,6 +42,7 @@ struct Fixture {
     AppContext context{settings, ini, locale, prompter, dialogs, Q(dir.Path()) + "/"};
 
     Fixture() {
+        context.installLeaguePages = InstallLeaguePages;
         fs::create_directories(dir / "tables");
         settings.FilePath = (dir / "tables").string() + "/";
     }

@@ -4,8 +4,11 @@
 #include "core/model/Dates.h"
 #include "core/model/Locale.h"
 #include "gui/league/CalendarDialog.h"
+#include "gui/league/LeagueTableDelegate.h"
+#include "gui/league/LeagueTableModel.h"
 #include "gui/league/TeamSelectionDialog.h"
 #include "gui/support/ScriptedPrompter.h"
+#include "gui/widgets/UpDown.h"
 #include "support/LeagueBuilder.h"
 
 #include <QAbstractItemModelTester>

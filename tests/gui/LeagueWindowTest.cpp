@@ -1,7 +1,9 @@
 #include "gui/app/LeagueWindow.h"
 
+#include "core/engine/TableView.h"
 #include "core/model/LeagueFile.h"
 #include "gui/app/AboutBox.h"
+#include "gui/league/LeaguePages.h"
 #include "gui/support/ScriptedPrompter.h"
 #include "platform/SystemLocale.h"
 #include "support/LeagueBuilder.h"
@@ -42,6 +44,7 @@ struct Fixture {
         league.Head.TableName = "Premier";
         settings.FilePath = dir.Path().string() + "/";
         context.terminate = [this](int) { ++terminated; };
+        context.installLeaguePages = InstallLeaguePages;
         if (!SaveLeague(league, file, SaveOptions{false}).Ok)
             qFatal("cannot write the test league");
     }
@@ -83,7 +86,7 @@ void LeagueWindowTest::loadingPreparesTheWindow() {
     QCOMPARE(w.GetLeague().TeamCount(), 4);
     QVERIFY(w.UpdateAvailable());
     QVERIFY(w.MatchGridAvailable());
-    QCOMPARE(w.TitleText(), QString("Premier")); // a fixed schedule: no selection in force
+    QCOMPARE(QString::fromStdString(TableTitle(w.GetLeague())), QString("Premier")); // fixed schedule
 
     QTabWidget* pages = w.Pages();
     QCOMPARE(pages->count(), 7);
@@ -98,7 +101,7 @@ void LeagueWindowTest::loadingPreparesTheWindow() {
     Fixture g(open);
     LeagueWindow w2(g.context);
     QVERIFY(w2.Load(Q(g.file)));
-    QCOMPARE(w2.TitleText(), QString("Premier (Top Two)"));
+    QCOMPARE(QString::fromStdString(TableTitle(w2.GetLeague())), QString("Premier (Top Two)"));
     QVERIFY(!w2.UpdateAvailable());
     QVERIFY(!w2.MatchGridAvailable());
 }
@@ -340,14 +343,14 @@ void LeagueWindowTest::aDamagedModelIsNeverWritten() {
     QVERIFY(!w.SaveData());
     QCOMPARE(f.terminated, 1);
     QCOMPARE(f.prompter.Messages.size(), 1);
-    QCOMPARE(f.prompter.Messages[0].Text, QString::fromLatin1(LeagueWindow::kInternalErrorText));
+    QCOMPARE(f.prompter.Messages[0].Text, QString::fromLatin1(kInternalErrorText));
     QCOMPARE(ReadAll(f.file), before);
 }
 
 void LeagueWindowTest::pagesCanBeReplacedInPlace() {
     Fixture f;
     int installed = 0;
-    f.context.installLeaguePages = [&](LeagueWindow& lw) {
+    f.context.installLeaguePages = [&](LeagueHost& lw) {
         ++installed;
         auto* page = new QLabel(QString::fromLatin1("table of %1 teams").arg(lw.GetLeague().TeamCount()));
         lw.SetPage(LeagueWindow::kLeagueTablePage, page);

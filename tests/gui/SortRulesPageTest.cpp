@@ -4,6 +4,7 @@
 #include "core/model/LeagueFile.h"
 #include "core/model/Locale.h"
 #include "gui/app/LeagueWindow.h"
+#include "gui/league/LeaguePages.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/support/ScriptedPrompter.h"
 #include "support/LeagueBuilder.h"
@@ -206,6 +207,7 @@ void SortRulesPageTest::leagueWindowGuardsLeavingTheRules() {
     test::ScriptedFileDialogs dialogs;
     AppContext context(settings, ini, locale, prompter, dialogs,
                        QString::fromStdString(dir.Path().string()) + "/");
+    context.installLeaguePages = InstallLeaguePages;
     const auto file = dir / "LEAGUE.DIV";
     League stored = MakeLeague("61");
     QVERIFY(SaveLeague(stored, file, SaveOptions{false}).Ok);

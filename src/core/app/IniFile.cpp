@@ -1,10 +1,10 @@
 #include "core/app/IniFile.h"
 
+#include "core/model/SafeFile.h"
 #include "core/model/Text.h"
 
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 #include <utility>
 
@@ -60,21 +60,12 @@ Status IniFile::Load() {
     m_eol = "\n";
     m_bom = false;
     std::error_code ec;
-    if (!std::filesystem::exists(m_path, ec))
-        return ec ? Status::Failure("Cannot read " + m_path + ": " + ec.message()) : Status::Success();
-    const auto size = std::filesystem::file_size(m_path, ec);
-    if (ec)
-        return Status::Failure("Cannot read " + m_path + ": " + ec.message());
-    if (size > kMaxFileSize)
-        return Status::Failure("The settings file " + m_path + " is too large");
-    std::ifstream in(m_path, std::ios::binary);
-    if (!in)
-        return Status::Failure("Cannot open " + m_path);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.gcount() != static_cast<std::streamsize>(text.size()))
-        return Status::Failure("Cannot read " + m_path);
-    SetText(text);
+    if (std::filesystem::symlink_status(m_path, ec).type() == std::filesystem::file_type::not_found)
+        return Status::Success();
+    Expected<std::string> text = ReadWholeFile(m_path, kMaxFileSize);
+    if (!text)
+        return Status::Failure("The settings file " + m_path + " " + text.error().Message);
+    SetText(*text);
     return Status::Success();
 }
 
@@ -88,27 +79,7 @@ Status IniFile::Save() const {
             return Status::Failure("Cannot create the folder " + target.parent_path().string() + ": " +
                                    ec.message());
     }
-    const std::string temp = m_path + ".new";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return Status::Failure("Cannot write " + temp);
-        const std::string text = Text();
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
-            return Status::Failure("Cannot write " + temp);
-        }
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return Status::Failure("Cannot replace " + m_path + ": " + ec.message());
-    }
-    return Status::Success();
+    return WriteFileAtomically(target, Text());
 }
 
 void IniFile::SetText(std::string_view text) {

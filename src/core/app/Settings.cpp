@@ -1,6 +1,8 @@
 #include "core/app/Settings.h"
 
 #include <algorithm>
+#include <type_traits>
+#include <variant>
 
 namespace gorlin {
 
@@ -14,173 +16,190 @@ constexpr const char* kHtml = "HTML";
 constexpr const char* kQueries = "Queries";
 constexpr int kMaxListedQueries = 1000;
 
-Colour ReadColour(const IniFile& ini, const char* key, Colour def) {
-    return static_cast<Colour>(ini.ReadInt(kColours, key, static_cast<int>(def))) & 0xFFFFFFu;
+/// Which writer stores a key.
+enum Writer : unsigned {
+    kReadOnly = 0,
+    kSetup = 1u << 0,
+    kFilePath = 1u << 1,
+    kFormSize_ = 1u << 2,
+    kPlayerCols = 1u << 3,
+};
+
+/// How a stored integer outside [Min, Max] is read: held to the range, or as the default.
+enum class OutOfRange { Clamp, Default };
+
+using Member = std::variant<Colour Settings::*, bool Settings::*, int Settings::*, std::string Settings::*>;
+
+/// One key of the settings file. Position names (Position1..9) are the entries with a
+/// non-zero Position; their member is the whole array.
+struct KeyInfo {
+    const char* Section;
+    const char* Name;
+    Member Field;
+    unsigned Writers;
+    int Min = 0;
+    int Max = 0;
+    OutOfRange Range = OutOfRange::Default;
+    int Position = 0;
+};
+
+// clang-format off
+const KeyInfo kKeys[] = {
+    {kColours, "Colour1", &Settings::Colour1, kSetup},
+    {kColours, "Colour2", &Settings::Colour2, kSetup},
+    {kColours, "Colour3", &Settings::Colour3, kSetup},
+    {kColours, "Colour4", &Settings::Colour4, kSetup},
+    {kColours, "Colour5", &Settings::Colour5, kSetup},
+    {kOptions, "ShowPoss", &Settings::ShowPoss, kSetup},
+    {kOptions, "ShortTab", &Settings::ShortTab, kSetup},
+    {kOptions, "ShowHints", &Settings::ShowHints, kSetup},
+    {kOptions, "TakeBackup", &Settings::TakeBackup, kSetup},
+    {kOptions, "ShowStatus", &Settings::ShowStatus, kSetup},
+    {kOptions, "FilePath", &Settings::FilePath, kFilePath},
+    {kOptions, "FormGames", &Settings::FormGames, kSetup, Settings::kFormGamesMin, Settings::kFormGamesMax, OutOfRange::Clamp},
+    {kOptions, "FontName", &Settings::FontName, kFormSize_},
+    {kOptions, "RecycleOnDelete", &Settings::RecycleOnDelete, kSetup},
+    {kOptions, "ShowSubFolders", &Settings::ShowSubFolders, kSetup},
+    {kOptions, "UseRas", &Settings::UseRas, kReadOnly},
+    {kOptions, "AdminMode", &Settings::AdminMode, kReadOnly},
+    {kOptions, "TableLong", &Settings::TableLong, kSetup},
+    {kOptions, "TableShort", &Settings::TableShort, kSetup},
+    {kOptions, "PlayerCols", &Settings::PlayerCols, kPlayerCols},
+    {kOptions, "ManualConnect", &Settings::ManualConnect, kSetup},
+    {kOptions, "DiscOption", &Settings::DiscOption, kSetup, 0, 2},
+    {kOptions, "ConnectName", &Settings::ConnectName, kSetup},
+    {kOptions, "UseProxy", &Settings::UseProxy, kSetup},
+    {kOptions, "ProxyName", &Settings::ProxyName, kSetup},
+    {kOptions, "ProxyPort", &Settings::ProxyPort, kSetup, 0, 65535},
+    {kOptions, "RootHost", &Settings::RootHost, kReadOnly},
+    {kSquads, "SquadSort", &Settings::SquadSort, kSetup, 0, 1},
+    {kSquads, "Position1", Member{}, kSetup, 0, 0, OutOfRange::Default, 1},
+    {kSquads, "Position2", Member{}, kSetup, 0, 0, OutOfRange::Default, 2},
+    {kSquads, "Position3", Member{}, kSetup, 0, 0, OutOfRange::Default, 3},
+    {kSquads, "Position4", Member{}, kSetup, 0, 0, OutOfRange::Default, 4},
+    {kSquads, "Position5", Member{}, kSetup, 0, 0, OutOfRange::Default, 5},
+    {kSquads, "Position6", Member{}, kSetup, 0, 0, OutOfRange::Default, 6},
+    {kSquads, "Position7", Member{}, kSetup, 0, 0, OutOfRange::Default, 7},
+    {kSquads, "Position8", Member{}, kSetup, 0, 0, OutOfRange::Default, 8},
+    {kSquads, "Position9", Member{}, kSetup, 0, 0, OutOfRange::Default, 9},
+    {kFormSize, "ProcHeight", &Settings::ProcHeight, kFormSize_},
+    {kFormSize, "ProcWidth", &Settings::ProcWidth, kFormSize_},
+    {kFormSize, "ProcLeft", &Settings::ProcLeft, kFormSize_},
+    {kFormSize, "ProcTop", &Settings::ProcTop, kFormSize_},
+    {kHtml, "TableTag", &Settings::TableTag, kSetup},
+};
+// clang-format on
+
+bool Ranged(const KeyInfo& k) {
+    return k.Min != 0 || k.Max != 0;
 }
 
-void WriteColour(IniFile& ini, const char* key, Colour value) {
-    ini.WriteInt(kColours, key, static_cast<int>(value & 0xFFFFFFu));
+void ReadKey(const KeyInfo& k, const IniFile& ini, Settings& s) {
+    if (k.Position != 0) {
+        std::string& name = s.Positions[static_cast<std::size_t>(k.Position)];
+        name = ini.ReadString(k.Section, k.Name, name);
+        if (name.size() > Settings::kPositionNameMax)
+            name.resize(Settings::kPositionNameMax);
+        return;
+    }
+    std::visit(
+        [&](auto member) {
+            auto& field = s.*member;
+            using T = std::decay_t<decltype(field)>;
+            if constexpr (std::is_same_v<T, Colour>) {
+                field =
+                    static_cast<Colour>(ini.ReadInt(k.Section, k.Name, static_cast<int>(field))) & 0xFFFFFFu;
+            } else if constexpr (std::is_same_v<T, bool>) {
+                field = ini.ReadBool(k.Section, k.Name, field);
+            } else if constexpr (std::is_same_v<T, int>) {
+                const int value = ini.ReadInt(k.Section, k.Name, field);
+                if (!Ranged(k))
+                    field = value;
+                else if (k.Range == OutOfRange::Clamp)
+                    field = std::clamp(value, k.Min, k.Max);
+                else if (value >= k.Min && value <= k.Max)
+                    field = value;
+            } else {
+                field = ini.ReadString(k.Section, k.Name, field);
+            }
+        },
+        k.Field);
 }
 
-std::string PositionKey(int n) {
-    return "Position" + std::to_string(n);
+/// The key's value as the store writes it: booleans 1/0, colours and integers in decimal.
+std::string ValueText(const KeyInfo& k, const Settings& s) {
+    if (k.Position != 0)
+        return s.Positions[static_cast<std::size_t>(k.Position)];
+    return std::visit(
+        [&](auto member) -> std::string {
+            const auto& field = s.*member;
+            using T = std::decay_t<decltype(field)>;
+            if constexpr (std::is_same_v<T, Colour>)
+                return std::to_string(field & 0xFFFFFFu);
+            else if constexpr (std::is_same_v<T, bool>)
+                return field ? "1" : "0";
+            else if constexpr (std::is_same_v<T, int>)
+                return std::to_string(field);
+            else
+                return field;
+        },
+        k.Field);
 }
 
-int InRangeOr(int value, int low, int high, int def) {
-    return value < low || value > high ? def : value;
+/// Writes the writer's keys in table order; the keys of `firstSection` (when given) go first,
+/// which decides where a new section lands in the file.
+void WriteKeys(const Settings& s, IniFile& ini, unsigned writer, std::string_view firstSection = {}) {
+    for (const int pass : {0, 1})
+        for (const KeyInfo& k : kKeys)
+            if ((k.Writers & writer) != 0 && ((k.Section == firstSection) == (pass == 0)))
+                ini.WriteString(k.Section, k.Name, ValueText(k, s));
 }
 
 } // namespace
 
 Settings Settings::Read(const IniFile& ini, const std::string& programFolder) {
     Settings s;
-    s.Colour1 = ReadColour(ini, "Colour1", s.Colour1);
-    s.Colour2 = ReadColour(ini, "Colour2", s.Colour2);
-    s.Colour3 = ReadColour(ini, "Colour3", s.Colour3);
-    s.Colour4 = ReadColour(ini, "Colour4", s.Colour4);
-    s.Colour5 = ReadColour(ini, "Colour5", s.Colour5);
-
-    s.ShowPoss = ini.ReadBool(kOptions, "ShowPoss", s.ShowPoss);
-    s.ShortTab = ini.ReadBool(kOptions, "ShortTab", s.ShortTab);
-    s.ShowHints = ini.ReadBool(kOptions, "ShowHints", s.ShowHints);
-    s.TakeBackup = ini.ReadBool(kOptions, "TakeBackup", s.TakeBackup);
-    s.ShowStatus = ini.ReadBool(kOptions, "ShowStatus", s.ShowStatus);
-    s.FilePath = ini.ReadString(kOptions, "FilePath", programFolder);
-    s.FormGames = std::clamp(ini.ReadInt(kOptions, "FormGames", s.FormGames), kFormGamesMin, kFormGamesMax);
-    s.FontName = ini.ReadString(kOptions, "FontName", s.FontName);
-    s.RecycleOnDelete = ini.ReadBool(kOptions, "RecycleOnDelete", s.RecycleOnDelete);
-    s.ShowSubFolders = ini.ReadBool(kOptions, "ShowSubFolders", s.ShowSubFolders);
-    s.UseRas = ini.ReadBool(kOptions, "UseRas", s.UseRas);
-    s.AdminMode = ini.ReadBool(kOptions, "AdminMode", s.AdminMode);
-    s.TableLong = ini.ReadString(kOptions, "TableLong", s.TableLong);
-    s.TableShort = ini.ReadString(kOptions, "TableShort", s.TableShort);
-    s.PlayerCols = ini.ReadString(kOptions, "PlayerCols", s.PlayerCols);
-    s.ManualConnect = ini.ReadBool(kOptions, "ManualConnect", s.ManualConnect);
-    s.DiscOption = InRangeOr(ini.ReadInt(kOptions, "DiscOption", s.DiscOption), 0, 2, 0);
-    s.ConnectName = ini.ReadString(kOptions, "ConnectName", s.ConnectName);
-    s.UseProxy = ini.ReadBool(kOptions, "UseProxy", s.UseProxy);
-    s.ProxyName = ini.ReadString(kOptions, "ProxyName", s.ProxyName);
-    s.ProxyPort = InRangeOr(ini.ReadInt(kOptions, "ProxyPort", s.ProxyPort), 0, 65535, 80);
-    s.RootHost = ini.ReadString(kOptions, "RootHost", s.RootHost);
-
-    s.SquadSort = InRangeOr(ini.ReadInt(kSquads, "SquadSort", s.SquadSort), 0, 1, 1);
-    for (int n = 1; n <= 9; ++n) {
-        auto& name = s.Positions[static_cast<std::size_t>(n)];
-        name = ini.ReadString(kSquads, PositionKey(n), name);
-        if (name.size() > kPositionNameMax)
-            name.resize(kPositionNameMax);
-    }
-
-    s.ProcHeight = ini.ReadInt(kFormSize, "ProcHeight", s.ProcHeight);
-    s.ProcWidth = ini.ReadInt(kFormSize, "ProcWidth", s.ProcWidth);
-    s.ProcLeft = ini.ReadInt(kFormSize, "ProcLeft", s.ProcLeft);
-    s.ProcTop = ini.ReadInt(kFormSize, "ProcTop", s.ProcTop);
-
-    s.TableTag = ini.ReadString(kHtml, "TableTag", s.TableTag);
+    s.FilePath = programFolder;
+    for (const KeyInfo& k : kKeys)
+        ReadKey(k, ini, s);
     return s;
 }
 
-void Settings::WriteSetup(IniFile& ini) const {
-    WriteColour(ini, "Colour1", Colour1);
-    WriteColour(ini, "Colour2", Colour2);
-    WriteColour(ini, "Colour3", Colour3);
-    WriteColour(ini, "Colour4", Colour4);
-    WriteColour(ini, "Colour5", Colour5);
+SettingsFile LoadSettingsFile(const std::string& programFolder) {
+    SettingsFile file{IniFile(programFolder + kSettingsFileName), Settings{}, Status::Success()};
+    file.Problem = file.Ini.Load();
+    file.Values = Settings::Read(file.Ini, programFolder);
+    return file;
+}
 
-    ini.WriteBool(kOptions, "ShowPoss", ShowPoss);
-    ini.WriteBool(kOptions, "ShortTab", ShortTab);
-    ini.WriteBool(kOptions, "ShowHints", ShowHints);
-    ini.WriteBool(kOptions, "TakeBackup", TakeBackup);
-    ini.WriteBool(kOptions, "ShowStatus", ShowStatus);
-    ini.WriteInt(kOptions, "FormGames", FormGames);
-    ini.WriteBool(kOptions, "RecycleOnDelete", RecycleOnDelete);
-    ini.WriteBool(kOptions, "ShowSubFolders", ShowSubFolders);
-    ini.WriteInt(kSquads, "SquadSort", SquadSort);
-    for (int n = 1; n <= 9; ++n)
-        ini.WriteString(kSquads, PositionKey(n), Positions[static_cast<std::size_t>(n)]);
-    ini.WriteString(kHtml, "TableTag", TableTag);
-    ini.WriteString(kOptions, "TableLong", TableLong);
-    ini.WriteString(kOptions, "TableShort", TableShort);
-    ini.WriteBool(kOptions, "ManualConnect", ManualConnect);
-    ini.WriteInt(kOptions, "DiscOption", DiscOption);
-    ini.WriteString(kOptions, "ConnectName", ConnectName);
-    ini.WriteBool(kOptions, "UseProxy", UseProxy);
-    ini.WriteString(kOptions, "ProxyName", ProxyName);
-    ini.WriteInt(kOptions, "ProxyPort", ProxyPort);
+void Settings::WriteSetup(IniFile& ini) const {
+    WriteKeys(*this, ini, kSetup);
 }
 
 void Settings::WriteFilePath(IniFile& ini) const {
-    ini.WriteString(kOptions, "FilePath", FilePath);
+    WriteKeys(*this, ini, kFilePath);
 }
 
 void Settings::WriteFormSize(IniFile& ini) const {
-    ini.WriteInt(kFormSize, "ProcHeight", ProcHeight);
-    ini.WriteInt(kFormSize, "ProcWidth", ProcWidth);
-    ini.WriteInt(kFormSize, "ProcLeft", ProcLeft);
-    ini.WriteInt(kFormSize, "ProcTop", ProcTop);
-    ini.WriteString(kOptions, "FontName", FontName);
+    WriteKeys(*this, ini, kFormSize_, kFormSize);
 }
 
 void Settings::WritePlayerCols(IniFile& ini) const {
-    ini.WriteString(kOptions, "PlayerCols", PlayerCols);
+    WriteKeys(*this, ini, kPlayerCols);
 }
 
 std::vector<SettingEntry> ListSettings(const IniFile& ini, const std::string& programFolder) {
     const Settings s = Settings::Read(ini, programFolder);
     std::vector<SettingEntry> out;
-    const auto add = [&out](const char* section, std::string key, std::string value) {
-        out.push_back({section, std::move(key), std::move(value)});
-    };
-    const auto num = [](long long v) { return std::to_string(v); };
-    const auto flag = [](bool b) { return std::string(b ? "1" : "0"); };
-
-    add(kColours, "Colour1", num(s.Colour1));
-    add(kColours, "Colour2", num(s.Colour2));
-    add(kColours, "Colour3", num(s.Colour3));
-    add(kColours, "Colour4", num(s.Colour4));
-    add(kColours, "Colour5", num(s.Colour5));
-
-    add(kOptions, "ShowPoss", flag(s.ShowPoss));
-    add(kOptions, "ShortTab", flag(s.ShortTab));
-    add(kOptions, "ShowHints", flag(s.ShowHints));
-    add(kOptions, "TakeBackup", flag(s.TakeBackup));
-    add(kOptions, "ShowStatus", flag(s.ShowStatus));
-    add(kOptions, "FilePath", s.FilePath);
-    add(kOptions, "FormGames", num(s.FormGames));
-    add(kOptions, "FontName", s.FontName);
-    add(kOptions, "RecycleOnDelete", flag(s.RecycleOnDelete));
-    add(kOptions, "ShowSubFolders", flag(s.ShowSubFolders));
-    add(kOptions, "UseRas", flag(s.UseRas));
-    add(kOptions, "AdminMode", flag(s.AdminMode));
-    add(kOptions, "TableLong", s.TableLong);
-    add(kOptions, "TableShort", s.TableShort);
-    add(kOptions, "PlayerCols", s.PlayerCols);
-    add(kOptions, "ManualConnect", flag(s.ManualConnect));
-    add(kOptions, "DiscOption", num(s.DiscOption));
-    add(kOptions, "ConnectName", s.ConnectName);
-    add(kOptions, "UseProxy", flag(s.UseProxy));
-    add(kOptions, "ProxyName", s.ProxyName);
-    add(kOptions, "ProxyPort", num(s.ProxyPort));
-    add(kOptions, "RootHost", s.RootHost);
-
-    add(kSquads, "SquadSort", num(s.SquadSort));
-    for (int n = 1; n <= 9; ++n)
-        add(kSquads, PositionKey(n), s.Positions[static_cast<std::size_t>(n)]);
-
-    add(kFormSize, "ProcHeight", num(s.ProcHeight));
-    add(kFormSize, "ProcWidth", num(s.ProcWidth));
-    add(kFormSize, "ProcLeft", num(s.ProcLeft));
-    add(kFormSize, "ProcTop", num(s.ProcTop));
-
-    add(kHtml, "TableTag", s.TableTag);
-
+    for (const KeyInfo& k : kKeys)
+        out.push_back({k.Section, k.Name, ValueText(k, s)});
     const int count = ini.ReadInt(kQueries, "QryCount", 0);
-    add(kQueries, "QryCount", num(count));
+    out.push_back({kQueries, "QryCount", std::to_string(count)});
     for (int n = 1; n <= std::min(count, kMaxListedQueries); ++n) {
         for (const char* stem : {"QryTab", "QryTitle", "QryQuery"}) {
             const std::string key = stem + std::to_string(n);
             if (ini.HasKey(kQueries, key))
-                add(kQueries, key, ini.ReadString(kQueries, key, ""));
+                out.push_back({kQueries, key, ini.ReadString(kQueries, key, "")});
         }
     }
     return out;

@@ -84,6 +84,18 @@ struct Settings {
     void WritePlayerCols(IniFile& ini) const; // players grid column chooser
 };
 
+/// The settings file of a program folder, read: its store, the values in force (defaults
+/// where the file or a key is missing) and the reason when it could not be read (then the
+/// store is empty and every value is its default).
+struct SettingsFile {
+    IniFile Ini;
+    Settings Values;
+    Status Problem;
+};
+
+/// Reads gorlin.ini of the program folder (a path ending with '/'), as both programs do at start.
+SettingsFile LoadSettingsFile(const std::string& programFolder);
+
 /// One line of the settings listing.
 struct SettingEntry {
     std::string Section;

@@ -133,10 +133,10 @@ int ProxyPortFromText(std::string_view text) {
     return value;
 }
 
-SetupResult TakeSetup(const SetupChoices& c, Settings& s) {
+Status TakeSetup(const SetupChoices& c, Settings& s) {
     const Colour own = c.Colours[3];
     if (own == c.Colours[0] || own == c.Colours[1] || own == c.Colours[2] || own == c.Colours[4])
-        return SetupResult::OwnColourClash;
+        return Status::Failure(kOwnColourClashMessage);
 
     s.Colour1 = c.Colours[0];
     s.Colour2 = c.Colours[1];
@@ -164,11 +164,11 @@ SetupResult TakeSetup(const SetupChoices& c, Settings& s) {
     s.ProxyPort = ProxyPortFromText(c.ProxyPortText);
 
     if (s.UseProxy && s.ProxyName.empty())
-        return SetupResult::ProxyAddressMissing;
+        return Status::Failure(kProxyAddressMissingMessage);
 
     for (std::size_t n = 1; n <= 9; ++n)
         s.Positions[n] = PositionNameOfLine(c.PositionLines[n]);
-    return SetupResult::Accepted;
+    return Status::Success();
 }
 
 } // namespace gorlin

@@ -125,14 +125,10 @@ struct SetupChoices {
     std::string ProxyPortText;
 };
 
-enum class SetupResult {
-    Accepted,            ///< taken into the settings; the caller writes them
-    OwnColourClash,      ///< nothing changed
-    ProxyAddressMissing, ///< taken for this run (positions aside), but not to be written
-};
-
 /// OK of the Setup dialog: checks the own-team colour, takes the choices into the settings,
-/// checks the proxy address, and on success takes the position names too.
-SetupResult TakeSetup(const SetupChoices& choices, Settings& settings);
+/// checks the proxy address, and on success takes the position names too; the caller then
+/// writes them. Fails with kOwnColourClashMessage (nothing changed) or
+/// kProxyAddressMissingMessage (taken for this run, positions aside, but not to be written).
+Status TakeSetup(const SetupChoices& choices, Settings& settings);
 
 } // namespace gorlin

@@ -75,13 +75,13 @@ bool SortRulePage::Drop(List source, int sourceIndex, List target) {
     return true;
 }
 
-std::string SortRulePage::SortUpdate() {
+Status SortRulePage::SortUpdate() {
     if (m_active.empty())
-        return "You must have at least one active sort rule";
+        return Status::Failure("You must have at least one active sort rule");
     if (SortRuleDigit(m_active.front()) == kAggregateRule)
-        return "Sort rule '" + m_active.front() + "' cannot be first";
+        return Status::Failure("Sort rule '" + m_active.front() + "' cannot be first");
     if (m_active.size() > static_cast<std::size_t>(kMaxActiveRules))
-        return "You cannot have more than 8 active sort rules";
+        return Status::Failure("You cannot have more than 8 active sort rules");
 
     m_league.SortRulesChanged = false;
     std::string rules;
@@ -92,12 +92,12 @@ std::string SortRulePage::SortUpdate() {
         m_league.Head.SortRules = rules;
         m_league.DataChanged = true;
     }
-    return {};
+    return Status::Success();
 }
 
-std::string SortRulePage::CheckLeave() {
+Status SortRulePage::CheckLeave() {
     if (!m_league.SortRulesChanged)
-        return {};
+        return Status::Success();
     return SortUpdate();
 }
 

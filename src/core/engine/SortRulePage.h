@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/engine/SortRules.h"
+#include "core/model/Expected.h"
 #include "core/model/League.h"
 
 #include <optional>
@@ -51,14 +52,14 @@ public:
     /// that list's end). False when the source index selects nothing.
     bool Drop(List source, int sourceIndex, List target);
 
-    /// Validates the active list and stores it into SortRules. Returns the error message
-    /// (SortRulesChanged stays set, the lists stay as they are) or an empty string on success
-    /// (SortRulesChanged cleared; DataChanged set only when the stored string changed).
-    std::string SortUpdate();
+    /// Validates the active list and stores it into SortRules (SortRulesChanged cleared;
+    /// DataChanged set only when the stored string changed). On failure SortRulesChanged stays
+    /// set and the lists stay as they are.
+    Status SortUpdate();
 
     /// What leaving the page or closing the window needs: SortUpdate when there are unsaved
-    /// edits. Returns the error message, empty when leaving is allowed.
-    std::string CheckLeave();
+    /// edits; a failure keeps the user on the page.
+    Status CheckLeave();
 
 private:
     std::vector<std::string>& ItemsRef(List list) { return list == List::Active ? m_active : m_available; }

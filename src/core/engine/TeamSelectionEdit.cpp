@@ -58,23 +58,21 @@ void TeamSelectionEdit::Store(int slot, const Entry& entry) {
     }
 }
 
-std::string TeamSelectionEdit::SwitchTo(int slot, const Entry& onScreen) {
-    std::string message = Validate(onScreen);
-    if (!message.empty())
-        return message;
+Status TeamSelectionEdit::SwitchTo(int slot, const Entry& onScreen) {
+    if (const std::string message = Validate(onScreen); !message.empty())
+        return Status::Failure(message);
     Store(m_current, onScreen);
     m_current = Clamp(slot);
-    return {};
+    return Status::Success();
 }
 
 void TeamSelectionEdit::Clear(int slot) {
     Store(slot, Entry{});
 }
 
-std::string TeamSelectionEdit::Ok(League& league, const Entry& onScreen) {
-    std::string message = Validate(onScreen);
-    if (!message.empty())
-        return message;
+Status TeamSelectionEdit::Ok(League& league, const Entry& onScreen) {
+    if (const std::string message = Validate(onScreen); !message.empty())
+        return Status::Failure(message);
     Store(m_current, onScreen);
     int named = 0;
     for (int s = 1; s <= kMaxTeamSels; ++s) {
@@ -84,7 +82,7 @@ std::string TeamSelectionEdit::Ok(League& league, const Entry& onScreen) {
     }
     league.Head.TeamSelCount = static_cast<u8>(named);
     league.DataChanged = true;
-    return {};
+    return Status::Success();
 }
 
 int TeamSelectionEdit::ReportedSlot() const {

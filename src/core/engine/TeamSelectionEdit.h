@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/Expected.h"
 #include "core/model/League.h"
 
 #include <array>
@@ -37,16 +38,16 @@ public:
     static std::string Validate(const Entry& entry);
 
     /// Validates the entry on screen and, when valid, stores it into the copy of the current
-    /// slot and moves to `slot`. Returns the message (staying on the current slot) or empty.
-    std::string SwitchTo(int slot, const Entry& onScreen);
+    /// slot and moves to `slot`. Fails with the message, staying on the current slot.
+    Status SwitchTo(int slot, const Entry& onScreen);
 
     /// Clear: the copy of `slot` gets no name and no members.
     void Clear(int slot);
 
     /// OK: validates and stores the entry on screen, then copies all eight slots back into the
-    /// league, recounts TeamSelCount and sets DataChanged. Returns the message when the entry
-    /// is invalid (nothing copied).
-    std::string Ok(League& league, const Entry& onScreen);
+    /// league, recounts TeamSelCount and sets DataChanged. Fails with the message when the
+    /// entry is invalid (nothing copied).
+    Status Ok(League& league, const Entry& onScreen);
     /// After a successful Ok: the current slot when it has a name, else 0.
     int ReportedSlot() const;
 

@@ -17,6 +17,17 @@ struct CivilDate {
     friend bool operator==(const CivilDate&, const CivilDate&) = default;
 };
 
+/// Julian day number of day 0 (as calendar widgets count days).
+inline constexpr long long kJulianDayOfDayZero = 2415019;
+
+/// The day number of a Julian day number, and back.
+inline int DayFromJulianDay(long long julianDay) {
+    return static_cast<int>(julianDay - kJulianDayOfDayZero);
+}
+inline long long JulianDayOf(int dayNumber) {
+    return dayNumber + kJulianDayOfDayZero;
+}
+
 bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);
 bool IsValidDate(int year, int month, int day);

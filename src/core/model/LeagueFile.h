@@ -15,6 +15,14 @@ inline constexpr int kMinFileVersion = 6;
 inline constexpr int kCurrentFileVersion = 46;
 inline constexpr int kCompactFileVersion = 45;
 
+/// The message of a save refused because the model in memory is damaged.
+inline constexpr const char* kInternalErrorText =
+    "An Gorlin internal error has been detected. Please contact the author.The changes you have made "
+    "have NOT been saved... Sorry !";
+
+/// False when the model's signature was overwritten: such a model must never be written.
+bool SignatureIntact(const League& league);
+
 /// Outcome of the header check of one file.
 enum class HeaderCheck { Ok, NotCompatible, CouldNotOpen };
 
@@ -26,8 +34,8 @@ struct HeaderInfo {
 
 /// The header check of the folder list: opens the file for reading, reads 131 bytes and accepts
 /// signature "DIVHD" with a version from 6 to 46. Anything else that could be read, a file
-/// shorter than 131 bytes included, is not compatible; a file that cannot be opened or read (a
-/// folder) could not be opened.
+/// shorter than 131 bytes included, is not compatible; a file that cannot be opened or read, or
+/// is not a regular file (a folder, a FIFO, a device), could not be opened.
 HeaderInfo VerifyDivFile(const std::filesystem::path& path);
 
 /// Decodes a whole league file held in memory: every version 6..46, with every conversion and
@@ -41,6 +49,7 @@ HeaderInfo VerifyDivFile(const std::filesystem::path& path);
 Expected<League> DecodeLeague(const std::vector<std::uint8_t>& bytes);
 
 /// Reads and decodes a league file (straight into the records, with the checks of DecodeLeague).
+/// Anything but a regular file, or a file larger than any legal league, is refused unread.
 Expected<League> LoadLeague(const std::filesystem::path& path);
 
 /// The layout a save chooses: 45 (compact) or 46 (full).
@@ -58,9 +67,11 @@ struct SaveOptions {
 };
 
 /// Saves the league over path: copies the old file to the backup when asked (nothing to copy
-/// when there is no file yet), writes the new bytes beside the old file (path + ".tmp"),
-/// flushes them to the disk, and renames them into place; the backup goes the same way. A
-/// damaged in-memory signature fails with the program's internal-error text, touching nothing.
+/// when there is no file yet, and no backup when the backup's name is the file's own), writes
+/// the new bytes into a temporary file beside it, flushes them to the disk, and renames them
+/// into place; the backup goes the same way (see AtomicFile). A link at path stays a link: the
+/// file it leads to is replaced. A read-only or special file is refused. A damaged in-memory
+/// signature fails with the program's internal-error text, touching nothing.
 /// On success DataChanged is cleared and LoadedVersion set to the version written; on failure
 /// the file and its backup are as they were, the league is unchanged (DataChanged kept) and the
 /// error says what failed.

@@ -1,5 +1,6 @@
 #include "gui/app/AboutBox.h"
 
+#include "core/Version.h"
 #include "core/model/League.h"
 
 #include <QDialogButtonBox>
@@ -91,7 +92,7 @@ AboutBox::AboutBox(const League* league, QWidget* parent) : QDialog(parent), m_l
     big.setPointSizeF(big.pointSizeF() * 1.8);
     big.setBold(true);
     product->setFont(big);
-    auto* version = new QLabel(QStringLiteral("Version 4.7"), this);
+    auto* version = new QLabel(QStringLiteral("Version ") + QString::fromLatin1(kProgramVersion), this);
     version->setObjectName("lblVersion");
     auto* credits = new QLabel(tr("Football league tables, results and statistics.\n"
                                   "Written and maintained by the Gorlin authors.\n"

@@ -6,6 +6,7 @@
 #include "gui/app/LeagueWindow.h"
 #include "gui/app/SetupDialog.h"
 #include "gui/widgets/LeagueText.h"
+#include "platform/Trash.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,34 +35,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
         b->setToolTip(hint);
     b->setAutoDefault(false);
     return b;
-}
-
-/// Whether a path returned by QFile::moveToTrash lies in a real trash (".../Trash/files/x",
-/// ".../.Trash-1000/files/x" or ".../.Trash/1000/files/x").
-bool InRealTrash(const QString& inTrash) {
-    QDir files = QFileInfo(inTrash).absoluteDir();
-    if (files.dirName() != QLatin1String("files") || !files.cdUp())
-        return false;
-    const QString trash = files.dirName();
-    if (trash == QLatin1String("Trash") || trash.startsWith(QLatin1String(".Trash-")))
-        return true;
-    return files.cdUp() && files.dirName() == QLatin1String(".Trash");
-}
-
-/// Moves a file to the trash. Some Qt versions, finding no usable trash, "succeed" by moving the
-/// file into a folder below the working directory; such a move is undone and counted a failure,
-/// so the file is never lost where the user cannot find it.
-bool MoveToTrash(const QString& path) {
-    QString inTrash;
-    if (!QFile::moveToTrash(path, &inTrash))
-        return false;
-    if (inTrash.isEmpty() || InRealTrash(inTrash))
-        return true;
-    const QFileInfo moved(inTrash);
-    QFile::remove(
-        moved.absoluteDir().absoluteFilePath(QStringLiteral("../info/%1.trashinfo").arg(moved.fileName())));
-    QFile::rename(inTrash, path);
-    return false;
 }
 
 } // namespace

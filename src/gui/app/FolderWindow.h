@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/Version.h"
 #include "core/app/TableFolder.h"
-#include "gui/app/AppContext.h"
+#include "gui/widgets/AppContext.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -17,12 +18,13 @@ namespace gorlin {
 class HelpWindow;
 class LeagueWindow;
 
-/// The main window, "Gorlin 4.7": the tree of league files of the table folder and the commands
-/// to open, create, delete and locate them, Setup, Help and About. Closing it ends the program.
+/// The main window, captioned with the program name and version: the tree of league files of the table folder
+/// and the commands to open, create, delete and locate them, Setup, Help and About. Closing it ends the
+/// program.
 class FolderWindow final : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr const char* kCaption = "Gorlin 4.7";
+    static constexpr const char* kCaption = kProgramCaption;
     static constexpr const char* kCurrentFolderLabel = "Current Folder: ";
     static constexpr const char* kFolderDialogTitle = "Set League Files Location";
     static constexpr const char* kDeleteQuestion = "Are you sure you want to delete %1";

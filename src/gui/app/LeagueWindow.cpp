@@ -3,7 +3,7 @@
 #include "core/model/LeagueFile.h"
 #include "core/model/Text.h"
 #include "gui/app/AboutBox.h"
-#include "gui/league/TablePagesInstaller.h"
+#include "gui/app/SetupDialog.h"
 #include "gui/widgets/LeagueText.h"
 
 #include <QAction>
@@ -27,10 +27,6 @@ namespace {
 constexpr int kDesignWidth = 960;
 constexpr int kDesignHeight = 680;
 
-const char* const kPageTitles[LeagueWindow::kPageCount] = {
-    "League Table",  "Team Statistics", "Goal Statistics",  "Division Statistics",
-    "Enter Results", "Fixtures",        "Table Maintenance"};
-
 const char* const kPageNames[LeagueWindow::kPageCount] = {
     "tsLeagueTable", "tsTeamStats", "tsGoalStats", "tsDivStats", "tsResults", "tsFixtures", "tsMaintenance"};
 
@@ -43,7 +39,7 @@ QWidget* MakeTitlePage(int index, QWidget* parent) {
     auto* page = new QWidget(parent);
     page->setObjectName(kPageNames[index]);
     auto* layout = new QVBoxLayout(page);
-    auto* title = new QLabel(QString::fromLatin1(kPageTitles[index]), page);
+    auto* title = new QLabel(QString::fromLatin1(LeagueHost::PageTitle(index)), page);
     title->setObjectName("lblPageTitle");
     QFont f = title->font();
     f.setPointSizeF(f.pointSizeF() * 1.6);
@@ -55,10 +51,6 @@ QWidget* MakeTitlePage(int index, QWidget* parent) {
 }
 
 } // namespace
-
-const char* LeagueWindow::PageTitle(int index) {
-    return index >= 0 && index < kPageCount ? kPageTitles[index] : "";
-}
 
 LeagueWindow::LeagueWindow(AppContext& context, QWidget* parent)
     : QDialog(parent), m_context(context), m_league(), m_toolBar(new QToolBar(this)),
@@ -102,7 +94,7 @@ LeagueWindow::LeagueWindow(AppContext& context, QWidget* parent)
 
     m_pages->setObjectName("pcLeague");
     for (int i = 0; i < kPageCount; ++i)
-        m_pages->addTab(MakeTitlePage(i, m_pages), QString::fromLatin1(kPageTitles[i]));
+        m_pages->addTab(MakeTitlePage(i, m_pages), QString::fromLatin1(PageTitle(i)));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 4);
@@ -135,22 +127,11 @@ bool LeagueWindow::Load(const QString& path) {
 
     setWindowTitle(QString::fromLatin1(kCaption) + QStringLiteral(" - ") +
                    FromLeague(m_league.Head.TableName.view()));
-    InstallTablePages(*this);
     if (m_context.installLeaguePages)
         m_context.installLeaguePages(*this);
     DataChangedNotify();
     emit LeagueLoaded();
     return true;
-}
-
-QString LeagueWindow::TitleText() const {
-    QString title = FromLeague(m_league.Head.TableName.view());
-    const int sel = m_league.CurrentSel;
-    if (sel > 0 && sel <= kMaxTeamSels)
-        title += QStringLiteral(" (") +
-                 FromLeague(m_league.TeamSels[static_cast<std::size_t>(sel)].Name.view()) +
-                 QStringLiteral(")");
-    return title;
 }
 
 void LeagueWindow::SetPage(int index, QWidget* page) {
@@ -159,7 +140,7 @@ void LeagueWindow::SetPage(int index, QWidget* page) {
     QWidget* old = m_pages->widget(index);
     const bool current = m_pages->currentIndex() == index;
     m_pages->removeTab(index);
-    m_pages->insertTab(index, page, QString::fromLatin1(kPageTitles[index]));
+    m_pages->insertTab(index, page, QString::fromLatin1(PageTitle(index)));
     if (current)
         m_pages->setCurrentIndex(index);
     if (old != nullptr && old != page)
@@ -175,7 +156,7 @@ void LeagueWindow::DataChangedNotify() {
 }
 
 bool LeagueWindow::SaveData() {
-    if (m_league.Head.Signature.view() != "DIVHD") {
+    if (!SignatureIntact(m_league)) {
         // The model is damaged: writing it would destroy the file.
         m_context.prompter.Error(this, QString::fromLatin1(kInternalErrorText));
         if (m_context.terminate)
@@ -323,6 +304,12 @@ bool LeagueWindow::eventFilter(QObject* watched, QEvent* event) {
 void LeagueWindow::ShowAbout() {
     AboutBox box(&m_league, this);
     box.exec();
+}
+
+bool LeagueWindow::ShowSetup() {
+    SetupDialog dialog(m_context.settings, m_context.ini, m_context.prompter, m_context.dialUpAvailable,
+                       this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace gorlin

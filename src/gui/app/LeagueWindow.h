@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/Version.h"
 #include "core/model/League.h"
-#include "gui/app/AppContext.h"
+#include "gui/league/LeagueHost.h"
+#include "gui/widgets/AppContext.h"
 
 #include <QDialog>
 #include <QString>
@@ -16,28 +18,12 @@ namespace gorlin {
 /// The window of one open league: loads the file, owns the model while open, holds the seven
 /// pages, the Save command and the close prompt. Created for each opening, shown modally over the
 /// hidden folder window.
-class LeagueWindow final : public QDialog {
+class LeagueWindow final : public QDialog, public LeagueHost {
     Q_OBJECT
 public:
-    /// Tab order of the pages.
-    enum PageIndex {
-        kLeagueTablePage,
-        kTeamStatisticsPage,
-        kGoalStatisticsPage,
-        kDivisionStatisticsPage,
-        kEnterResultsPage,
-        kFixturesPage,
-        kTableMaintenancePage,
-        kPageCount
-    };
-    static const char* PageTitle(int index);
-
-    static constexpr const char* kCaption = "Gorlin 4.7";
+    static constexpr const char* kCaption = kProgramCaption;
     static constexpr const char* kPendingGameText = "Result entry in progress. Complete it or cancel";
     static constexpr const char* kSavePromptText = "Table data updated ! Do you want to save the changes?";
-    static constexpr const char* kInternalErrorText = "An Gorlin internal error has been detected. Please "
-                                                      "contact the author.The changes you have made have NOT "
-                                                      "been saved... Sorry !";
 
     explicit LeagueWindow(AppContext& context, QWidget* parent = nullptr);
     ~LeagueWindow() override;
@@ -46,26 +32,24 @@ public:
     /// through the prompter and false is returned: the window must then not be shown.
     bool Load(const QString& path);
 
-    League& GetLeague() { return m_league; }
-    const League& GetLeague() const { return m_league; }
-    Settings& GetSettings() { return m_context.settings; }
-    Prompter& GetPrompter() { return m_context.prompter; }
-    AppContext& Context() { return m_context; }
-    const QString& FilePath() const { return m_path; }
-
-    /// Puts a page in place of the one at `index` (its tab title and position kept); the window
-    /// takes ownership and deletes the page it replaces.
-    void SetPage(int index, QWidget* page);
-    QWidget* Page(int index) const;
-    QTabWidget* Pages() const { return m_pages; }
-
-    /// Called by the close prompt while SortRulesChanged is set: validates and stores the rules,
-    /// returning false when they could not be stored (the window then stays open).
-    void SetSortRulesHook(std::function<bool()> hook) { m_sortRulesHook = std::move(hook); }
-
+    // LeagueHost
+    League& GetLeague() override { return m_league; }
+    AppContext& Context() override { return m_context; }
+    QWidget* Window() override { return this; }
+    void SetPage(int index, QWidget* page) override;
+    QTabWidget* Pages() const override { return m_pages; }
+    void SetSortRulesHook(std::function<bool()> hook) override { m_sortRulesHook = std::move(hook); }
     /// Writes the league to its file (backup first when TakeBackup is on). A failure is reported
     /// and the league stays open and unsaved; returns whether it was written.
-    bool SaveData();
+    bool SaveData() override;
+    /// The About box with the league's statistics panel.
+    void ShowAbout() override;
+    bool ShowSetup() override;
+
+    const League& GetLeague() const { return m_league; }
+    const QString& FilePath() const { return m_path; }
+    QWidget* Page(int index) const;
+
     /// Asks the close questions in order; true when the window may close.
     bool CloseQuery();
 
@@ -77,17 +61,12 @@ public:
     bool MatchGridAvailable() const {
         return m_league.Head.TimesToPlay == 2 || m_league.Head.TimesToPlay == 4;
     }
-    /// The league table page's title: TableName, plus the selection in force in brackets.
-    QString TitleText() const;
-
     /// FileListStale as it stood when the window closed (the model is emptied on closing).
     bool FileListStaleOnClose() const { return m_fileListStale; }
 
 public slots:
     /// Pages call this after changing the model, so the Save command follows DataChanged.
-    void DataChangedNotify();
-    /// The About box with the league's statistics panel.
-    void ShowAbout();
+    void DataChangedNotify() override;
     void reject() override;
 
 signals:

@@ -478,15 +478,9 @@ SetupChoices SetupDialog::Choices() {
 }
 
 void SetupDialog::btnApplyClick() {
-    switch (TakeSetup(Choices(), m_settings)) {
-    case SetupResult::OwnColourClash:
-        m_prompter.Error(this, QString::fromLatin1(kOwnColourClashMessage));
+    if (const Status taken = TakeSetup(Choices(), m_settings); !taken) {
+        m_prompter.Error(this, QString::fromStdString(taken.Message));
         return;
-    case SetupResult::ProxyAddressMissing:
-        m_prompter.Error(this, QString::fromLatin1(kProxyAddressMissingMessage));
-        return;
-    case SetupResult::Accepted:
-        break;
     }
     m_settings.WriteSetup(m_ini);
     const Status saved = m_ini.Save();

@@ -1,5 +1,7 @@
 #include "gui/app/SplashWindow.h"
 
+#include "core/Version.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QScreen>
@@ -46,7 +48,7 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     title.setBold(true);
     p.setFont(title);
     p.setPen(Qt::white);
-    p.drawText(r.adjusted(0, 0, 0, -30), Qt::AlignCenter, QStringLiteral("Gorlin 4.7"));
+    p.drawText(r.adjusted(0, 0, 0, -30), Qt::AlignCenter, QString::fromLatin1(kProgramCaption));
     QFont small = font();
     small.setPointSize(10);
     p.setFont(small);

@@ -1,9 +1,11 @@
-#include "core/app/IniFile.h"
+#include "core/Version.h"
 #include "core/app/Settings.h"
-#include "gui/app/AppContext.h"
 #include "gui/app/ErrorHandler.h"
 #include "gui/app/FolderWindow.h"
+#include "gui/app/HintFilter.h"
 #include "gui/app/SplashWindow.h"
+#include "gui/league/LeaguePages.h"
+#include "gui/widgets/AppContext.h"
 #include "gui/widgets/Prompter.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SystemLocale.h"
@@ -21,7 +23,7 @@ constexpr int kSplashMs = 500;
 int main(int argc, char** argv) {
     GorlinApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gorlin"));
-    QApplication::setApplicationVersion(QStringLiteral("4.7"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
 
     QtPrompter prompter;
     QtFileDialogs fileDialogs;
@@ -33,12 +35,13 @@ int main(int argc, char** argv) {
     // The program folder holds the settings file; `--config-dir DIR` overrides it.
     const QString programFolder = ProgramFolder(ConfigDirArgument(QApplication::arguments()));
     QDir().mkpath(programFolder);
-    IniFile ini((programFolder + QStringLiteral("gorlin.ini")).toStdString());
-    if (const Status loaded = ini.Load(); !loaded)
+    SettingsFile settingsFile = LoadSettingsFile(programFolder.toStdString());
+    if (!settingsFile.Problem)
         prompter.Error(nullptr,
                        QStringLiteral("The settings file could not be read; the defaults are used.\n\n%1")
-                           .arg(QString::fromStdString(loaded.Message)));
-    Settings settings = Settings::Read(ini, programFolder.toStdString());
+                           .arg(QString::fromStdString(settingsFile.Problem.Message)));
+    IniFile& ini = settingsFile.Ini;
+    Settings& settings = settingsFile.Values;
     // No dial-up service on this platform: connections are made by hand for the whole run.
     settings.ManualConnect = true;
     settings.DiscOption = 0;
@@ -48,6 +51,7 @@ int main(int argc, char** argv) {
 
     AppContext context(settings, ini, locale, prompter, fileDialogs, programFolder);
     context.dialUpAvailable = false;
+    context.installLeaguePages = InstallLeaguePages;
 
     HintFilter hints(settings);
     app.installEventFilter(&hints);

@@ -1,5 +1,6 @@
 #include "gui/league/CalendarDialog.h"
 
+#include "core/model/Dates.h"
 #include "core/model/Locale.h"
 
 #include <QCalendarWidget>
@@ -16,9 +17,6 @@ namespace gorlin {
 
 namespace {
 
-/// Julian day of day 0 (30 December 1899) of the day numbers.
-constexpr qint64 kDayZeroJulian = 2415019;
-
 QToolButton* NavButton(const QString& name, const QString& text, const QString& hint, QWidget* parent) {
     auto* b = new QToolButton(parent);
     b->setObjectName(name);
@@ -33,10 +31,10 @@ QToolButton* NavButton(const QString& name, const QString& text, const QString& 
 } // namespace
 
 QDate CalendarDialog::ToQDate(int day) {
-    return QDate::fromJulianDay(kDayZeroJulian + day);
+    return QDate::fromJulianDay(JulianDayOf(day));
 }
 int CalendarDialog::ToDay(const QDate& date) {
-    return static_cast<int>(date.toJulianDay() - kDayZeroJulian);
+    return DayFromJulianDay(date.toJulianDay());
 }
 
 CalendarDialog::CalendarDialog(QWidget* parent) : QDialog(parent) {

@@ -7,9 +7,12 @@
 #include "core/model/Locale.h"
 #include "core/model/Text.h"
 #include "gui/league/CalendarDialog.h"
+#include "gui/league/LeagueTableDelegate.h"
+#include "gui/league/LeagueTableModel.h"
 #include "gui/league/TeamSelectionDialog.h"
 #include "gui/widgets/LeagueText.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/UpDown.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -35,220 +38,26 @@ namespace gorlin {
 
 namespace {
 
-constexpr int kPictureSize = 14;
 constexpr int kGridTop = 24;
 constexpr int kTitleHeight = 22;
 constexpr int kMargin = 4;
 
-Colour ZoneColour(const Settings& s, RowZone zone) {
-    switch (zone) {
-    case RowZone::Promoted:
-        return s.Colour1;
-    case RowZone::PlayOff:
-        return s.Colour2;
-    case RowZone::Relegated:
-        return s.Colour3;
-    case RowZone::Default:
-        break;
-    }
-    return s.Colour5;
-}
-
 } // namespace
-
-// ---------------------------------------------------------------------------------------------
-// Model
-
-LeagueTableModel::LeagueTableModel(const Settings& settings, QObject* parent)
-    : QAbstractTableModel(parent), m_settings(settings) {}
-
-void LeagueTableModel::SetView(const TableViewData* view) {
-    beginResetModel();
-    m_view = view;
-    endResetModel();
-}
-
-void LeagueTableModel::SetHint(const QString& hint) {
-    m_hint = hint;
-}
-
-int LeagueTableModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid() || m_view == nullptr)
-        return 0;
-    return static_cast<int>(m_view->Rows.size()) + 1;
-}
-
-int LeagueTableModel::columnCount(const QModelIndex& parent) const {
-    if (parent.isValid() || m_view == nullptr)
-        return 0;
-    return static_cast<int>(m_view->Headings.size());
-}
-
-char LeagueTableModel::ColumnLetter(int column) const {
-    if (m_view == nullptr || column < 0)
-        return '\0';
-    const auto c = static_cast<std::size_t>(column);
-    if (c < m_view->Columns.size())
-        return m_view->Columns[c];
-    return c < m_view->Headings.size() ? '+' : '\0';
-}
-
-QVariant LeagueTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || m_view == nullptr || index.row() >= rowCount() || index.column() >= columnCount())
-        return {};
-    const auto column = static_cast<std::size_t>(index.column());
-    const bool heading = index.row() == 0;
-    const TableRow* row = heading ? nullptr : &m_view->Rows[static_cast<std::size_t>(index.row() - 1)];
-    switch (role) {
-    case Qt::DisplayRole:
-        if (heading)
-            return QString::fromStdString(m_view->Headings[column]);
-        return column < row->Cells.size() ? FromLeague(row->Cells[column]) : QString();
-    case Qt::TextAlignmentRole:
-        if (heading)
-            return int(Qt::AlignHCenter | Qt::AlignTop);
-        return int((ColumnLetter(index.column()) == 'B' ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop);
-    case Qt::BackgroundRole:
-        return heading ? QColor(Qt::darkBlue) : ToQColor(ZoneColour(m_settings, row->Zone));
-    case Qt::ForegroundRole:
-        if (heading)
-            return QColor(Qt::white);
-        return row->OwnTeam ? ToQColor(m_settings.Colour4) : QColor(Qt::black);
-    case Qt::ToolTipRole:
-        return m_hint.isEmpty() ? QVariant() : QVariant(m_hint);
-    case ColumnLetterRole:
-        return QString(QChar::fromLatin1(ColumnLetter(index.column())));
-    case TeamRole:
-        return heading ? 0 : row->Team;
-    default:
-        return {};
-    }
-}
-
-// ---------------------------------------------------------------------------------------------
-// Delegate
-
-LeagueTableDelegate::LeagueTableDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
-
-QPixmap LeagueTableDelegate::StatusPicture(const QString& mark) {
-    if (mark != "U" && mark != "D" && mark != "S")
-        return {};
-    QPixmap pix(kPictureSize, kPictureSize);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (mark == "U" || mark == "D") {
-        // An arrow: a head over (or under) a stem.
-        QPainterPath arrow;
-        arrow.moveTo(7, 0.5);
-        arrow.lineTo(13.5, 7);
-        arrow.lineTo(9.5, 7);
-        arrow.lineTo(9.5, 13.5);
-        arrow.lineTo(4.5, 13.5);
-        arrow.lineTo(4.5, 7);
-        arrow.lineTo(0.5, 7);
-        arrow.closeSubpath();
-        if (mark == "D") {
-            QTransform flip;
-            flip.translate(0, kPictureSize);
-            flip.scale(1, -1);
-            arrow = flip.map(arrow);
-        }
-        const QColor fill = mark == "U" ? QColor(0, 128, 0) : QColor(192, 0, 0);
-        p.setPen(QPen(fill.darker(150), 1));
-        p.setBrush(fill);
-        p.drawPath(arrow);
-    } else {
-        // "Safe": a tick in a blue disc.
-        p.setPen(QPen(QColor(0, 0, 96), 1));
-        p.setBrush(QColor(0, 64, 192));
-        p.drawEllipse(QRectF(0.5, 0.5, 13, 13));
-        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(QPolygonF({QPointF(3.5, 7.5), QPointF(6, 10), QPointF(10.5, 4)}));
-    }
-    return pix;
-}
-
-void LeagueTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                                const QModelIndex& index) const {
-    const QRect r = option.rect;
-    painter->save();
-    painter->fillRect(r, index.data(Qt::BackgroundRole).value<QColor>());
-
-    const QString text = index.data(Qt::DisplayRole).toString();
-    const bool heading = index.row() == 0;
-    const QString letter = index.data(LeagueTableModel::ColumnLetterRole).toString();
-    const QPixmap picture = !heading && letter == "A" ? StatusPicture(text) : QPixmap();
-    if (!picture.isNull()) {
-        painter->drawPixmap(r.topLeft() + QPoint(1, 1), picture);
-    } else {
-        painter->setPen(index.data(Qt::ForegroundRole).value<QColor>());
-        painter->setFont(option.font);
-        const int align = index.data(Qt::TextAlignmentRole).toInt();
-        QRect textRect = r.adjusted(0, 1, 0, 0);
-        if (align & Qt::AlignLeft)
-            textRect.setLeft(r.left() + 1 + 1);
-        else if (align & Qt::AlignRight)
-            textRect.setRight(r.right() - 3);
-        painter->drawText(textRect, align | Qt::TextSingleLine,
-                          option.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width()));
-    }
-
-    // A raised edge on all four sides.
-    painter->setPen(QColor(Qt::white));
-    painter->drawLine(r.topLeft(), r.topRight());
-    painter->drawLine(r.topLeft(), r.bottomLeft());
-    painter->setPen(QColor(Qt::darkGray));
-    painter->drawLine(r.bottomLeft(), r.bottomRight());
-    painter->drawLine(r.topRight(), r.bottomRight());
-    painter->restore();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Up-down
-
-UpDown::UpDown(QWidget* parent)
-    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
-    m_up->setArrowType(Qt::UpArrow);
-    m_down->setArrowType(Qt::DownArrow);
-    for (QToolButton* b : {m_up, m_down}) {
-        b->setAutoRepeat(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setFixedSize(17, 12);
-    }
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_up);
-    layout->addWidget(m_down);
-    connect(m_up, &QToolButton::clicked, this, [this] { Step(1); });
-    connect(m_down, &QToolButton::clicked, this, [this] { Step(-1); });
-}
-
-void UpDown::SetRange(int min, int max, int position) {
-    m_min = min;
-    m_max = std::max(min, max);
-    m_position = std::clamp(position, m_min, m_max);
-}
-
-void UpDown::Step(int delta) {
-    const int next = std::clamp(m_position + delta, m_min, m_max);
-    if (next == m_position)
-        return;
-    m_position = next;
-    emit Changed(m_position);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Page
 
 LeagueTablePage::LeagueTablePage(League& league, Settings& settings, const Locale& locale, Prompter& prompter,
                                  QWidget* parent)
     : QWidget(parent), m_league(league), m_settings(settings), m_locale(locale), m_prompter(prompter),
-      m_shortFormat(settings.ShortTab), m_showPossPoints(settings.ShowPoss),
-      m_pickDate(&CalendarDialog::PickDate) {
+      m_state(OpenTablePage(league, settings, locale.Today)), m_pickDate(&CalendarDialog::PickDate) {
     setObjectName("LeagueTablePage");
+    BuildTitle();
+    BuildGrid();
+    BuildOptions();
+    BuildPopup();
+    ConnectControls();
+    Refresh();
+}
 
+void LeagueTablePage::BuildTitle() {
     m_title = new QLabel(this);
     m_title->setObjectName("pnlTitle");
     m_title->setFrameShape(QFrame::Panel);
@@ -257,8 +66,10 @@ LeagueTablePage::LeagueTablePage(League& league, Settings& settings, const Local
     QFont titleFont = m_title->font();
     titleFont.setBold(true);
     m_title->setFont(titleFont);
+}
 
-    m_model = new LeagueTableModel(settings, this);
+void LeagueTablePage::BuildGrid() {
+    m_model = new LeagueTableModel(m_settings, this);
     m_grid = new QTableView(this);
     m_grid->setObjectName("sgLeague");
     m_grid->setModel(m_model);
@@ -274,12 +85,13 @@ LeagueTablePage::LeagueTablePage(League& league, Settings& settings, const Local
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     m_grid->setToolTip("Double click to display team statistics");
     m_model->SetHint("Double click to display team statistics");
-    const int rowHeight = std::max(m_grid->fontMetrics().height() + 3, kPictureSize + 2);
+    const int rowHeight = std::max(m_grid->fontMetrics().height() + 3, LeagueTableDelegate::kPictureSize + 2);
     m_grid->verticalHeader()->setMinimumSectionSize(1);
     m_grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     m_grid->horizontalHeader()->setMinimumSectionSize(1);
+}
 
-    // Options beside the grid.
+void LeagueTablePage::BuildOptions() {
     m_options = new QWidget(this);
     m_options->setObjectName("pnlOptions");
     auto* optionsLayout = new QVBoxLayout(m_options);
@@ -320,7 +132,7 @@ LeagueTablePage::LeagueTablePage(League& league, Settings& settings, const Local
     m_toUpDown = new UpDown(datesBox);
     m_toUpDown->setObjectName("udToDate");
     const int dateWidth = m_fromButton->fontMetrics().horizontalAdvance(
-                              QString::fromStdString(FormatShortDate(ToDayNumber(2000, 12, 28), locale))) +
+                              QString::fromStdString(FormatShortDate(ToDayNumber(2000, 12, 28), m_locale))) +
                           24;
     m_fromButton->setMinimumWidth(std::max(dateWidth, 90));
     m_toButton->setMinimumWidth(std::max(dateWidth, 90));
@@ -335,7 +147,9 @@ LeagueTablePage::LeagueTablePage(League& league, Settings& settings, const Local
     m_buttonArea = new QVBoxLayout;
     optionsLayout->addLayout(m_buttonArea);
     optionsLayout->addStretch(1);
+}
 
+void LeagueTablePage::ConnectControls() {
     connect(m_contentGroup, &QButtonGroup::idClicked, this, &LeagueTablePage::rgContentClick);
     connect(m_sideGroup, &QButtonGroup::idClicked, this, &LeagueTablePage::rgGamesClick);
     connect(m_fromButton, &QPushButton::clicked, this, &LeagueTablePage::btnFromDateClick);
@@ -348,13 +162,6 @@ LeagueTablePage::LeagueTablePage(League& league, Settings& settings, const Local
         PopupOpening(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
         m_popup->popup(m_grid->viewport()->mapToGlobal(at));
     });
-
-    BuildPopup();
-    Refresh();
-}
-
-QString LeagueTablePage::ColumnLetters() const {
-    return QString::fromStdString(m_shortFormat ? m_settings.TableShort : m_settings.TableLong);
 }
 
 QString LeagueTablePage::TitleText() const {
@@ -362,7 +169,7 @@ QString LeagueTablePage::TitleText() const {
 }
 
 void LeagueTablePage::Refresh() {
-    m_dates = BuildDateTable(m_league, m_content, m_locale.Today);
+    RefreshDates(m_state, m_league, m_locale.Today);
     ShowDates();
     EnableDates();
     DrawTable();
@@ -373,16 +180,7 @@ void LeagueTablePage::SettingsChanged() {
 }
 
 void LeagueTablePage::DrawTable() {
-    TableViewArgs args;
-    args.ColumnLetters = ColumnLetters().toStdString();
-    args.ShowPossPoints = m_showPossPoints;
-    args.ShowStatus = m_settings.ShowStatus;
-    args.Content = m_content;
-    args.Side = m_side;
-    args.FromDate = m_dates.FromDate;
-    args.ToDate = m_dates.ToDate;
-    args.FormGames = m_settings.FormGames;
-    m_view = gorlin::DrawTable(m_league, args);
+    m_view = gorlin::DrawTable(m_league, TableArgs(m_state, m_settings));
     m_model->SetView(&m_view);
     m_hintRow = -1;
     m_title->setText(TitleText());
@@ -390,48 +188,53 @@ void LeagueTablePage::DrawTable() {
 }
 
 void LeagueTablePage::ShowDates() {
-    m_fromButton->setText(QString::fromStdString(FormatShortDate(m_dates.FromDate, m_locale)));
-    m_toButton->setText(QString::fromStdString(FormatShortDate(m_dates.ToDate, m_locale)));
-    m_fromUpDown->SetRange(m_dates.UpDownMin, m_dates.UpDownMax, m_dates.FromPos);
-    m_toUpDown->SetRange(m_dates.UpDownMin, m_dates.UpDownMax, m_dates.ToPos);
+    const DateTable& dates = m_state.Dates;
+    m_fromButton->setText(QString::fromStdString(FormatShortDate(dates.FromDate, m_locale)));
+    m_toButton->setText(QString::fromStdString(FormatShortDate(dates.ToDate, m_locale)));
+    m_fromUpDown->SetRange(dates.UpDownMin, dates.UpDownMax, dates.FromPos);
+    m_toUpDown->SetRange(dates.UpDownMin, dates.UpDownMax, dates.ToPos);
 }
 
 void LeagueTablePage::EnableDates() {
-    const bool on = m_content != kCurrentForm;
+    const bool on = DatesApply(m_state);
     for (QWidget* w : std::initializer_list<QWidget*>{m_fromButton, m_toButton, m_fromUpDown, m_toUpDown})
         w->setEnabled(on);
 }
 
 void LeagueTablePage::rgContentClick(int mode) {
-    m_content = std::clamp(mode, 0, 2);
-    if (QAbstractButton* b = m_contentGroup->button(m_content))
+    SetContent(m_state, m_league, mode, m_locale.Today);
+    if (QAbstractButton* b = m_contentGroup->button(m_state.Content))
         b->setChecked(true);
-    Refresh();
+    ShowDates();
+    EnableDates();
+    DrawTable();
 }
 
 void LeagueTablePage::rgGamesClick(int mode) {
-    m_side = std::clamp(mode, 0, 2);
-    if (QAbstractButton* b = m_sideGroup->button(m_side))
+    SetSide(m_state, m_league, mode, m_locale.Today);
+    if (QAbstractButton* b = m_sideGroup->button(m_state.Side))
         b->setChecked(true);
-    Refresh();
+    ShowDates();
+    EnableDates();
+    DrawTable();
 }
 
 void LeagueTablePage::btnFromDateClick() {
-    const int preset = m_dates.FromDate != 0 ? m_dates.FromDate : m_locale.Today;
+    const int preset = m_state.Dates.FromDate != 0 ? m_state.Dates.FromDate : m_locale.Today;
     const int picked = m_pickDate(this, preset, m_fromButton->mapToGlobal(QPoint(0, m_fromButton->height())));
     if (picked == 0)
         return;
-    PickFromDate(m_dates, picked);
+    PickFromDate(m_state.Dates, picked);
     ShowDates();
     DrawTable();
 }
 
 void LeagueTablePage::btnToDateClick() {
-    const int preset = m_dates.ToDate != 0 ? m_dates.ToDate : m_locale.Today;
+    const int preset = m_state.Dates.ToDate != 0 ? m_state.Dates.ToDate : m_locale.Today;
     const int picked = m_pickDate(this, preset, m_toButton->mapToGlobal(QPoint(0, m_toButton->height())));
     if (picked == 0)
         return;
-    PickToDate(m_dates, picked);
+    PickToDate(m_state.Dates, picked);
     ShowDates();
     DrawTable();
 }
@@ -439,7 +242,7 @@ void LeagueTablePage::btnToDateClick() {
 void LeagueTablePage::udFromDateClick(int position) {
     if (position <= 0)
         return;
-    StepFromDate(m_dates, position);
+    StepFromDate(m_state.Dates, position);
     ShowDates();
     DrawTable();
 }
@@ -447,7 +250,7 @@ void LeagueTablePage::udFromDateClick(int position) {
 void LeagueTablePage::udToDateClick(int position) {
     if (position <= 0)
         return;
-    StepToDate(m_dates, position);
+    StepToDate(m_state.Dates, position);
     ShowDates();
     DrawTable();
 }
@@ -459,8 +262,8 @@ void LeagueTablePage::sgLeagueMouseMove(const QModelIndex& index) {
         return;
     m_hintRow = index.row();
     const int team = index.data(LeagueTableModel::TeamRole).toInt();
-    const QString hint =
-        FromLeague(LatestResultHint(m_league, team, m_side, m_dates.FromDate, m_dates.ToDate, m_locale));
+    const QString hint = FromLeague(LatestResultHint(m_league, team, m_state.Side, m_state.Dates.FromDate,
+                                                     m_state.Dates.ToDate, m_locale));
     m_model->SetHint(hint);
     m_grid->setToolTip(hint);
 }
@@ -530,8 +333,8 @@ void LeagueTablePage::BuildPopup() {
 }
 
 void LeagueTablePage::PopupOpening(bool shiftHeld) {
-    m_miShortFormat->setChecked(m_shortFormat);
-    m_miShowPoss->setChecked(m_showPossPoints);
+    m_miShortFormat->setChecked(m_state.ShortFormat);
+    m_miShowPoss->setChecked(m_state.ShowPossPoints);
     m_miSave->setEnabled(m_league.DataChanged || shiftHeld);
     m_miAdmin->menuAction()->setVisible(m_settings.AdminMode);
     SelectionMenuOpening();
@@ -550,14 +353,14 @@ void LeagueTablePage::SelectionMenuOpening() {
 }
 
 void LeagueTablePage::miShortFormatClick() {
-    m_shortFormat = !m_shortFormat;
-    m_miShortFormat->setChecked(m_shortFormat);
+    m_state.ShortFormat = !m_state.ShortFormat;
+    m_miShortFormat->setChecked(m_state.ShortFormat);
     DrawTable();
 }
 
 void LeagueTablePage::miShowPossClick() {
-    m_showPossPoints = !m_showPossPoints;
-    m_miShowPoss->setChecked(m_showPossPoints);
+    m_state.ShowPossPoints = !m_state.ShowPossPoints;
+    m_miShowPoss->setChecked(m_state.ShowPossPoints);
     DrawTable();
 }
 

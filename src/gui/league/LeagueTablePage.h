@@ -1,23 +1,18 @@
 #pragma once
 
-#include "core/engine/Standings.h"
+#include "core/engine/TablePage.h"
 #include "core/engine/TableView.h"
 
-#include <QAbstractTableModel>
-#include <QPixmap>
 #include <QPoint>
-#include <QStyledItemDelegate>
 #include <QWidget>
 #include <functional>
 
 class QAction;
 class QButtonGroup;
-class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QTableView;
-class QToolButton;
 class QVBoxLayout;
 
 namespace gorlin {
@@ -26,73 +21,8 @@ struct League;
 struct Locale;
 struct Settings;
 class Prompter;
-
-/// The grid rows of the league table: row 0 is the heading row, rows 1..n the teams, as the
-/// core table view built them. Cell text is the display role; zone and own-team colours are
-/// the background and foreground roles; ColumnLetterRole gives the column's letter ('+' for
-/// the possible-points column).
-class LeagueTableModel final : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    static constexpr int ColumnLetterRole = Qt::UserRole + 1;
-    static constexpr int TeamRole = Qt::UserRole + 2;
-
-    LeagueTableModel(const Settings& settings, QObject* parent = nullptr);
-
-    /// Takes a freshly drawn table (and resets the view).
-    void SetView(const TableViewData* view);
-    /// The grid's hint shown over every cell.
-    void SetHint(const QString& hint);
-    QString Hint() const { return m_hint; }
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-
-    /// Letter of grid column c ('+' for "PP", '\0' outside).
-    char ColumnLetter(int column) const;
-
-private:
-    const Settings& m_settings;
-    const TableViewData* m_view = nullptr;
-    QString m_hint;
-};
-
-/// Draws the grid cells: heading row navy and centred, zone backgrounds, raised edges, and the
-/// status pictures of column A.
-class LeagueTableDelegate final : public QStyledItemDelegate {
-    Q_OBJECT
-public:
-    explicit LeagueTableDelegate(QObject* parent = nullptr);
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override;
-
-    /// The 14 x 14 picture of a status mark ("U", "D", "S"); a null pixmap for other text.
-    static QPixmap StatusPicture(const QString& mark);
-};
-
-/// An arrows-only up-down control with a position in [Min, Max] (as a date range's stepper).
-class UpDown final : public QWidget {
-    Q_OBJECT
-public:
-    explicit UpDown(QWidget* parent = nullptr);
-    void SetRange(int min, int max, int position);
-    int Min() const { return m_min; }
-    int Max() const { return m_max; }
-    int Position() const { return m_position; }
-    /// Moves one step (+1 up, -1 down) within the range; emits Changed when it moved.
-    void Step(int delta);
-
-signals:
-    void Changed(int position);
-
-private:
-    QToolButton* m_up;
-    QToolButton* m_down;
-    int m_min = 0;
-    int m_max = 0;
-    int m_position = 0;
-};
+class LeagueTableModel;
+class UpDown;
 
 /// The "League Table" page: the standings grid with its title, the "Table Content" and "Game
 /// Selection" options, the "Dates to include:" range and the grid's pop-up menu.
@@ -113,11 +43,12 @@ public:
     /// Computes and shows the table for the current options.
     void DrawTable();
 
-    int ContentMode() const { return m_content; }
-    int SideMode() const { return m_side; }
-    bool ShortFormat() const { return m_shortFormat; }
-    bool ShowPossPoints() const { return m_showPossPoints; }
-    const DateTable& Dates() const { return m_dates; }
+    const TablePageState& State() const { return m_state; }
+    int ContentMode() const { return m_state.Content; }
+    int SideMode() const { return m_state.Side; }
+    bool ShortFormat() const { return m_state.ShortFormat; }
+    bool ShowPossPoints() const { return m_state.ShowPossPoints; }
+    const DateTable& Dates() const { return m_state.Dates; }
     const TableViewData& View() const { return m_view; }
     /// The title panel's text.
     QString TitleText() const;
@@ -160,22 +91,21 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void BuildTitle();
+    void BuildGrid();
+    void BuildOptions();
+    void ConnectControls();
     void BuildPopup();
     void ShowDates();
     void EnableDates();
     void Relayout();
-    QString ColumnLetters() const;
 
     League& m_league;
     Settings& m_settings;
     const Locale& m_locale;
     Prompter& m_prompter;
 
-    int m_content = kPlayedGames;
-    int m_side = kHomeAndAway;
-    bool m_shortFormat = false;
-    bool m_showPossPoints = false;
-    DateTable m_dates;
+    TablePageState m_state;
     TableViewData m_view;
     int m_hintRow = -1;
     DatePicker m_pickDate;

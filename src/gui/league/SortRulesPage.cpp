@@ -181,11 +181,10 @@ void SortRulesPage::ShowLists(int activeSelection) {
 }
 
 bool SortRulesPage::CanLeave() {
-    const std::string message = m_state.CheckLeave();
-    if (message.empty())
-        return true;
-    m_prompter.Error(this, QString::fromStdString(message));
-    return false;
+    const Status leave = m_state.CheckLeave();
+    if (!leave)
+        m_prompter.Error(this, QString::fromStdString(leave.Message));
+    return leave.Ok;
 }
 
 namespace {

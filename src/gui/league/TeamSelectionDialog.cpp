@@ -133,11 +133,10 @@ void TeamSelectionDialog::RenameTab(int slot) {
 
 void TeamSelectionDialog::TabChanging(int index) {
     const int previous = m_edit.CurrentSlot();
-    const std::string message = m_edit.SwitchTo(index + 1, OnScreen());
-    if (!message.empty()) {
+    if (const Status switched = m_edit.SwitchTo(index + 1, OnScreen()); !switched) {
         const QSignalBlocker block(m_tabs);
         m_tabs->setCurrentIndex(previous - 1);
-        m_prompter.Error(this, QString::fromStdString(message));
+        m_prompter.Error(this, QString::fromStdString(switched.Message));
         return;
     }
     RenameTab(previous);
@@ -152,9 +151,8 @@ void TeamSelectionDialog::btnClearClick() {
 }
 
 void TeamSelectionDialog::btnOkClick() {
-    const std::string message = m_edit.Ok(m_league, OnScreen());
-    if (!message.empty()) {
-        m_prompter.Error(this, QString::fromStdString(message));
+    if (const Status ok = m_edit.Ok(m_league, OnScreen()); !ok) {
+        m_prompter.Error(this, QString::fromStdString(ok.Message));
         return;
     }
     RenameTab(m_edit.CurrentSlot());

@@ -1,9 +1,9 @@
-#include "gui/league/TablePagesInstaller.h"
+#include "gui/league/LeaguePages.h"
 
-#include "gui/app/LeagueWindow.h"
-#include "gui/app/SetupDialog.h"
+#include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/league/SortRulesPage.h"
+#include "gui/widgets/AppContext.h"
 
 #include <QPointer>
 #include <QTabWidget>
@@ -36,31 +36,32 @@ void GuardTabLeave(QTabWidget* tabs, std::function<QWidget*()> guarded, std::fun
 
 } // namespace
 
-void InstallTablePages(LeagueWindow& window) {
-    AppContext& context = window.Context();
-    League& league = window.GetLeague();
+void InstallLeaguePages(LeagueHost& host) {
+    AppContext& context = host.Context();
+    League& league = host.GetLeague();
+    QWidget* window = host.Window();
 
     auto* table = new LeagueTablePage(league, context.settings, context.locale, context.prompter);
-    window.SetPage(LeagueWindow::kLeagueTablePage, table);
+    host.SetPage(LeagueHost::kLeagueTablePage, table);
 
     auto* maintenance = new QTabWidget;
     maintenance->setObjectName("pcMaintenance");
     auto* sortRules = new SortRulesPage(league, context.settings, context.locale, context.prompter);
     maintenance->addTab(sortRules, "Sort Rules");
-    window.SetPage(LeagueWindow::kTableMaintenancePage, maintenance);
+    host.SetPage(LeagueHost::kTableMaintenancePage, maintenance);
 
-    LeagueWindow* w = &window;
+    LeagueHost* h = &host;
     QPointer<SortRulesPage> rules(sortRules);
     // Storing the rules on leaving may set DataChanged: the Save command follows it.
-    auto canLeaveRules = [rules, w] {
+    auto canLeaveRules = [rules, h] {
         const bool ok = rules.isNull() || rules->CanLeave();
-        w->DataChangedNotify();
+        h->DataChangedNotify();
         return ok;
     };
-    window.SetSortRulesHook(canLeaveRules);
+    host.SetSortRulesHook(canLeaveRules);
     GuardTabLeave(
         maintenance, [rules]() -> QWidget* { return rules.data(); }, canLeaveRules);
-    QTabWidget* pages = window.Pages();
+    QTabWidget* pages = host.Pages();
     QPointer<QTabWidget> maintenancePtr(maintenance);
     GuardTabLeave(
         pages, [maintenancePtr]() -> QWidget* { return maintenancePtr.data(); },
@@ -71,17 +72,15 @@ void InstallTablePages(LeagueWindow& window) {
             return canLeaveRules();
         });
 
-    QObject::connect(table, &LeagueTablePage::saveRequested, w, [w] { w->SaveData(); });
-    QObject::connect(table, &LeagueTablePage::aboutRequested, w, &LeagueWindow::ShowAbout);
-    QObject::connect(table, &LeagueTablePage::dataChanged, w, &LeagueWindow::DataChangedNotify);
-    QObject::connect(table, &LeagueTablePage::setupRequested, w, [w, table] {
-        AppContext& c = w->Context();
-        SetupDialog dialog(c.settings, c.ini, c.prompter, c.dialUpAvailable, w);
-        dialog.exec();
-        table->SettingsChanged();
+    QObject::connect(table, &LeagueTablePage::saveRequested, window, [h] { h->SaveData(); });
+    QObject::connect(table, &LeagueTablePage::aboutRequested, window, [h] { h->ShowAbout(); });
+    QObject::connect(table, &LeagueTablePage::dataChanged, window, [h] { h->DataChangedNotify(); });
+    QObject::connect(table, &LeagueTablePage::setupRequested, window, [h, table] {
+        if (h->ShowSetup())
+            table->SettingsChanged();
     });
-    QObject::connect(table, &LeagueTablePage::teamActivated, w,
-                     [w] { w->Pages()->setCurrentIndex(LeagueWindow::kTeamStatisticsPage); });
+    QObject::connect(table, &LeagueTablePage::teamActivated, window,
+                     [h] { h->Pages()->setCurrentIndex(LeagueHost::kTeamStatisticsPage); });
 }
 
 } // namespace gorlin

@@ -1,0 +1,89 @@
+#include "cli/Cli.h"
+
+#include <exception>
+#include <iostream>
+#include <new>
+#include <string>
+#include <vector>
+
+namespace gorlin::cli {
+
+namespace {
+
+const Command kCommands[] = {
+    {"check", "report whether league files can be opened", kCheckUsage, RunCheck},
+    {"dump", "print a league as JSON", kDumpUsage, RunDump},
+    {"save", "load and save league files in the current layout", kSaveUsage, RunSave},
+    {"settings", "print every setting with its value", kSettingsUsage, RunSettings},
+    {"table", "print the league table", kTableUsage, RunTable},
+};
+
+void PrintHelp(std::ostream& out) {
+    out << "Usage: gorlin-cli [--config-dir DIR] COMMAND [ARGS...]\n\n"
+           "Commands:\n";
+    for (const Command& c : kCommands)
+        out << "  " << c.Name << std::string(10 - std::string(c.Name).size(), ' ') << c.Summary << '\n';
+    out << "\nRun 'gorlin-cli COMMAND --help' for the options of a command.\n";
+}
+
+int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Invocation inv;
+    std::string command;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--config-dir") {
+            if (i + 1 >= args.size()) {
+                err << "gorlin-cli: --config-dir needs a folder\n";
+                return kExitUsage;
+            }
+            inv.ConfigDir = args[++i];
+        } else if (arg.rfind("--config-dir=", 0) == 0) {
+            inv.ConfigDir = arg.substr(13);
+        } else if (command.empty() && (arg == "-h" || arg == "--help")) {
+            PrintHelp(out);
+            return kExitOk;
+        } else if (command.empty()) {
+            command = arg;
+        } else {
+            inv.Args.push_back(arg);
+        }
+    }
+    if (command.empty()) {
+        PrintHelp(err);
+        return kExitUsage;
+    }
+    for (const Command& c : kCommands) {
+        if (command == c.Name) {
+            if (WantsHelp(inv.Args)) {
+                out << c.Usage;
+                return kExitOk;
+            }
+            return c.Run(inv, out, err);
+        }
+    }
+    err << "gorlin-cli: unknown command '" << command << "'\n";
+    PrintHelp(err);
+    return kExitUsage;
+}
+
+} // namespace
+
+bool WantsHelp(const std::vector<std::string>& args) {
+    for (const std::string& a : args)
+        if (a == "-h" || a == "--help")
+            return true;
+    return false;
+}
+
+int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        return Dispatch(args, out, err);
+    } catch (const std::bad_alloc&) {
+        err << "gorlin-cli: out of memory\n";
+    } catch (const std::exception& e) {
+        err << "gorlin-cli: " << e.what() << '\n';
+    }
+    return kExitFailure;
+}
+
+} // namespace gorlin::cli

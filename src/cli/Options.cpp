@@ -1,0 +1,66 @@
+#include "cli/Options.h"
+
+#include "core/model/Dates.h"
+
+namespace gorlin::cli {
+
+Status ParseArguments(const std::vector<std::string>& args, const std::vector<Option>& options,
+                      const std::function<Status(const std::string&)>& positional) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string arg = args[i];
+        std::optional<std::string> inlineValue;
+        if (arg.rfind("--", 0) == 0) {
+            const std::size_t eq = arg.find('=');
+            if (eq != std::string::npos) {
+                inlineValue = arg.substr(eq + 1);
+                arg.resize(eq);
+            }
+        }
+        const Option* found = nullptr;
+        for (const Option& o : options)
+            if (o.Name == arg && (o.TakesValue || !inlineValue))
+                found = &o;
+        if (found != nullptr) {
+            std::optional<std::string> value = inlineValue;
+            if (found->TakesValue && !value && i + 1 < args.size())
+                value = args[++i];
+            if (Status st = found->Apply(value); !st)
+                return st;
+            continue;
+        }
+        if (arg.size() > 1 && arg[0] == '-')
+            return Status::Failure("unknown option '" + arg + "'");
+        if (Status st = positional(arg); !st)
+            return st;
+    }
+    return Status::Success();
+}
+
+Option ChoiceOption(std::string_view name, std::vector<std::string_view> choices, int& target,
+                    std::string problem) {
+    return {name, true,
+            [choices = std::move(choices), &target, problem = std::move(problem)](const auto& value) {
+                for (std::size_t k = 0; k < choices.size(); ++k)
+                    if (value && *value == choices[k]) {
+                        target = static_cast<int>(k);
+                        return Status::Success();
+                    }
+                return Status::Failure(problem);
+            }};
+}
+
+Option FlagOption(std::string_view name, bool& target) {
+    return {name, false, [&target](const auto&) {
+                target = true;
+                return Status::Success();
+            }};
+}
+
+Expected<int> DateValue(std::string_view name, const std::optional<std::string>& value) {
+    const auto day = value ? ParseIsoDate(*value) : std::nullopt;
+    if (!day)
+        return Error{std::string(name) + " needs a date YYYY-MM-DD"};
+    return *day;
+}
+
+} // namespace gorlin::cli

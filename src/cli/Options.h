@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/model/Expected.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gorlin::cli {
+
+/// One option of a command. A value option takes the next argument or "--name=VALUE"; a flag
+/// takes none. Apply receives the value (nullopt for a flag, or when the value is missing) and
+/// returns the problem to report, if any.
+struct Option {
+    std::string_view Name;
+    bool TakesValue = false;
+    std::function<Status(const std::optional<std::string>& value)> Apply;
+};
+
+/// Parses a command's arguments from left to right: options by the table, anything else not
+/// starting with '-' goes to `positional` (which may refuse it). The first problem ends the
+/// parse: its message, or "unknown option '--x'" for an option not in the table.
+Status ParseArguments(const std::vector<std::string>& args, const std::vector<Option>& options,
+                      const std::function<Status(const std::string&)>& positional);
+
+/// A value option whose value must be one of `choices`; target gets the chosen index.
+Option ChoiceOption(std::string_view name, std::vector<std::string_view> choices, int& target,
+                    std::string problem);
+
+/// A flag that sets target to true.
+Option FlagOption(std::string_view name, bool& target);
+
+/// The day number of a "YYYY-MM-DD" value; the problem "NAME needs a date YYYY-MM-DD" otherwise.
+Expected<int> DateValue(std::string_view name, const std::optional<std::string>& value);
+
+} // namespace gorlin::cli

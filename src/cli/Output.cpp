@@ -1,0 +1,68 @@
+#include "cli/Output.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace gorlin::cli {
+
+std::string CsvField(std::string_view cell) {
+    if (cell.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(cell);
+    std::string quoted = "\"";
+    for (const char c : cell) {
+        if (c == '"')
+            quoted.push_back('"');
+        quoted.push_back(c);
+    }
+    return quoted + "\"";
+}
+
+void WriteCsvRow(std::ostream& out, const std::vector<std::string>& cells) {
+    for (std::size_t c = 0; c < cells.size(); ++c)
+        out << (c ? "," : "") << CsvField(cells[c]);
+    out << '\n';
+}
+
+std::string TsvField(std::string_view cell) {
+    std::string out;
+    out.reserve(cell.size());
+    for (const char c : cell) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (c) {
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            if (u < 0x20 || u == 0x7F) {
+                char hex[5];
+                std::snprintf(hex, sizeof hex, "\\x%02X", u);
+                out += hex;
+            } else {
+                out.push_back(c);
+            }
+        }
+    }
+    return out;
+}
+
+void WriteTsvRow(std::ostream& out, const std::vector<std::string>& cells) {
+    for (std::size_t c = 0; c < cells.size(); ++c)
+        out << (c ? "\t" : "") << TsvField(cells[c]);
+    out << '\n';
+}
+
+std::size_t TextWidth(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+} // namespace gorlin::cli

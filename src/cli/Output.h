@@ -1,0 +1,28 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gorlin::cli {
+
+/// One CSV field by RFC 4180: quoted when it holds a comma, a double quote, a CR or a LF,
+/// with inner double quotes doubled.
+std::string CsvField(std::string_view cell);
+
+/// A record of CSV fields, ended by a line break.
+void WriteCsvRow(std::ostream& out, const std::vector<std::string>& cells);
+
+/// One tab-separated cell: control characters (a tab or a line break among them) and the
+/// backslash are written as escapes (\t, \n, \r, \\, \xHH), so a cell never adds a field or
+/// a line of its own.
+std::string TsvField(std::string_view cell);
+
+/// A tab-separated line of escaped cells.
+void WriteTsvRow(std::ostream& out, const std::vector<std::string>& cells);
+
+/// Characters (not bytes) of a UTF-8 text, for aligning columns.
+std::size_t TextWidth(std::string_view utf8);
+
+} // namespace gorlin::cli

@@ -1,0 +1,349 @@
+#include "core/model/SafeFile.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+#include <utility>
+
+namespace gorlin {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kCopyBlock = 1u << 16;
+constexpr int kMaxLinkDepth = 40;
+
+std::string Quoted(const fs::path& path) {
+    return path.string();
+}
+
+/// A name no other save uses at the same time, short enough for any folder.
+fs::path UniqueTempName(const fs::path& folder) {
+    static std::atomic<unsigned> counter{0};
+    const unsigned n = counter.fetch_add(1);
+    char name[64];
+    std::snprintf(name, sizeof name, ".gorlin-%ld-%u.tmp", static_cast<long>(::getpid()), n);
+    return folder / name;
+}
+
+fs::path FolderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+bool WriteAll(int fd, const void* data, std::size_t size, int& error) {
+    const char* p = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t n = ::write(fd, p, size);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = errno;
+            return false;
+        }
+        p += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+std::string SystemErrorText(int error) {
+    return std::generic_category().message(error);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+Expected<InFile> InFile::Open(const fs::path& path) {
+    // O_NONBLOCK: opening a FIFO must not wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return Error{SystemErrorText(errno)};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return Error{SystemErrorText(error)};
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Error{kNotRegularFile};
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return InFile(fd, static_cast<std::uint64_t>(st.st_size));
+}
+
+InFile::InFile(InFile&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)), m_size(other.m_size) {}
+
+InFile& InFile::operator=(InFile&& other) noexcept {
+    if (this != &other) {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = std::exchange(other.m_fd, -1);
+        m_size = other.m_size;
+    }
+    return *this;
+}
+
+InFile::~InFile() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+Expected<std::size_t> InFile::Read(void* dest, std::size_t n) {
+    for (;;) {
+        const ssize_t got = ::read(m_fd, dest, n);
+        if (got >= 0)
+            return static_cast<std::size_t>(got);
+        if (errno != EINTR)
+            return Error{SystemErrorText(errno)};
+    }
+}
+
+bool InFile::ReadExact(void* dest, std::size_t n) {
+    char* p = static_cast<char*>(dest);
+    while (n > 0) {
+        const Expected<std::size_t> got = Read(p, n);
+        if (!got || *got == 0)
+            return false;
+        p += *got;
+        n -= *got;
+    }
+    return true;
+}
+
+Expected<std::string> ReadWholeFile(const fs::path& path, std::uint64_t maxSize) {
+    Expected<InFile> in = InFile::Open(path);
+    if (!in)
+        return Error{"could not be opened: " + in.error().Message};
+    if (in->Size() > maxSize)
+        return Error{"is too large"};
+    std::string text(static_cast<std::size_t>(in->Size()), '\0');
+    std::size_t used = 0;
+    for (;;) {
+        if (used == text.size()) {
+            // The file grew since it was opened: read on, within the limit.
+            if (text.size() >= maxSize) {
+                char probe = 0;
+                const Expected<std::size_t> more = in->Read(&probe, 1);
+                if (more && *more == 0)
+                    break;
+                return Error{"is too large"};
+            }
+            text.resize(static_cast<std::size_t>(std::min<std::uint64_t>(maxSize, text.size() * 2 + 4096)));
+        }
+        const Expected<std::size_t> got = in->Read(text.data() + used, text.size() - used);
+        if (!got)
+            return Error{"could not be read: " + got.error().Message};
+        if (*got == 0)
+            break;
+        used += *got;
+    }
+    text.resize(used);
+    return text;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+Expected<ReplaceTarget> InspectReplaceTarget(const fs::path& path) {
+    ReplaceTarget target;
+    fs::path file = path;
+    // Follow the chain of links to the file that is really replaced.
+    for (int depth = 0;; ++depth) {
+        struct stat lst {};
+        if (::lstat(file.c_str(), &lst) != 0) {
+            if (errno != ENOENT)
+                return Error{Quoted(path) + " could not be opened: " + SystemErrorText(errno)};
+            target.File = file;
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            target.Mode = 0666u & ~static_cast<unsigned>(mask);
+            return target;
+        }
+        if (!S_ISLNK(lst.st_mode))
+            break;
+        if (depth == kMaxLinkDepth)
+            return Error{Quoted(path) + " could not be opened: " + SystemErrorText(ELOOP)};
+        std::error_code ec;
+        const fs::path link = fs::read_symlink(file, ec);
+        if (ec)
+            return Error{Quoted(path) + " could not be opened: " + ec.message()};
+        file = link.is_absolute() ? link : FolderOf(file) / link;
+    }
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0)
+        return Error{Quoted(path) + " could not be opened: " + SystemErrorText(errno)};
+    if (!S_ISREG(st.st_mode))
+        return Error{Quoted(path) + " " + kNotRegularFile};
+    // The permission bits decide, not access(): a privileged user may write anything.
+    if ((st.st_mode & 0222) == 0)
+        return Error{Quoted(path) + " is read-only"};
+    target.File = file;
+    target.Exists = true;
+    target.Mode = static_cast<unsigned>(st.st_mode & 07777);
+    return target;
+}
+
+Expected<AtomicFile> AtomicFile::Create(const fs::path& path) {
+    Expected<ReplaceTarget> target = InspectReplaceTarget(path);
+    if (!target)
+        return target.error();
+    return Create(*target);
+}
+
+Expected<AtomicFile> AtomicFile::Create(const ReplaceTarget& target) {
+    AtomicFile file;
+    file.m_target = target.File;
+    const fs::path folder = FolderOf(target.File);
+#ifdef O_TMPFILE
+    // An anonymous file: nothing is left behind if the program is killed while writing.
+    file.m_fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (file.m_fd >= 0) {
+        const std::string self = "/proc/self/fd/" + std::to_string(file.m_fd);
+        if (::access(self.c_str(), F_OK) == 0) {
+            file.m_anonymous = true;
+        } else {
+            ::close(file.m_fd);
+            file.m_fd = -1;
+        }
+    }
+#endif
+    if (file.m_fd < 0) {
+        file.m_tempName = UniqueTempName(folder);
+        file.m_fd =
+            ::open(file.m_tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (file.m_fd < 0) {
+            const int error = errno;
+            file.m_tempName.clear();
+            return Error{"Could not write " + Quoted(target.File) + ": " + SystemErrorText(error)};
+        }
+    }
+    if (::fchmod(file.m_fd, static_cast<mode_t>(target.Mode)) != 0) {
+        const int error = errno;
+        file.Discard();
+        return Error{"Could not write " + Quoted(target.File) + ": " + SystemErrorText(error)};
+    }
+    return file;
+}
+
+AtomicFile::AtomicFile(AtomicFile&& other) noexcept
+    : m_target(std::move(other.m_target)), m_tempName(std::move(other.m_tempName)),
+      m_fd(std::exchange(other.m_fd, -1)), m_anonymous(other.m_anonymous), m_finished(other.m_finished),
+      m_committed(std::exchange(other.m_committed, true)) {
+    other.m_tempName.clear();
+}
+
+AtomicFile::~AtomicFile() {
+    if (!m_committed)
+        Discard();
+}
+
+void AtomicFile::Discard() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    if (!m_tempName.empty()) {
+        ::unlink(m_tempName.c_str());
+        m_tempName.clear();
+    }
+}
+
+Status AtomicFile::Fail(const std::string& what, int error) {
+    Discard();
+    m_committed = true; // nothing left to discard
+    return Status::Failure(what + " " + Quoted(m_target) + ": " + SystemErrorText(error != 0 ? error : EIO));
+}
+
+Status AtomicFile::Write(const void* data, std::size_t size) {
+    if (m_fd < 0 || m_finished)
+        return Status::Failure("Could not write " + Quoted(m_target));
+    int error = 0;
+    if (!WriteAll(m_fd, data, size, error))
+        return Fail("Could not write", error);
+    return Status::Success();
+}
+
+Status AtomicFile::CopyFrom(const fs::path& source) {
+    Expected<InFile> in = InFile::Open(source);
+    if (!in) {
+        Discard();
+        m_committed = true;
+        return Status::Failure("Could not read " + Quoted(source) + ": " + in.error().Message);
+    }
+    std::string block(kCopyBlock, '\0');
+    for (;;) {
+        const Expected<std::size_t> got = in->Read(block.data(), block.size());
+        if (!got) {
+            Discard();
+            m_committed = true;
+            return Status::Failure("Could not read " + Quoted(source) + ": " + got.error().Message);
+        }
+        if (*got == 0)
+            return Status::Success();
+        if (Status st = Write(block.data(), *got); !st)
+            return st;
+    }
+}
+
+Status AtomicFile::Finish() {
+    if (m_finished)
+        return Status::Success();
+    if (m_fd < 0)
+        return Status::Failure("Could not write " + Quoted(m_target));
+    if (::fsync(m_fd) != 0)
+        return Fail("Could not write", errno);
+    if (m_anonymous) {
+        const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+        const fs::path name = UniqueTempName(FolderOf(m_target));
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) != 0)
+            return Fail("Could not write", errno);
+        m_tempName = name;
+    }
+    if (::close(m_fd) != 0) {
+        m_fd = -1;
+        return Fail("Could not write", errno);
+    }
+    m_fd = -1;
+    m_finished = true;
+    return Status::Success();
+}
+
+Status AtomicFile::Commit() {
+    if (Status st = Finish(); !st)
+        return st;
+    if (m_committed)
+        return Status::Failure("Could not write " + Quoted(m_target));
+    if (::rename(m_tempName.c_str(), m_target.c_str()) != 0)
+        return Fail("Could not replace", errno);
+    m_tempName.clear();
+    m_committed = true;
+    SyncFolder(FolderOf(m_target));
+    return Status::Success();
+}
+
+Status WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+    Expected<AtomicFile> file = AtomicFile::Create(path);
+    if (!file)
+        return Status::Failure(file.error().Message);
+    if (Status st = file->Write(bytes); !st)
+        return st;
+    return file->Commit();
+}
+
+} // namespace gorlin
