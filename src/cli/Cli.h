@@ -1,12 +1,17 @@
 #pragma once
 
+#include "core/model/Expected.h"
+
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gorlin {
+struct League;
 struct Settings;
-}
+} // namespace gorlin
 
 namespace gorlin::cli {
 
@@ -53,6 +58,13 @@ Settings ReadSettings(const Invocation& inv);
 /// going to the streams; returns the exit status. Nothing escapes as an exception: an
 /// unexpected failure is reported on err with status 1.
 int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+/// The league files a command's arguments name (commands without options): every argument,
+/// refusing any that looks like an option.
+Status FileArguments(const std::vector<std::string>& args, std::vector<std::string>& files);
+
+/// Loads a league file; a failure is reported on err as "gorlin-cli COMMAND: FILE: reason".
+std::optional<League> LoadLeagueFor(std::string_view command, const std::string& file, std::ostream& err);
 
 /// True when args hold -h or --help.
 bool WantsHelp(const std::vector<std::string>& args);

@@ -18,12 +18,16 @@ const char* const kCheckUsage =
     "Exit status: 0 when every file is ok, 1 otherwise, 2 when no file is given.\n";
 
 int RunCheck(const Invocation& inv, std::ostream& out, std::ostream& err) {
-    if (inv.Args.empty()) {
-        err << "gorlin-cli check: no league file given\n" << kCheckUsage;
+    std::vector<std::string> files;
+    Status st = FileArguments(inv.Args, files);
+    if (st && files.empty())
+        st = Status::Failure("no league file given");
+    if (!st) {
+        err << "gorlin-cli check: " << st.Message << '\n' << kCheckUsage;
         return kExitUsage;
     }
     bool allOk = true;
-    for (const std::string& file : inv.Args) {
+    for (const std::string& file : files) {
         const HeaderInfo info = VerifyDivFile(file);
         out << file << '\t';
         switch (info.Result) {

@@ -145,18 +145,17 @@ template <typename Array, typename Fn> Json Entries(const Array& array, int coun
 } // namespace
 
 int RunDump(const Invocation& inv, std::ostream& out, std::ostream& err) {
-    if (inv.Args.size() != 1) {
-        err << "gorlin-cli dump: " << (inv.Args.empty() ? "no league file given" : "one league file only")
-            << '\n'
-            << kDumpUsage;
+    std::vector<std::string> files;
+    Status st = FileArguments(inv.Args, files);
+    if (st && files.size() != 1)
+        st = Status::Failure(files.empty() ? "no league file given" : "one league file only");
+    if (!st) {
+        err << "gorlin-cli dump: " << st.Message << '\n' << kDumpUsage;
         return kExitUsage;
     }
-    const std::string& file = inv.Args.front();
-    auto loaded = LoadLeague(file);
-    if (!loaded) {
-        err << "gorlin-cli dump: " << file << ": " << loaded.error().Message << '\n';
+    const auto loaded = LoadLeagueFor("dump", files.front(), err);
+    if (!loaded)
         return kExitFailure;
-    }
     const League& l = *loaded;
     const DivHead& h = l.Head;
     Json j;

@@ -20,16 +20,19 @@ const char* const kSaveUsage =
     "on standard error; that file is left as it was), 2 when no file is given.\n";
 
 int RunSave(const Invocation& inv, std::ostream& out, std::ostream& err) {
-    if (inv.Args.empty()) {
-        err << "gorlin-cli save: no league file given\n" << kSaveUsage;
+    std::vector<std::string> files;
+    Status st = FileArguments(inv.Args, files);
+    if (st && files.empty())
+        st = Status::Failure("no league file given");
+    if (!st) {
+        err << "gorlin-cli save: " << st.Message << '\n' << kSaveUsage;
         return kExitUsage;
     }
     const SaveOptions options{ReadSettings(inv).TakeBackup};
     bool allSaved = true;
-    for (const std::string& file : inv.Args) {
-        auto loaded = LoadLeague(file);
+    for (const std::string& file : files) {
+        auto loaded = LoadLeagueFor("save", file, err);
         if (!loaded) {
-            err << "gorlin-cli save: " << file << ": " << loaded.error().Message << '\n';
             allSaved = false;
             continue;
         }

@@ -3,7 +3,6 @@
 #include "cli/Output.h"
 #include "core/app/Settings.h"
 #include "core/engine/TablePage.h"
-#include "core/model/LeagueFile.h"
 #include "core/model/Text.h"
 #include "platform/os/SystemFolders.h"
 
@@ -125,11 +124,9 @@ int RunTable(const Invocation& inv, std::ostream& out, std::ostream& err) {
         err << "gorlin-cli table: " << parsed.Message << "\n" << kTableUsage;
         return kExitUsage;
     }
-    auto loaded = LoadLeague(o.File);
-    if (!loaded) {
-        err << "gorlin-cli table: " << o.File << ": " << loaded.error().Message << '\n';
+    auto loaded = LoadLeagueFor("table", o.File, err);
+    if (!loaded)
         return kExitFailure;
-    }
     League league = std::move(*loaded);
     if (o.Selection) {
         const int sel = *o.Selection;

@@ -191,118 +191,84 @@ void RankTable(const League& league, Standings& standings) {
     }
 }
 
-Standings FillTable(const League& league, const FillTableArgs& args, const Standings* previous) {
-    const DivHead& head = league.Head;
-    const int content = args.Content;
-    const int teams = TeamLimit(league);
-    const int games = GameLimit(league);
-    const bool homeCounts = args.Side != kAwayOnly;
-    const bool awayCounts = args.Side != kHomeOnly;
-    const int sel = args.IgnoreSelection ? 0 : SelectionInForce(league);
-    const TeamSelRec* selection = sel ? &league.TeamSels[static_cast<std::size_t>(sel)] : nullptr;
-    const int from = args.FromDate;
-    const int to = args.ToDate;
+namespace {
 
-    Standings s;
-    s.GameCounted.assign(static_cast<std::size_t>(games) + 1, false);
-    for (int t = 1; t <= teams; ++t) {
-        TotalsRec& r = s.TeamTotals[static_cast<std::size_t>(t)];
-        const TeamRec& team = league.Teams[static_cast<std::size_t>(t)];
-        if (previous)
-            r.PrevPos = previous->TeamTotals[static_cast<std::size_t>(t)].PrevPos;
-        r.Points = content == kCurrentForm ? i16{0} : static_cast<i16>(team.PointsAdjust);
-        r.Increment = (content == kPlayedGames && args.Side == kHomeAndAway) ? team.Increment : u8{0};
-    }
+/// What FillTable counts: the arguments resolved against the league.
+struct FillScope {
+    const League& League_;
+    const FillTableArgs& Args;
+    int Teams;
+    int Games;
+    const TeamSelRec* Selection; // null for all teams
+};
 
-    // Candidate games of every team in game order, gathered in one scan of the games.
+/// Candidate games of every team in game order, gathered in one scan of the games; `days`
+/// gets each game's whole day. For current form each list is cut to the latest FormGames.
+std::array<std::vector<int>, kMaxTeams + 1> GatherGames(const FillScope& scope, std::vector<int>& days) {
+    const League& league = scope.League_;
+    const int content = scope.Args.Content;
     std::array<std::vector<int>, kMaxTeams + 1> lists;
-    std::vector<int> days(static_cast<std::size_t>(games) + 1, 0);
-    for (int g = 1; g <= games; ++g) {
+    days.assign(static_cast<std::size_t>(scope.Games) + 1, 0);
+    for (int g = 1; g <= scope.Games; ++g) {
         const GameRec& game = league.Games[static_cast<std::size_t>(g)];
         if (!game.Played && content != kPlayedPredicted)
             continue;
         const int day = days[static_cast<std::size_t>(g)] = GameDay(game);
         if (content != kCurrentForm) {
-            if (!InRange(day, from, to) && !(content == kPlayedPredicted && day == 0))
+            if (!InRange(day, scope.Args.FromDate, scope.Args.ToDate) &&
+                !(content == kPlayedPredicted && day == 0))
                 continue;
         }
-        if (selection && !(selection->IsMember(game.HomeTeam) && selection->IsMember(game.AwayTeam)))
+        if (scope.Selection &&
+            !(scope.Selection->IsMember(game.HomeTeam) && scope.Selection->IsMember(game.AwayTeam)))
             continue;
-        if (IsLeagueTeam(game.HomeTeam, teams))
+        if (IsLeagueTeam(game.HomeTeam, scope.Teams))
             lists[game.HomeTeam].push_back(g);
-        if (game.AwayTeam != game.HomeTeam && IsLeagueTeam(game.AwayTeam, teams))
+        if (game.AwayTeam != game.HomeTeam && IsLeagueTeam(game.AwayTeam, scope.Teams))
             lists[game.AwayTeam].push_back(g);
     }
-    for (int t = 1; t <= teams; ++t) {
-        std::vector<int>& candidates = lists[static_cast<std::size_t>(t)];
-        if (content == kCurrentForm) {
+    if (content == kCurrentForm) {
+        const std::size_t keep = static_cast<std::size_t>(std::max(0, scope.Args.FormGames));
+        for (std::vector<int>& candidates : lists) {
             // Latest first; equal dates keep game order (what a neighbour-exchange pass gives).
             std::stable_sort(candidates.begin(), candidates.end(), [&](int x, int y) {
                 return days[static_cast<std::size_t>(x)] > days[static_cast<std::size_t>(y)];
             });
-            const std::size_t keep = static_cast<std::size_t>(std::max(0, args.FormGames));
             if (candidates.size() > keep)
                 candidates.resize(keep);
         }
-
-        TotalsRec& r = s.TeamTotals[static_cast<std::size_t>(t)];
-        for (const int g : candidates) {
-            const GameRec& game = league.Games[static_cast<std::size_t>(g)];
-            const int day = days[static_cast<std::size_t>(g)];
-            const bool predicted = content == kPlayedPredicted && game.Predicted;
-            const bool qualifies = (predicted && InRange(day, from, to)) ||
-                                   (game.Played && InRange(day, from, to)) || (predicted && day == 0);
-            if (!qualifies)
-                continue;
-            if (homeCounts && game.HomeTeam == t) {
-                s.GameCounted[static_cast<std::size_t>(g)] = true;
-                ++r.Played;
-                r.HomeFor = static_cast<i16>(r.HomeFor + game.HomeGoals);
-                r.HomeAgainst = static_cast<i16>(r.HomeAgainst + game.AwayGoals);
-                switch (game.Outcome) {
-                case 1:
-                    r.Points = static_cast<i16>(r.Points + head.WinPoints);
-                    ++r.HomeWon;
-                    break;
-                case 0:
-                    r.Points = static_cast<i16>(r.Points + head.DrawPoints);
-                    ++r.HomeDrawn;
-                    break;
-                case 2:
-                    r.Points = static_cast<i16>(r.Points + head.LossPoints);
-                    ++r.HomeLost;
-                    break;
-                default:
-                    break;
-                }
-            }
-            if (awayCounts && game.AwayTeam == t) {
-                s.GameCounted[static_cast<std::size_t>(g)] = true;
-                ++r.Played;
-                r.AwayFor = static_cast<i16>(r.AwayFor + game.AwayGoals);
-                r.AwayAgainst = static_cast<i16>(r.AwayAgainst + game.HomeGoals);
-                switch (game.Outcome) {
-                case 2:
-                    r.Points = static_cast<i16>(r.Points + head.WinPoints);
-                    ++r.AwayWon;
-                    break;
-                case 0:
-                    r.Points = static_cast<i16>(r.Points + head.DrawPoints);
-                    ++r.AwayDrawn;
-                    break;
-                case 1:
-                    r.Points = static_cast<i16>(r.Points + head.LossPoints);
-                    ++r.AwayLost;
-                    break;
-                default:
-                    break;
-                }
-            }
-        }
     }
+    return lists;
+}
 
-    const i16 perTeam = GamesPerTeam(head, args.Side);
-    for (int t = 1; t <= teams; ++t) {
+/// Adds the home or the away side of a game to that team's totals.
+void CountSide(const DivHead& head, const GameRec& game, bool home, TotalsRec& r) {
+    ++r.Played;
+    const int goalsFor = home ? game.HomeGoals : game.AwayGoals;
+    const int goalsAgainst = home ? game.AwayGoals : game.HomeGoals;
+    i16& forTotal = home ? r.HomeFor : r.AwayFor;
+    i16& againstTotal = home ? r.HomeAgainst : r.AwayAgainst;
+    forTotal = static_cast<i16>(forTotal + goalsFor);
+    againstTotal = static_cast<i16>(againstTotal + goalsAgainst);
+    const int win = home ? 1 : 2;
+    if (game.Outcome == 0) {
+        r.Points = static_cast<i16>(r.Points + head.DrawPoints);
+        ++(home ? r.HomeDrawn : r.AwayDrawn);
+    } else if (game.Outcome == win) {
+        r.Points = static_cast<i16>(r.Points + head.WinPoints);
+        ++(home ? r.HomeWon : r.AwayWon);
+    } else if (game.Outcome == 3 - win) {
+        r.Points = static_cast<i16>(r.Points + head.LossPoints);
+        ++(home ? r.HomeLost : r.AwayLost);
+    }
+}
+
+/// The figures derived from the counts: goal difference, possible points, percentage, goal
+/// average; then the table order of the teams in the selection, ranked.
+void FinishTable(const FillScope& scope, Standings& s) {
+    const DivHead& head = scope.League_.Head;
+    const i16 perTeam = GamesPerTeam(head, scope.Args.Side);
+    for (int t = 1; t <= scope.Teams; ++t) {
         TotalsRec& r = s.TeamTotals[static_cast<std::size_t>(t)];
         const int goalsFor = r.HomeFor + r.AwayFor;
         const int goalsAgainst = r.HomeAgainst + r.AwayAgainst;
@@ -314,13 +280,58 @@ Standings FillTable(const League& league, const FillTableArgs& args, const Stand
         r.GoalAverage = goalsAgainst == 0 ? static_cast<double>(goalsFor)
                                           : static_cast<double>(goalsFor) / static_cast<double>(goalsAgainst);
     }
-
     int n = 0;
-    for (int t = 1; t <= teams; ++t)
-        if (!selection || selection->IsMember(t))
+    for (int t = 1; t <= scope.Teams; ++t)
+        if (!scope.Selection || scope.Selection->IsMember(t))
             s.TableOrder[static_cast<std::size_t>(++n)] = static_cast<i16>(t);
     s.TableSize = n;
-    RankTable(league, s);
+    RankTable(scope.League_, s);
+}
+
+} // namespace
+
+Standings FillTable(const League& league, const FillTableArgs& args, const Standings* previous) {
+    const int sel = args.IgnoreSelection ? 0 : SelectionInForce(league);
+    const FillScope scope{league, args, TeamLimit(league), GameLimit(league),
+                          sel ? &league.TeamSels[static_cast<std::size_t>(sel)] : nullptr};
+    const int content = args.Content;
+    const int from = args.FromDate;
+    const int to = args.ToDate;
+
+    Standings s;
+    s.GameCounted.assign(static_cast<std::size_t>(scope.Games) + 1, false);
+    for (int t = 1; t <= scope.Teams; ++t) {
+        TotalsRec& r = s.TeamTotals[static_cast<std::size_t>(t)];
+        const TeamRec& team = league.Teams[static_cast<std::size_t>(t)];
+        if (previous)
+            r.PrevPos = previous->TeamTotals[static_cast<std::size_t>(t)].PrevPos;
+        r.Points = content == kCurrentForm ? i16{0} : static_cast<i16>(team.PointsAdjust);
+        r.Increment = (content == kPlayedGames && args.Side == kHomeAndAway) ? team.Increment : u8{0};
+    }
+
+    std::vector<int> days;
+    const auto lists = GatherGames(scope, days);
+    for (int t = 1; t <= scope.Teams; ++t) {
+        TotalsRec& r = s.TeamTotals[static_cast<std::size_t>(t)];
+        for (const int g : lists[static_cast<std::size_t>(t)]) {
+            const GameRec& game = league.Games[static_cast<std::size_t>(g)];
+            const int day = days[static_cast<std::size_t>(g)];
+            const bool predicted = content == kPlayedPredicted && game.Predicted;
+            const bool qualifies = (predicted && InRange(day, from, to)) ||
+                                   (game.Played && InRange(day, from, to)) || (predicted && day == 0);
+            if (!qualifies)
+                continue;
+            if (args.Side != kAwayOnly && game.HomeTeam == t) {
+                s.GameCounted[static_cast<std::size_t>(g)] = true;
+                CountSide(league.Head, game, true, r);
+            }
+            if (args.Side != kHomeOnly && game.AwayTeam == t) {
+                s.GameCounted[static_cast<std::size_t>(g)] = true;
+                CountSide(league.Head, game, false, r);
+            }
+        }
+    }
+    FinishTable(scope, s);
     return s;
 }
 

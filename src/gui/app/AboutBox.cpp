@@ -84,7 +84,27 @@ AboutBox::AboutBox(const League* league, QWidget* parent) : QDialog(parent), m_l
     auto* top = new QHBoxLayout;
     m_animation = new AboutAnimation(this);
     top->addWidget(m_animation, 0, Qt::AlignTop);
+    top->addLayout(BuildTexts(), 1);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    if (m_league != nullptr) {
+        m_stats = BuildStatistics(*m_league);
+        layout->addWidget(m_stats);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->setObjectName("btnOK");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Keys typed anywhere in the box count, whichever child has the focus.
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+    StartAnimation();
+}
+
+QVBoxLayout* AboutBox::BuildTexts() {
     auto* text = new QVBoxLayout;
     auto* product = new QLabel(QStringLiteral("Gorlin"), this);
     product->setObjectName("lblProductName");
@@ -120,41 +140,29 @@ AboutBox::AboutBox(const League* league, QWidget* parent) : QDialog(parent), m_l
     text->addSpacing(6);
     text->addWidget(email);
     text->addWidget(web);
-    top->addLayout(text, 1);
+    return text;
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+QWidget* AboutBox::BuildStatistics(const League& league) {
+    auto* stats = new QGroupBox(tr("League file"), this);
+    stats->setObjectName("pnlStats");
+    auto* form = new QFormLayout(stats);
+    const DivHead& h = league.Head;
+    auto add = [&](const QString& label, int value, const char* name) {
+        auto* v = new QLabel(QString::number(value), stats);
+        v->setObjectName(name);
+        form->addRow(label, v);
+    };
+    add(tr("Goals:"), h.GoalCount, "lblGoalCount");
+    add(tr("Players:"), h.PlayerCount, "lblPlayerCount");
+    add(tr("Squads:"), h.SquadCount, "lblSquadCount");
+    add(QStringLiteral("Version:"), league.LoadedVersion, "lblLoadedVersion");
+    add(QStringLiteral("League ID:"), h.VersionId, "lblVersionId");
+    stats->hide();
+    return stats;
+}
 
-    if (m_league != nullptr) {
-        auto* stats = new QGroupBox(tr("League file"), this);
-        stats->setObjectName("pnlStats");
-        auto* form = new QFormLayout(stats);
-        const DivHead& h = m_league->Head;
-        auto add = [&](const QString& label, int value, const char* name) {
-            auto* v = new QLabel(QString::number(value), stats);
-            v->setObjectName(name);
-            form->addRow(label, v);
-        };
-        add(tr("Goals:"), h.GoalCount, "lblGoalCount");
-        add(tr("Players:"), h.PlayerCount, "lblPlayerCount");
-        add(tr("Squads:"), h.SquadCount, "lblSquadCount");
-        add(QStringLiteral("Version:"), m_league->LoadedVersion, "lblLoadedVersion");
-        add(QStringLiteral("League ID:"), h.VersionId, "lblVersionId");
-        stats->hide();
-        m_stats = stats;
-        layout->addWidget(stats);
-    }
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->setObjectName("btnOK");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    // Keys typed anywhere in the box count, whichever child has the focus.
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
-
+void AboutBox::StartAnimation() {
     m_timer = new QTimer(this);
     m_timer->setObjectName("tmAnimate");
     m_timer->setInterval(kFrameIntervalMs);

@@ -5,6 +5,7 @@
 
 class QLabel;
 class QTimer;
+class QVBoxLayout;
 class QWidget;
 
 namespace gorlin {
@@ -47,6 +48,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// The name, version, credits and links beside the animation.
+    QVBoxLayout* BuildTexts();
+    /// The league's statistics panel, hidden until its code is typed.
+    QWidget* BuildStatistics(const League& league);
+    void StartAnimation();
     /// Takes one typed key; returns true when it was used.
     bool KeyTyped(const QString& text);
 

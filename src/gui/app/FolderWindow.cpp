@@ -43,8 +43,21 @@ FolderWindow::FolderWindow(AppContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context), m_folderLabel(new QLabel), m_tree(new QTreeWidget) {
     setObjectName("FolderWindow");
     setWindowTitle(QString::fromLatin1(kCaption));
-
     auto* central = new QWidget(this);
+    BuildTree(central);
+    BuildButtons(central);
+    LayOut(central);
+    ConnectControls();
+
+    resize(560, 400);
+    ShowFolder();
+    // The start-up warning waits for the message loop, so it appears over this window.
+    m_deferWarning = true;
+    UpdateFileTable();
+    m_deferWarning = false;
+}
+
+void FolderWindow::BuildTree(QWidget* central) {
     m_folderLabel->setParent(central);
     m_folderLabel->setObjectName("lbDirect");
     m_folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -58,7 +71,9 @@ FolderWindow::FolderWindow(AppContext& context, QWidget* parent)
     m_tree->setUniformRowHeights(true);
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tree->setMinimumSize(260, 220);
+}
 
+void FolderWindow::BuildButtons(QWidget* central) {
     m_btnOpen = MakeButton(central, "btnOpen", tr("&Open"), tr("Open selected table"));
     m_btnNew = MakeButton(central, "btnNew", tr("&New"), tr("Create a new league table"));
     m_btnDelete = MakeButton(central, "btnDelete", tr("&Delete"), tr("Delete the selected table"));
@@ -69,7 +84,9 @@ FolderWindow::FolderWindow(AppContext& context, QWidget* parent)
     m_btnExit = MakeButton(central, "btnExit", tr("&Exit"), QString());
     // Creating tables arrives with the new-table wizard.
     m_btnNew->setEnabled(false);
+}
 
+void FolderWindow::LayOut(QWidget* central) {
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {m_btnOpen, m_btnNew, m_btnDelete, m_btnDirect})
         buttons->addWidget(b);
@@ -95,7 +112,9 @@ FolderWindow::FolderWindow(AppContext& context, QWidget* parent)
     setTabOrder(m_btnSetup, m_btnHelp);
     setTabOrder(m_btnHelp, m_btnAbout);
     setTabOrder(m_btnAbout, m_btnExit);
+}
 
+void FolderWindow::ConnectControls() {
     connect(m_btnOpen, &QPushButton::clicked, this, &FolderWindow::btnOpenClick);
     connect(m_btnDelete, &QPushButton::clicked, this, &FolderWindow::btnDeleteClick);
     connect(m_btnDirect, &QPushButton::clicked, this, &FolderWindow::btnDirectClick);
@@ -115,13 +134,6 @@ FolderWindow::FolderWindow(AppContext& context, QWidget* parent)
     connect(m_tree, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) {
         item->setIcon(0, style()->standardIcon(QStyle::SP_DirClosedIcon));
     });
-
-    resize(560, 400);
-    ShowFolder();
-    // The start-up warning waits for the message loop, so it appears over this window.
-    m_deferWarning = true;
-    UpdateFileTable();
-    m_deferWarning = false;
 }
 
 FolderWindow::~FolderWindow() = default;

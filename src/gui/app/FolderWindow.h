@@ -61,6 +61,10 @@ public slots:
     void btnExitClick();
 
 private:
+    void BuildTree(QWidget* central);
+    void BuildButtons(QWidget* central);
+    void LayOut(QWidget* central);
+    void ConnectControls();
     void AddNodes(QTreeWidgetItem* parent, const std::vector<FolderNode>& nodes);
     void ShowFolder();
     void UpdateDeleteEnabled();
