@@ -48,7 +48,6 @@ TEST(QueryCriteria, SelectsByKind) {
         Names Rows;
     } cases[] = {
         {"only the Or row", Design(kTabTeams, {{1, "", "ROVERS"}, {2}}), {"Rovers"}},
-        {"either row", Design(kTabTeams, {{1, "city", "Albion"}}), {"Albion", "City"}},
         {"both cells of a row", Design(kTabTeams, {{1, "A*"}, {2, "1"}}), {"Athletic"}},
         {"y on a Y/N field", Design(kTabGoals, {{207}, {208, "y"}}), {"50"}},
         {"begins with, accents in any case", Design(kTabPlayers, {{300, "m\xFCl*"}}), {"M\xFCller"}},
@@ -58,8 +57,6 @@ TEST(QueryCriteria, SelectsByKind) {
         {"decimal as shown", Design(kTabTeams, {{1}, {34, "7.25"}}), {"Rovers"}},
         {"empty decimal meets nothing", Design(kTabTeams, {{1}, {37, "<100"}}), {"Rovers"}},
         {"missing date meets nothing", Design(kTabPlayers, {{300}, {320, "<01/01/2100"}}), {"M\xFCller"}},
-        {"the foreign blank", Design(kTabPlayers, {{300}, {322, "n"}}), {"Keeper", "Jones"}},
-        {"a star alone", Design(kTabGoals, {{207}, {204, "*"}}), {"10", "50", "70", "80", "30", "60"}},
     };
     for (const auto& c : cases) {
         const auto r = RunQuery(c.Query, q.Source());
@@ -120,9 +117,6 @@ TEST(QuerySort, ByColumnsLeftToRightStableWithEmptiesLowest) {
          Design(kTabGoals,
                 {{205, "", "", SortOrder::Ascending}, {207, "", "", SortOrder::Descending, false}}),
          {"Albion", "Rovers", "Rovers", "Rovers", "Rovers", "Rovers"}},
-        {"text in upper case",
-         Design(kTabPlayers, {{300, "", "", SortOrder::Ascending}}),
-         {"Brown", "Green", "Jones", "Keeper", "M\xFCller", "Smith"}},
         {"missing birth dates first",
          Design(kTabPlayers, {{300}, {320, "", "", SortOrder::Descending}}),
          {"M\xFCller", "Keeper", "Smith", "Jones", "Brown", "Green"}},
@@ -132,8 +126,6 @@ TEST(QuerySort, ByColumnsLeftToRightStableWithEmptiesLowest) {
         ASSERT_TRUE(r) << c.What;
         EXPECT_EQ(FirstColumn(*r), c.Rows) << c.What;
     }
-    const auto goals = RunQuery(Design(kTabGoals, {{207, "", "", SortOrder::Ascending}, {205}}), q.Source());
-    EXPECT_EQ(FirstColumn(*goals), (Names{"10", "30", "50", "60", "70", "80"}));
 }
 
 TEST(QueryRun, HeadingsWidthsAndAlignment) {

@@ -7,10 +7,11 @@
 namespace gorlin {
 namespace {
 
-std::string Query(int tab, int count) {
+/// `count` columns of the field Team.
+std::string TeamColumns(int count) {
     std::string text;
     for (int i = 0; i < count; ++i)
-        text += std::to_string(tab * 100 + (tab == 0 ? 1 : 0)) + ",N,Y,,,,";
+        text += "1,N,Y,,,,";
     return text;
 }
 
@@ -48,8 +49,8 @@ TEST(SavedQueryText, ItemsAndOddTexts) {
               (std::vector<std::string>{"1", "N", "a, b", "", "x", "y", "q\"t"}));
     EXPECT_EQ(SplitCommaList("\"open"), (std::vector<std::string>{"open"}));
     EXPECT_EQ(DecodeQuery("1,N,Y,,,,2,N,Y", kTabTeams).Count(), 0); // 9 items
-    EXPECT_EQ(DecodeQuery("1,N,Y,,,", kTabTeams).Count(), 0);       // 7 stored items
-    EXPECT_EQ(DecodeQuery(Query(0, 30), kTabTeams).Count(), 22);
+    EXPECT_EQ(DecodeQuery("1,N,Y,,,,2,", kTabTeams).Count(), 0);    // 7 stored items
+    EXPECT_EQ(DecodeQuery(TeamColumns(30), kTabTeams).Count(), 22);
 
     // Ids are looked up in the current tab only; sort and include read leniently.
     const QueryDesign d = DecodeQuery("201,a,n,,,,x,D,?,\"" + std::string(45, 'c') + "\",,,", kTabTeams);
@@ -134,7 +135,9 @@ TEST(SavedQueries, SaveRenumbersSoADroppedEntryNeverHidesAKeptOne) {
                          "[Other]\nKey=1\n");
     auto list = ReadSavedQueries(ini);
     ASSERT_EQ(list.size(), 2u);
-    const std::string longText = Query(0, 22) + "1,N,Y,\"" + std::string(40, 'z') + "\",,,"; // over 255
+    const std::string z(40, 'z');
+    const std::string longText =
+        TeamColumns(21) + "1,N,Y,\"" + z + "\",\"" + z + "\",\"" + z + "\","; // over 255
     EXPECT_EQ(*SaveQuery(list, ini, kTabTeams, "Third", longText), 2);
     EXPECT_EQ(*SaveQuery(list, ini, kTabTeams, "Fourth", "4,N,Y,,,,"), 3);
 
@@ -144,6 +147,7 @@ TEST(SavedQueries, SaveRenumbersSoADroppedEntryNeverHidesAKeptOne) {
     EXPECT_EQ(back[0].Title, "First");
     EXPECT_EQ(back[1].Title, "Third");
     EXPECT_EQ(back[1].Text, longText);
+    EXPECT_EQ(DecodeQuery(back[1].Text, kTabTeams).Count(), 22);
     EXPECT_EQ(back[2].Text, "4,N,Y,,,,");
     EXPECT_FALSE(reloaded.HasKey("Queries", "QryTitle7"));
     EXPECT_EQ(reloaded.ReadString("Other", "Key", ""), "1");

@@ -293,7 +293,7 @@ std::string SquadText(const QuerySource& s, int id, const SquadRow& r) {
     const Locale& loc = s.Format.Conventions;
     const SquadRec& squad = l.Squads[At(r.Squad)];
     const SquadEntry& e = squad.Entries[r.Entry - 1];
-    const GameRec& g = l.Games[At(r.Game)];
+    const GameRec& g = l.Games[squad.Game];
     const PlayerRec* p = PlayerOf(l, e.Player);
     switch (id) {
     case 400:
@@ -502,7 +502,7 @@ int GetDataDate(const QuerySource& source, const QueryField& field, int row) {
     case 201:
         return GameDay(l.Games[At(rows.GoalRows[At(row)].Game)]);
     case 400:
-        return GameDay(l.Games[At(rows.SquadRows[At(row)].Game)]);
+        return GameDay(l.Games[l.Squads[rows.SquadRows[At(row)].Squad].Game]);
     case 320:
         return l.Players[At(rows.PlayerRows[At(row)].Player)].BirthDate;
     case 418: {

@@ -6,6 +6,7 @@
 #include "core/query/Catalogue.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace gorlin {
 
@@ -24,6 +25,8 @@ int LastOf(int count, std::size_t size) {
 const SquadRec* LinkedSquad(const League& l, int squad, int lastSquad) {
     return squad >= 1 && squad <= lastSquad ? &l.Squads[At(squad)] : nullptr;
 }
+
+constexpr int kNoAge = std::numeric_limits<int>::min();
 
 int Flag(u8 b) {
     return b != 0 ? 1 : 0;
@@ -81,18 +84,17 @@ void AddSide(TeamRow& row, const DivHead& head, const GameRec& game, bool home, 
 }
 
 /// Average age today of a squad's starters with a birth date; none without such a starter.
-std::optional<double> StartersAge(const League& l, const SquadRec* squad, int lastPlayer, int today) {
+/// `ageToday` holds every player's age today, kNoAge for a player without a birth date.
+std::optional<double> StartersAge(const SquadRec* squad, const std::vector<int>& ageToday) {
     if (!squad)
         return std::nullopt;
     long long total = 0;
     int count = 0;
     for (const SquadEntry& e : squad->Entries) {
-        if (e.Player == 0 || e.Player > lastPlayer || e.TimeOn != 0 || e.TimeOff == 0)
+        if (e.Player == 0 || e.Player >= ageToday.size() || e.TimeOn != 0 || e.TimeOff == 0 ||
+            ageToday[e.Player] == kNoAge)
             continue;
-        const int birth = l.Players[e.Player].BirthDate;
-        if (birth == 0)
-            continue;
-        total += AgeAt(birth, today);
+        total += ageToday[e.Player];
         ++count;
     }
     if (count == 0)
@@ -141,6 +143,12 @@ QueryRows BuildData(const League& l, int today) {
     const int lastSquad = LastOf(l.Head.SquadCount, l.Squads.size());
     const int lastMissed = std::min<int>(l.Head.MissedPenCount, kMaxMissedPens);
 
+    // Every player's whole-year age today, kNoAge without a birth date.
+    std::vector<int> ageToday(At(lastPlayer) + 1, kNoAge);
+    for (int p = 1; p <= lastPlayer; ++p)
+        if (const int birth = l.Players[At(p)].BirthDate; birth != 0)
+            ageToday[At(p)] = AgeAt(birth, today);
+
     std::vector<char> passes(At(lastGame) + 1, 0);
     for (int g = 1; g <= lastGame; ++g)
         passes[At(g)] = PassesGameFilter(l.Games[At(g)], gameType) ? 1 : 0;
@@ -178,10 +186,9 @@ QueryRows BuildData(const League& l, int today) {
         if (!row)
             continue;
         row->Cost += player.Cost;
-        const int birth = player.BirthDate;
-        if (birth != 0) {
+        if (ageToday[At(p)] != kNoAge) {
             ++row->AgedPlayers;
-            row->AgeTotal += AgeAt(birth, today);
+            row->AgeTotal += ageToday[At(p)];
         }
     }
     const int perTeam = GamesPerTeam(l.Head, kHomeAndAway);
@@ -190,6 +197,7 @@ QueryRows BuildData(const League& l, int today) {
             row.PossPoints = (perTeam - row.Played()) * l.Head.WinPoints + row.PointsEarned;
 
     // Games.
+    rows.GameRows.reserve(At(lastGame));
     for (int g = 1; g <= lastGame; ++g) {
         if (!passingPlayed(g))
             continue;
@@ -209,12 +217,13 @@ QueryRows BuildData(const League& l, int today) {
                 row.Reds += Flag(e.Red);
             }
         }
-        row.HomeAge = StartersAge(l, home, lastPlayer, today);
-        row.AwayAge = StartersAge(l, away, lastPlayer, today);
+        row.HomeAge = StartersAge(home, ageToday);
+        row.AwayAge = StartersAge(away, ageToday);
         rows.GameRows.push_back(row);
     }
 
     // Goals, and each passing game's goals in goal order (for the squad rows).
+    rows.GoalRows.reserve(At(lastGoal));
     std::vector<int> firstGoal(At(lastGame) + 2, 0);
     for (int i = 1; i <= lastGoal; ++i) {
         const GoalRec& goal = l.Goals[At(i)];
@@ -222,7 +231,7 @@ QueryRows BuildData(const League& l, int today) {
             continue;
         const GameRec& game = l.Games[goal.Game];
         GoalRow row;
-        row.Goal = i;
+        row.Goal = static_cast<u16>(i);
         row.Game = goal.Game;
         row.AwayGoal = goal.TeamFor == game.AwayTeam;
         row.Against = goal.TeamFor == game.HomeTeam ? game.AwayTeam : game.HomeTeam;
@@ -231,11 +240,18 @@ QueryRows BuildData(const League& l, int today) {
     }
     for (std::size_t g = 1; g < firstGoal.size(); ++g)
         firstGoal[g] += firstGoal[g - 1];
-    std::vector<int> goalsByGame(rows.GoalRows.size());
+    // Scorer and own-goal flag of each passing goal, game by game in goal order.
+    struct Scored {
+        u16 Scorer;
+        bool Own;
+    };
+    std::vector<Scored> goalsByGame(rows.GoalRows.size());
     {
         std::vector<int> fill(firstGoal.begin(), firstGoal.end() - 1);
-        for (const GoalRow& row : rows.GoalRows)
-            goalsByGame[At(fill[At(row.Game)]++)] = row.Goal;
+        for (const GoalRow& row : rows.GoalRows) {
+            const GoalRec& goal = l.Goals[row.Goal];
+            goalsByGame[At(fill[row.Game]++)] = {goal.Scorer, goal.OwnGoal != 0};
+        }
     }
 
     // Players.
@@ -243,8 +259,7 @@ QueryRows BuildData(const League& l, int today) {
     for (int p = 1; p <= lastPlayer; ++p) {
         PlayerRow& row = rows.PlayerRows[At(p - 1)];
         row.Player = p;
-        const int birth = l.Players[At(p)].BirthDate;
-        row.Age = birth != 0 ? AgeAt(birth, today) : 0;
+        row.Age = ageToday[At(p)] == kNoAge ? 0 : ageToday[At(p)];
     }
     const auto playerRow = [&](int p) -> PlayerRow* {
         return p >= 1 && p <= lastPlayer ? &rows.PlayerRows[At(p - 1)] : nullptr;
@@ -275,25 +290,37 @@ QueryRows BuildData(const League& l, int today) {
 
     // Squad entries: the players' appearances and the squad rows.
     const int fullTime = 2 * l.Head.HalfLength;
+    // Goals (low half) and own goals (high half) of each player in the game at hand; a game has
+    // at most the league's 65,535 goals, so neither half overflows.
+    std::vector<u32> scoredBy(At(lastPlayer) + 1, 0);
+    const auto scorerSlot = [&scoredBy](u16 player) -> u32* {
+        return player < scoredBy.size() ? &scoredBy[player] : nullptr;
+    };
+    rows.SquadRows.reserve(At(lastSquad) * kSquadEntries);
     for (int s = 1; s <= lastSquad; ++s) {
         const SquadRec& squad = l.Squads[At(s)];
         if (!passing(squad.Game))
             continue;
         const GameRec& game = l.Games[squad.Game];
         const int conceded = squad.Team == game.HomeTeam ? game.AwayGoals : game.HomeGoals;
+        const int goalsFrom = firstGoal[squad.Game];
+        const int goalsTo = firstGoal[At(squad.Game) + 1];
+        for (int i = goalsFrom; i < goalsTo; ++i) {
+            const Scored& goal = goalsByGame[At(i)];
+            if (u32* slot = scorerSlot(goal.Scorer))
+                *slot += goal.Own ? 0x10000u : 1u;
+        }
         for (int k = 1; k <= kSquadEntries; ++k) {
             const SquadEntry& e = squad.Entries[k - 1];
             if (e.Player == 0)
                 continue;
+            const u32* slot = scorerSlot(e.Player);
+            const u32 scored = slot ? *slot : 0;
             SquadRow squadRow;
-            squadRow.Squad = s;
-            squadRow.Entry = k;
-            squadRow.Game = squad.Game;
-            for (int i = firstGoal[squad.Game]; i < firstGoal[At(squad.Game) + 1]; ++i) {
-                const GoalRec& goal = l.Goals[At(goalsByGame[At(i)])];
-                if (goal.Scorer == e.Player)
-                    ++(goal.OwnGoal ? squadRow.OwnGoals : squadRow.Goals);
-            }
+            squadRow.Squad = static_cast<u16>(s);
+            squadRow.Entry = static_cast<u8>(k);
+            squadRow.Goals = static_cast<u16>(scored & 0xFFFFu);
+            squadRow.OwnGoals = static_cast<u16>(scored >> 16);
             rows.SquadRows.push_back(squadRow);
 
             PlayerRow* row = playerRow(e.Player);
@@ -320,6 +347,9 @@ QueryRows BuildData(const League& l, int today) {
             if (l.Players[e.Player].Position == 1 && e.TimeOff > 0 && conceded == 0)
                 ++row->ClnSheets;
         }
+        for (int i = goalsFrom; i < goalsTo; ++i)
+            if (u32* slot = scorerSlot(goalsByGame[At(i)].Scorer))
+                *slot = 0;
     }
     return rows;
 }

@@ -43,11 +43,12 @@ struct GameRow {
     std::optional<double> AwayAge;
 };
 
-/// One goal row: a goal record whose game passes the filter.
+/// One goal row: a goal record whose game passes the filter. Rows are kept small: a league may
+/// hold 65,535 goals.
 struct GoalRow {
-    int Goal = 0;
-    int Game = 0;
-    int Against = 0; // the other team of the game
+    u16 Goal = 0;
+    u16 Game = 0;
+    u8 Against = 0; // the other team of the game
     bool AwayGoal = false;
 };
 
@@ -68,13 +69,13 @@ struct PlayerRow {
     int TotalGoals() const { return LeagueGoals + CupGoals; }
 };
 
-/// One squad row: an occupied entry of a squad whose game passes the filter.
+/// One squad row: an occupied entry of a squad whose game passes the filter. Rows are kept
+/// small: a league may hold over 140,000 entries.
 struct SquadRow {
-    int Squad = 0;
-    int Entry = 0; // 1..18
-    int Game = 0;
-    int Goals = 0; // the player's goals in the game, own goals apart
-    int OwnGoals = 0;
+    u16 Squad = 0;
+    u16 Goals = 0; // the player's goals in the game, own goals apart
+    u16 OwnGoals = 0;
+    u8 Entry = 0; // 1..18
 };
 
 /// The row tables of the five tabs, built from the league under one game filter. Every team,
