@@ -146,6 +146,20 @@ bool IniFile::HasKey(std::string_view section, std::string_view key) const {
     return header != npos && FindKey(header, key) != npos;
 }
 
+std::vector<std::string> IniFile::Keys(std::string_view section) const {
+    std::vector<std::string> keys;
+    const std::size_t header = FindSection(section);
+    if (header == npos)
+        return keys;
+    const std::size_t end = SectionEnd(header);
+    std::string_view k;
+    std::string_view v;
+    for (std::size_t i = header + 1; i < end; ++i)
+        if (KeyValue(m_lines[i], k, v))
+            keys.emplace_back(k);
+    return keys;
+}
+
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
     const std::size_t header = FindSection(section);
     if (header == npos)

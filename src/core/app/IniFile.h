@@ -32,6 +32,8 @@ public:
     const std::string& Path() const { return m_path; }
 
     bool HasKey(std::string_view section, std::string_view key) const;
+    /// The keys of a section in file order, as the file spells them (none when it is missing).
+    std::vector<std::string> Keys(std::string_view section) const;
     std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
     /// An integer value, or def when the key is missing or its whole value (blanks aside) is
     /// not a decimal number within the range of int.
