@@ -76,6 +76,10 @@ TEST(PlayersGrid, CellsAndTheTransferredOutItem) {
     ASSERT_EQ(rovers.size(), 3u);
     EXPECT_EQ(rovers[1].Cells, (std::array<std::string, 5>{"9", "carter", "Rovers", "", "1"}))
         << "own goals are not counted, position 0 is blank";
+    EXPECT_EQ(*FindPlayer(league, "Transferred-Out", "Dixon"), 4);
+    EXPECT_EQ(FindPlayer(league, "Rovers", "Dixon").error().Message,
+              "There is no player called Dixon in Rovers");
+    EXPECT_FALSE(FindPlayer(league, "Wanderers", "Dixon"));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "core/edit/PlayersGrid.h"
 
+#include "core/edit/Maintenance.h"
+
 #include <algorithm>
 
 namespace gorlin {
@@ -130,6 +132,15 @@ Expected<int> FindPlayer(const League& league, int team, std::string_view name) 
             return p;
     }
     return Error{"There is no player called " + std::string(name) + " in " + TeamNameOf(league, team)};
+}
+
+Expected<int> FindPlayer(const League& league, std::string_view teamName, std::string_view name) {
+    if (teamName == kTransferredOut)
+        return FindPlayer(league, 0, name);
+    const Expected<int> team = FindTeam(league, teamName);
+    if (!team)
+        return team.error();
+    return FindPlayer(league, *team, name);
 }
 
 } // namespace gorlin

@@ -64,5 +64,7 @@ std::string DeletePlayerQuestion(const League& league, int player);
 /// The player of `team` (0 for "Transferred-Out") with that exact name, or "There is no player
 /// called %s in %s".
 Expected<int> FindPlayer(const League& league, int team, std::string_view name);
+/// The same by team name: "Transferred-Out" or a team's exact name ("There is no team called %s").
+Expected<int> FindPlayer(const League& league, std::string_view teamName, std::string_view name);
 
 } // namespace gorlin

@@ -4,6 +4,8 @@
 #include "core/model/Dates.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace gorlin {
 
@@ -21,16 +23,25 @@ int RefereeCount(const League& league) {
     return std::min<int>(league.Head.RefereeCount, kMaxReferees);
 }
 
-/// Adds the card flags of a squad's filled entries to a referee's counters.
+/// Adds the card marks of a squad's filled entries to a referee's counters. Each entry is read
+/// as one little-endian word (player in bytes 0-1; Yellow1, Yellow2 and Red in bytes 4-6) whose
+/// mark bytes become 0/1 lanes summed side by side: a season of squads takes one short pass.
 void AddCards(const League& league, int squad, RefStatsEntry& entry) {
     if (squad < 1 || squad > league.Head.SquadCount)
         return;
-    for (const SquadEntry& e : league.Squads[At(squad)].Entries) {
-        if (e.Player == 0)
-            continue;
-        entry.Yellows += (e.Yellow1 != 0 ? 1 : 0) + (e.Yellow2 != 0 ? 1 : 0);
-        entry.Reds += e.Red != 0 ? 1 : 0;
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    const SquadRec& s = league.Squads[At(squad)];
+    std::uint64_t lanes = 0; // byte 0 first yellows, byte 1 second yellows, byte 2 reds (18 at most)
+    for (const SquadEntry& e : s.Entries) {
+        std::uint64_t w = 0;
+        std::memcpy(&w, &e, sizeof w);
+        const std::uint64_t nonZero = ((((w & kLow7) + kLow7) | w) >> 7) & kOnes; // 1 per non-zero byte
+        const std::uint64_t filled = (nonZero | nonZero >> 8) & 1;                // the player's two bytes
+        lanes += (nonZero >> 32) & 0x010101 & (0 - filled);
     }
+    entry.Yellows += static_cast<int>((lanes & 0xFF) + ((lanes >> 8) & 0xFF));
+    entry.Reds += static_cast<int>((lanes >> 16) & 0xFF);
 }
 
 /// The games of each list: scores from `highest` down to 3 (only `highest` when it is below 3),
@@ -57,27 +68,40 @@ std::vector<int> HighScoreGames(const std::vector<int>& played, int highest, Sco
     return games;
 }
 
-/// "date   h-a Home v Away"; dates of neighbouring items are often the same day, so the last
-/// formatted date is kept.
+/// Widest range of days whose texts ItemWriter keeps (over eleven years: any season).
+constexpr int kMaxCachedDays = 4096;
+
+/// "date   h-a Home v Away". Formatting a date costs more than the rest of an item and a list
+/// repeats each match day many times, so each day's text is formatted once.
 class ItemWriter {
 public:
-    ItemWriter(const League& league, const Locale& locale) : m_league(league), m_locale(locale) {}
+    ItemWriter(const League& league, const Locale& locale, const std::vector<int>& games)
+        : m_league(league), m_locale(locale) {
+        if (games.empty())
+            return;
+        int first = GameDay(league.Games[At(games[0])]);
+        int last = first;
+        for (int g : games) {
+            const int day = GameDay(league.Games[At(g)]);
+            first = std::min(first, day);
+            last = std::max(last, day);
+        }
+        if (static_cast<long long>(last) - first < kMaxCachedDays) {
+            m_firstDay = first;
+            m_days.resize(At(last - first) + 1);
+        }
+    }
 
     HighScoreItem Item(int g) {
         const GameRec& game = m_league.Games[At(g)];
-        const int day = GameDay(game);
-        if (!m_haveDay || day != m_day) {
-            m_dayText = FormatShortDate(day, m_locale);
-            m_day = day;
-            m_haveDay = true;
-        }
+        const std::string& date = DateText(GameDay(game));
         HighScoreItem item;
         item.Game = g;
         item.HomeTeam = game.HomeTeam;
         item.AwayTeam = game.AwayTeam;
         std::string& text = item.Text;
-        text.reserve(m_dayText.size() + 80);
-        text += m_dayText;
+        text.reserve(date.size() + 80);
+        text += date;
         text += "   ";
         text += std::to_string(game.HomeGoals);
         text += '-';
@@ -92,11 +116,23 @@ public:
     }
 
 private:
+    const std::string& DateText(int day) {
+        const long long offset = static_cast<long long>(day) - m_firstDay;
+        if (offset >= 0 && offset < static_cast<long long>(m_days.size())) {
+            std::string& text = m_days[static_cast<std::size_t>(offset)];
+            if (text.empty())
+                text = FormatShortDate(day, m_locale);
+            return text;
+        }
+        m_other = FormatShortDate(day, m_locale);
+        return m_other;
+    }
+
     const League& m_league;
     const Locale& m_locale;
-    bool m_haveDay = false;
-    int m_day = 0;
-    std::string m_dayText;
+    int m_firstDay = 0;
+    std::vector<std::string> m_days; // texts of days m_firstDay.., empty until needed
+    std::string m_other;
 };
 
 /// a.num / a.den compared with b.num / b.den, exactly; a den of 0 stands for the rate 0.
@@ -274,13 +310,19 @@ DivisionStatsData DivisionStats(const League& league, const Locale& locale, int 
         }
     }
 
-    ItemWriter writer(league, locale);
-    const auto homeScore = [&](int g) { return static_cast<int>(league.Games[At(g)].HomeGoals); };
-    const auto awayScore = [&](int g) { return static_cast<int>(league.Games[At(g)].AwayGoals); };
     if (!played.empty()) {
-        for (int g : HighScoreGames(played, t.HighestHome, homeScore))
+        const auto homeScore = [&](int g) { return static_cast<int>(league.Games[At(g)].HomeGoals); };
+        const auto awayScore = [&](int g) { return static_cast<int>(league.Games[At(g)].AwayGoals); };
+        const std::vector<int> home = HighScoreGames(played, t.HighestHome, homeScore);
+        const std::vector<int> away = HighScoreGames(played, t.HighestAway, awayScore);
+        std::vector<int> listed = home;
+        listed.insert(listed.end(), away.begin(), away.end());
+        ItemWriter writer(league, locale, listed);
+        data.HighHome.reserve(home.size());
+        for (int g : home)
             data.HighHome.push_back(writer.Item(g));
-        for (int g : HighScoreGames(played, t.HighestAway, awayScore))
+        data.HighAway.reserve(away.size());
+        for (int g : away)
             data.HighAway.push_back(writer.Item(g));
     }
 
