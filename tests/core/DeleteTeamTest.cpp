@@ -203,12 +203,12 @@ TEST(DeletePlayer, ReferencedPlayersAreRefusedOthersRenumberTheRest) {
     ASSERT_TRUE(CheckDeletePlayer(changed, idle));
     EXPECT_EQ(DeletePlayerQuestion(changed, idle), "Are you sure you want to delete Idle of A");
     ASSERT_TRUE(DeletePlayer(changed, idle));
-    EXPECT_EQ(changed.Head.PlayerCount, 5);
+    EXPECT_EQ(+changed.Head.PlayerCount, 5);
     EXPECT_EQ(changed.Players[5].Name.str(), "Later");
-    EXPECT_EQ(changed.Goals[3].Scorer, 5);
-    EXPECT_EQ(changed.Squads[1].Entries[0].Player, 5);
-    EXPECT_EQ(changed.Squads[1].Entries[13].Player, 4) << "Bench was before Idle";
-    EXPECT_EQ(changed.MissedPens[1].Player, 3);
+    EXPECT_EQ(+changed.Goals[3].Scorer, 5);
+    EXPECT_EQ(+changed.Squads[1].Entries[0].Player, 5);
+    EXPECT_EQ(+changed.Squads[1].Entries[13].Player, 4) << "Bench was before Idle";
+    EXPECT_EQ(+changed.MissedPens[1].Player, 3);
     EXPECT_FALSE(FindPlayer(changed, 1, "Idle"));
 }
 
