@@ -64,6 +64,9 @@ TEST(DivisionStats, PageTotals) {
         {"awarded games count by outcome",
          {{1, 3, 1}, {2, 0, 2}, {2, 2}},
          {"3", "5", "5", "10", "3.33", "4", "1", "1", "1", "1", "1", "0"}},
+        {"no counter wraps",
+         std::vector<Score>(300, Score{255, 0}),
+         {"300", "76500", "0", "76500", "255.00", "255", "300", "300", "0", "0", "0", "0"}},
         {"cup games never count",
          {{1, 0}, {9, 9, 0, true}},
          {"1", "1", "0", "1", "1.00", "1", "1", "1", "0", "0", "0", "0"}},
@@ -192,6 +195,25 @@ TEST(RefStats, CountsWithAndWithoutCupGames) {
     }
     const DivisionStatsData page = DivisionStats(league, Locale{});
     EXPECT_EQ(page.Referees.Entries[3].Games, 8);
+}
+
+TEST(RefStats, CardCountsPassSixteenBits) {
+    LeagueBuilder b;
+    b.Teams({"Rovers", "Albion"});
+    const int p = b.Player("Hard Man", 1);
+    b.Referee("Strict");
+    SquadEntry booked{};
+    booked.Player = static_cast<u16>(p);
+    booked.Yellow1 = booked.Yellow2 = booked.Red = 1;
+    for (int i = 0; i < 911; ++i) { // 911 games x 2 squads x 18 entries x 2 yellows = 65,592
+        const int g = b.Played(1, 2, 0, 0, kDay);
+        b.Get().Games[static_cast<std::size_t>(g)].Referee = 1;
+        b.Squad(g, 1, std::vector<SquadEntry>(18, booked));
+        b.Squad(g, 2, std::vector<SquadEntry>(18, booked));
+    }
+    const RefStats stats = BuildRefStats(b.Build(), false);
+    EXPECT_EQ(stats.Entries[1].Yellows, 65592);
+    EXPECT_EQ(stats.Entries[1].Reds, 32796);
 }
 
 TEST(RefStats, SortingByEachHeadingInTurn) {
