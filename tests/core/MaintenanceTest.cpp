@@ -135,19 +135,6 @@ TEST(RefereesPage, DeletingRenumbersPlayedAndUnplayedGames) {
     EXPECT_FALSE(DeleteReferee(league, 3));
 }
 
-TEST(RefereesPage, AddAndRenameFollowTheDialogRules) {
-    League league = WithReferees();
-    EXPECT_EQ(AddReferee(league, "Third").Message, "A referee with that name already exists");
-    EXPECT_FALSE(AddReferee(league, std::string(21, 'r')));
-    ASSERT_TRUE(RenameReferee(league, 3, "Third")) << "its own name";
-    EXPECT_FALSE(RenameReferee(league, 3, "First"));
-    while (CanAddReferee(league))
-        ASSERT_TRUE(AddReferee(league, "Ref " + std::to_string(league.Head.RefereeCount + 1)));
-    EXPECT_EQ(league.Head.RefereeCount, 250);
-    EXPECT_FALSE(AddReferee(league, "One too many"));
-    EXPECT_EQ(league.Head.RefereeCount, 250);
-}
-
 TEST(MaintenancePages, SetUpClearsPendingSortRuleEdits) {
     League league = Clubs();
     league.SortRulesChanged = true;

@@ -1,5 +1,6 @@
 #include "core/edit/Fixtures.h"
 
+#include "core/edit/Games.h"
 #include "core/engine/Standings.h"
 #include "core/model/Dates.h"
 #include "core/model/Text.h"
@@ -22,12 +23,6 @@ int GameLimit(const League& league) {
     return std::max(0, std::min(league.AllGameCount(), static_cast<int>(league.Games.size()) - 1));
 }
 
-std::string TeamName(const League& league, int team) {
-    if (team < 0 || team > league.AllTeamCount() || At(team) >= league.Teams.size())
-        return {};
-    return league.Teams[At(team)].Name.str();
-}
-
 /// Replaces each "%s" of a message, in turn, by the given texts.
 std::string FillIn(std::string_view message, std::initializer_list<std::string_view> texts) {
     std::string out;
@@ -48,22 +43,6 @@ void SetGoals(League& league, int game, int homeGoals, int awayGoals) {
     g.HomeGoals = static_cast<u8>(homeGoals);
     g.AwayGoals = static_cast<u8>(awayGoals);
     UpdateGameEx(league, game);
-}
-
-/// Removes every squad of a game (linked from it or naming it), highest index first so the
-/// lower ones keep their numbers while it runs.
-void DeleteSquadsOf(League& league, int game) {
-    GameRec& g = league.Games[At(game)];
-    const int home = g.HomeSquad;
-    const int away = g.AwaySquad;
-    g.HomeSquad = 0;
-    g.AwaySquad = 0;
-    for (int s = league.Head.SquadCount; s >= 1; --s) {
-        if (At(s) >= league.Squads.size())
-            continue;
-        if (s == home || s == away || league.Squads[At(s)].Game == game)
-            DeleteSquad(league, s);
-    }
 }
 
 } // namespace
@@ -304,18 +283,7 @@ Expected<std::string> DeleteFixturePrompt(const League& league, int game) {
 Status DeleteFixture(League& league, int game) {
     if (auto prompt = DeleteFixturePrompt(league, game); !prompt)
         return Status::Failure(prompt.error().Message);
-    const bool leagueGame = IsLeagueGame(league, game);
-    DeleteGoals(league, game);
-    DeletePens(league, game);
-    DeleteSquadsOf(league, game);
-    if (game < league.AllGameCount())
-        MoveGamesUp(league, game + 1);
-    else
-        league.Games[At(game)] = GameRec{};
-    if (leagueGame)
-        league.Head.GameCount = static_cast<u16>(league.Head.GameCount - 1);
-    else
-        league.Head.CupGameCount = static_cast<u16>(league.Head.CupGameCount - 1);
+    RemoveGame(league, game);
     league.DataChanged = true;
     return Status::Success();
 }
@@ -331,20 +299,10 @@ Expected<int> AddFixture(League& league, int comp, int homeTeam, int date, int a
         return Error{kMsgFixtureNotInLeague};
     if (homeTeam == awayTeam)
         return Error{kMsgTeamsMustDiffer};
-    if (league.AllGameCount() >= kMaxGrowableCount)
-        return Error{kMsgNoRoomForGames};
-
-    const int total = league.AllGameCount();
-    GrowTo(league.Games, At(total) + 1, kFixtureGameSpare);
-    int index = total + 1;
-    if (leagueGame) {
-        index = league.GameCount() + 1;
-        if (league.Head.CupGameCount > 0)
-            MoveGamesDown(league, index);
-        league.Head.GameCount = static_cast<u16>(index);
-    } else {
-        league.Head.CupGameCount = static_cast<u16>(league.Head.CupGameCount + 1);
-    }
+    const Expected<int> slot = InsertGame(league, comp);
+    if (!slot)
+        return slot.error();
+    const int index = *slot;
     GameRec g{};
     g.HomeTeam = static_cast<u8>(homeTeam);
     g.AwayTeam = static_cast<u8>(awayTeam);

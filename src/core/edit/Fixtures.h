@@ -25,8 +25,6 @@ inline constexpr const char* kMsgNoCompetition = "You must enter a competition n
 inline constexpr const char* kMsgFixtureDateInvalid = "The fixture date is not valid";
 /// A team list of "Add Fixture" left without a choice (the result page's own words).
 inline constexpr const char* kMsgBothTeamsNeeded = "You have not selected both teams";
-/// The 16-bit game count is full.
-inline constexpr const char* kMsgNoRoomForGames = "No more games can be added to this league";
 /// A competition or team index that the league does not hold (never offered by the dialog).
 inline constexpr const char* kMsgFixtureNotInLeague =
     "The fixture's competition or teams are not in this league";
@@ -34,8 +32,6 @@ inline constexpr const char* kMsgFixtureNotInLeague =
 /// Predicted goals the spin button reaches, and the "Predict Score" up-downs.
 inline constexpr int kSpinGoalsMax = 20;
 inline constexpr int kPredictScoreGoalsMax = 30;
-/// Spare room the game array gets when a fixture does not fit.
-inline constexpr std::size_t kFixtureGameSpare = 32;
 /// Sort date of an undated fixture: after every dated one.
 inline constexpr int kUndatedSortDay = 99999;
 

@@ -99,16 +99,6 @@ int RefereeCount(const League& league) {
     return std::min<int>(league.Head.RefereeCount, kMaxReferees);
 }
 
-/// The name check of the referee dialog against every referee but `self`.
-Status CheckRefereeName(const League& league, std::string_view name, int self) {
-    if (Status s = CheckName(name, RefereeRec{}.Name.Capacity, "The referee's name"); !s)
-        return s;
-    for (int r = 1; r <= RefereeCount(league); ++r)
-        if (r != self && league.Referees[At(r)].Name.view() == name)
-            return Status::Failure("A referee with that name already exists");
-    return Status::Success();
-}
-
 } // namespace
 
 int SetUpMaintenancePage(League& league, MaintenancePage page) {
@@ -274,29 +264,6 @@ Status DeleteReferee(League& league, int referee) {
         else if (game.Referee > referee)
             game.Referee = static_cast<u8>(game.Referee - 1);
     }
-    league.DataChanged = true;
-    return Status::Success();
-}
-
-Status AddReferee(League& league, std::string_view name) {
-    if (!CanAddReferee(league))
-        return Status::Failure("No more than " + std::to_string(kMaxReferees) + " referees can be kept");
-    if (Status s = CheckRefereeName(league, name, 0); !s)
-        return s;
-    const int index = league.Head.RefereeCount + 1;
-    league.Referees[At(index)] = RefereeRec{};
-    league.Referees[At(index)].Name = name;
-    league.Head.RefereeCount = static_cast<u8>(index);
-    league.DataChanged = true;
-    return Status::Success();
-}
-
-Status RenameReferee(League& league, int referee, std::string_view name) {
-    if (!IsReferee(league, referee))
-        return Status::Failure("There is no referee " + std::to_string(referee));
-    if (Status s = CheckRefereeName(league, name, referee); !s)
-        return s;
-    league.Referees[At(referee)].Name = name;
     league.DataChanged = true;
     return Status::Success();
 }

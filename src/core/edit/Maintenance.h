@@ -120,10 +120,4 @@ std::string DeleteRefereeQuestion(const League& league, int referee);
 /// later referee has its link lowered by one. Sets DataChanged.
 Status DeleteReferee(League& league, int referee);
 
-/// The referee dialog's OK in add mode: a name of 1..20 characters that no referee has ("A
-/// referee with that name already exists"), stored at RefereeCount + 1 while below 250.
-Status AddReferee(League& league, std::string_view name);
-/// The referee dialog's OK in update mode: the same name checks against the other referees.
-Status RenameReferee(League& league, int referee, std::string_view name);
-
 } // namespace gorlin
