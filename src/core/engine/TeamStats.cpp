@@ -6,6 +6,7 @@
 #include "core/model/Dates.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace gorlin {
 
@@ -38,6 +39,45 @@ const GameRec* GameAt(const League& l, int g) {
     return g >= 1 && g <= AllGameLimit(l) ? &l.Games[static_cast<std::size_t>(g)] : nullptr;
 }
 
+/// What one scan of the games 1..G+C gives for a team.
+struct GameScan {
+    std::vector<int> TeamGames;   // played, passing the filter, within the filter's games; index order
+    std::vector<int> Fixtures;    // unplayed, passing the filter; index order
+    std::vector<int> PlayedGames; // every played game of the team, whatever its competition
+    std::vector<u8> Passes;       // per game index: passes the filter
+    int StandingsPlayed = 0;      // games the standings over all league games up to today count
+};
+
+GameScan ScanGames(const League& l, int team, int gameType, int today) {
+    GameScan scan;
+    const int all = AllGameLimit(l);
+    const int last = std::min(LastGameForFilter(l, gameType), all);
+    const int leagueGames = std::min(l.GameCount(), all);
+    const bool leagueTeam = team >= 1 && team <= std::min(l.TeamCount(), kMaxTeams);
+    scan.Passes.assign(static_cast<std::size_t>(all) + 1, 0);
+    for (int g = 1; g <= all; ++g) {
+        const GameRec& game = l.Games[static_cast<std::size_t>(g)];
+        const bool passes = PassesGameFilter(game, gameType);
+        scan.Passes[static_cast<std::size_t>(g)] = passes ? 1 : 0;
+        const int sides = (game.HomeTeam == team ? 1 : 0) + (game.AwayTeam == team ? 1 : 0);
+        if (team == 0 || sides == 0)
+            continue;
+        if (!game.Played) {
+            if (passes)
+                scan.Fixtures.push_back(g);
+            continue;
+        }
+        scan.PlayedGames.push_back(g);
+        if (passes && g <= last)
+            scan.TeamGames.push_back(g);
+        // What FillTable(played games, both sides, all teams, 0..today) counts for the team.
+        const int day = GameDay(game);
+        if (leagueTeam && g <= leagueGames && day >= 0 && day <= today)
+            scan.StandingsPlayed += sides;
+    }
+    return scan;
+}
+
 const SquadRec* SquadAt(const League& l, int s) {
     return s >= 1 && s <= SquadLimit(l) ? &l.Squads[static_cast<std::size_t>(s)] : nullptr;
 }
@@ -49,11 +89,11 @@ std::string TeamName(const League& l, int team) {
 }
 
 /// The side an own goal's scorer played on: the game's home team unless the goal was credited to
-/// it, else the away team. 0 when the game does not exist.
+/// it, else the away team. -1 when the game does not exist.
 int OwnGoalSide(const League& l, const GoalRec& goal) {
     const GameRec* game = GameAt(l, goal.Game);
     if (!game)
-        return 0;
+        return -1;
     return game->HomeTeam != goal.TeamFor ? game->HomeTeam : game->AwayTeam;
 }
 
@@ -63,20 +103,66 @@ bool ScoredFor(const League& l, const GoalRec& goal, int team) {
     return goal.OwnGoal ? OwnGoalSide(l, goal) == team : goal.TeamFor == team;
 }
 
-/// Calls f(squad) for the team's squad of every played game 1..G+C.
-template <typename F> void ForEachPlayedSquad(const League& l, int team, F f) {
-    const int games = AllGameLimit(l);
-    for (int g = 1; g <= games; ++g) {
-        const GameRec& game = l.Games[static_cast<std::size_t>(g)];
-        if (!game.Played)
+/// One pass over the goals: who scored for the team in any game, and (when `passes`, one flag
+/// per game index, is given) the goals of every scorer in the games passing the filter. Goals
+/// for the team are few and kept by index; the totals of every scorer stay in one dense array.
+struct GoalPass {
+    std::vector<u8> ScoredForTeam; // 1..PlayerCount
+    std::vector<int> GoalsTotal;   // 1..PlayerCount, for any team, own goals apart
+    std::vector<int> ForTeam;      // goals for the team in games passing the filter
+};
+
+GoalPass CountGoals(const League& l, int team, const std::vector<u8>* passes) {
+    const int players = PlayerLimit(l);
+    GoalPass pass;
+    pass.ScoredForTeam.assign(static_cast<std::size_t>(players) + 1, 0);
+    pass.GoalsTotal.assign(passes ? static_cast<std::size_t>(players) + 1 : 0, 0);
+    // Plain pointers: writes through them cannot change the tables the loop reads.
+    u8* scored = pass.ScoredForTeam.data();
+    int* totals = pass.GoalsTotal.data();
+    const u8* counted = passes ? passes->data() : nullptr;
+    const std::size_t games = passes ? passes->size() : 0;
+    const GoalRec* goals = l.Goals.data();
+    const int goalCount = GoalLimit(l);
+    for (int k = 1; k <= goalCount; ++k) {
+        const GoalRec& goal = goals[k];
+        const unsigned scorer = goal.Scorer;
+        if (scorer - 1u >= static_cast<unsigned>(players))
             continue;
-        if (game.HomeTeam == team)
-            if (const SquadRec* s = SquadAt(l, game.HomeSquad))
-                f(*s);
-        if (game.AwayTeam == team)
-            if (const SquadRec* s = SquadAt(l, game.AwaySquad))
-                f(*s);
+        const bool own = goal.OwnGoal != 0;
+        const std::size_t g = goal.Game;
+        const bool counts = g < games && counted[g];
+        totals[scorer] += counts && !own ? 1 : 0;
+        if (own ? OwnGoalSide(l, goal) == team : goal.TeamFor == team) {
+            scored[scorer] = 1;
+            if (counts)
+                pass.ForTeam.push_back(k);
+        }
     }
+    return pass;
+}
+
+/// Marks the players of a team (see IncludePlayer), given the team's played games and the
+/// players who scored for it.
+std::vector<u8> MarkIncluded(const League& l, int team, const std::vector<int>& playedGames,
+                             std::vector<u8> in) {
+    const int players = static_cast<int>(in.size()) - 1;
+    auto mark = [&](int p) {
+        if (p >= 1 && p <= players)
+            in[static_cast<std::size_t>(p)] = 1;
+    };
+    for (int p = 1; p <= players; ++p)
+        if (l.Players[static_cast<std::size_t>(p)].Team == team)
+            mark(p);
+    for (const int g : playedGames) {
+        const GameRec& game = l.Games[static_cast<std::size_t>(g)];
+        for (const int squad :
+             {game.HomeTeam == team ? game.HomeSquad : 0, game.AwayTeam == team ? game.AwaySquad : 0})
+            if (const SquadRec* s = SquadAt(l, squad))
+                for (const SquadEntry& e : s->Entries)
+                    mark(e.Player);
+    }
+    return in;
 }
 
 /// Outcome from the team's side: 1 won, 0 drawn, -1 lost (a damaged outcome counts as a draw).
@@ -189,24 +275,40 @@ void FillFormStrings(const League& l, TeamStatsData& d) {
     }
 }
 
-void FillPlayers(const League& l, TeamStatsData& d, const Settings& settings, const Locale& locale,
-                 char sortLetter) {
+void FillPlayers(const League& l, const GameScan& scan, TeamStatsData& d, const Settings& settings,
+                 const Locale& locale, char sortLetter) {
     const int players = PlayerLimit(l);
-    const std::vector<bool> included = IncludedPlayers(l, d.Team);
+    GoalPass goalPass = CountGoals(l, d.Team, &scan.Passes);
+    const std::vector<u8> included =
+        MarkIncluded(l, d.Team, scan.PlayedGames, std::move(goalPass.ScoredForTeam));
     std::vector<int> rowOf(static_cast<std::size_t>(players) + 1, -1);
     std::vector<TeamPlayerStat> stats;
     for (int p = 1; p <= players; ++p) {
         if (!included[static_cast<std::size_t>(p)])
             continue;
         rowOf[static_cast<std::size_t>(p)] = static_cast<int>(stats.size());
-        stats.push_back(TeamPlayerStat{});
-        stats.back().Player = p;
+        TeamPlayerStat stat;
+        stat.Player = p;
+        stat.GoalsTotal = goalPass.GoalsTotal[static_cast<std::size_t>(p)];
+        stats.push_back(stat);
     }
     auto rowFor = [&](int player) -> TeamPlayerStat* {
         if (player < 1 || player > players || rowOf[static_cast<std::size_t>(player)] < 0)
             return nullptr;
         return &stats[static_cast<std::size_t>(rowOf[static_cast<std::size_t>(player)])];
     };
+    for (const int k : goalPass.ForTeam) {
+        const GoalRec& goal = l.Goals[static_cast<std::size_t>(k)];
+        TeamPlayerStat* s = rowFor(goal.Scorer); // every scorer for the team has one
+        if (!s)
+            continue;
+        if (goal.OwnGoal) {
+            ++s->OwnGoals;
+            continue;
+        }
+        ++s->GoalsFor;
+        s->Penalties += goal.Penalty ? 1 : 0;
+    }
 
     for (const int g : d.TeamGames) {
         const GameRec& game = l.Games[static_cast<std::size_t>(g)];
@@ -224,24 +326,6 @@ void FillPlayers(const League& l, TeamStatsData& d, const Settings& settings, co
                 ++s->Rated;
                 s->RatingTotal += e.Rating;
             }
-        }
-    }
-
-    const int goals = GoalLimit(l);
-    for (int k = 1; k <= goals; ++k) {
-        const GoalRec& goal = l.Goals[static_cast<std::size_t>(k)];
-        TeamPlayerStat* s = rowFor(goal.Scorer);
-        const GameRec* game = GameAt(l, goal.Game);
-        if (!s || !game || !PassesGameFilter(*game, d.GameType))
-            continue;
-        if (goal.OwnGoal) {
-            s->OwnGoals += OwnGoalSide(l, goal) == d.Team ? 1 : 0;
-            continue;
-        }
-        ++s->GoalsTotal;
-        if (goal.TeamFor == d.Team) {
-            ++s->GoalsFor;
-            s->Penalties += goal.Penalty ? 1 : 0;
         }
     }
 
@@ -291,35 +375,23 @@ bool IncludePlayer(const League& league, int player, int team) {
         if (goal.Scorer == player && ScoredFor(league, goal, team))
             return true;
     }
-    bool found = false;
-    ForEachPlayedSquad(league, team, [&](const SquadRec& s) {
-        for (const SquadEntry& e : s.Entries)
-            found = found || e.Player == player;
-    });
-    return found;
+    for (const int g : ScanGames(league, team, kLeagueAndCup, 0).PlayedGames) {
+        const GameRec& game = league.Games[static_cast<std::size_t>(g)];
+        for (const int squad :
+             {game.HomeTeam == team ? game.HomeSquad : 0, game.AwayTeam == team ? game.AwaySquad : 0})
+            if (const SquadRec* s = SquadAt(league, squad))
+                for (const SquadEntry& e : s->Entries)
+                    if (e.Player == player)
+                        return true;
+    }
+    return false;
 }
 
 std::vector<bool> IncludedPlayers(const League& league, int team) {
-    const int players = PlayerLimit(league);
-    std::vector<bool> in(static_cast<std::size_t>(players) + 1, false);
-    auto mark = [&](int p) {
-        if (p >= 1 && p <= players)
-            in[static_cast<std::size_t>(p)] = true;
-    };
-    for (int p = 1; p <= players; ++p)
-        if (league.Players[static_cast<std::size_t>(p)].Team == team)
-            mark(p);
-    const int goals = GoalLimit(league);
-    for (int k = 1; k <= goals; ++k) {
-        const GoalRec& goal = league.Goals[static_cast<std::size_t>(k)];
-        if (goal.Scorer != 0 && ScoredFor(league, goal, team))
-            mark(goal.Scorer);
-    }
-    ForEachPlayedSquad(league, team, [&](const SquadRec& s) {
-        for (const SquadEntry& e : s.Entries)
-            mark(e.Player);
-    });
-    return in;
+    const std::vector<u8> in =
+        MarkIncluded(league, team, ScanGames(league, team, kLeagueAndCup, 0).PlayedGames,
+                     CountGoals(league, team, nullptr).ScoredForTeam);
+    return std::vector<bool>(in.begin(), in.end());
 }
 
 TeamStatsData TeamStats(const League& league, int team, const Settings& settings, const Locale& locale,
@@ -328,24 +400,20 @@ TeamStatsData TeamStats(const League& league, int team, const Settings& settings
     d.GameType = league.Head.GameType;
     d.Team = team >= 1 && team <= TeamLimit(league) ? team : 0;
     d.PlayerColumns = PlayerColumns(settings.PlayerCols);
-    const int last = std::min(LastGameForFilter(league, d.GameType), AllGameLimit(league));
-
-    if (d.Team != 0) {
-        for (int g = 1; g <= last; ++g) {
-            const GameRec& game = league.Games[static_cast<std::size_t>(g)];
-            if (game.Played && (game.HomeTeam == d.Team || game.AwayTeam == d.Team) &&
-                PassesGameFilter(game, d.GameType))
-                d.TeamGames.push_back(g);
-        }
-    }
+    const GameScan scan = ScanGames(league, d.Team, d.GameType, locale.Today);
+    d.TeamGames = scan.TeamGames;
+    d.Fixtures = scan.Fixtures;
     d.Totals = CountTotals(league, d.TeamGames, d.Team);
     const TeamData leagueData = CalcTeamData(league);
     FillLabels(league, leagueData, d, locale);
 
-    std::stable_sort(d.TeamGames.begin(), d.TeamGames.end(), [&league](int a, int b) {
-        return GameDay(league.Games[static_cast<std::size_t>(a)]) >
-               GameDay(league.Games[static_cast<std::size_t>(b)]);
-    });
+    std::vector<std::pair<int, int>> byDay; // (day, game)
+    for (const int g : d.TeamGames)
+        byDay.emplace_back(GameDay(league.Games[static_cast<std::size_t>(g)]), g);
+    std::stable_sort(byDay.begin(), byDay.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (std::size_t k = 0; k < byDay.size(); ++k)
+        d.TeamGames[k] = byDay[k].second;
     d.Results.reserve(d.TeamGames.size());
     for (const int g : d.TeamGames)
         d.Results.push_back(MakeResultRow(league, g, d.Team, locale));
@@ -354,27 +422,10 @@ TeamStatsData TeamStats(const League& league, int team, const Settings& settings
     d.FormPhrases = FormSummary(league, d.TeamGames, d.Team);
 
     if (d.Team != 0)
-        FillPlayers(league, d, settings, locale, sorts.Players);
+        FillPlayers(league, scan, d, settings, locale, sorts.Players);
     FillChart(league, leagueData, d);
-
-    if (d.Team >= 1 && d.Team <= LeagueTeamLimit(league) && d.GameType < 2) {
-        FillTableArgs args;
-        args.IgnoreSelection = true;
-        args.ToDate = locale.Today;
-        const Standings standings = FillTable(league, args);
-        d.btnGraph = standings.TeamTotals[static_cast<std::size_t>(d.Team)].Played > 0;
-    }
+    d.btnGraph = scan.StandingsPlayed > 0 && d.GameType < 2;
     d.btnTSPrint = d.btnGraph;
-
-    if (d.Team != 0) {
-        const int all = AllGameLimit(league);
-        for (int g = 1; g <= all; ++g) {
-            const GameRec& game = league.Games[static_cast<std::size_t>(g)];
-            if (!game.Played && (game.HomeTeam == d.Team || game.AwayTeam == d.Team) &&
-                PassesGameFilter(game, d.GameType))
-                d.Fixtures.push_back(g);
-        }
-    }
     for (const int g : d.Fixtures)
         d.FixtureRows.push_back(MakeFixtureRow(league, g, d.Team, locale));
     SortFixtures(d.FixtureRows, sorts.Fixtures);

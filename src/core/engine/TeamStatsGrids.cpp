@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace gorlin {
 
@@ -44,8 +45,8 @@ std::string DateCell(int day, const Locale& locale) {
 }
 
 /// Case-insensitive name order of column B.
-bool NameBefore(const std::string& a, const std::string& b) {
-    return CompareNoCase(a, b) < 0;
+bool NameBefore(const PlayerRow& a, const PlayerRow& b) {
+    return a.NameKey < b.NameKey;
 }
 
 /// Position order of column C: ascending with "Not Specified" (0) last.
@@ -73,6 +74,20 @@ std::string RatingText(int averageRating, const Locale& locale) {
     std::string text = buffer;
     std::replace(text.begin(), text.end(), '.', locale.DecimalSeparator);
     return text;
+}
+
+/// A stable sort that moves each row once: the comparisons run over an index.
+template <typename Row, typename Less> void StableSortRows(std::vector<Row>& rows, Less less) {
+    std::vector<std::size_t> order(rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&rows, &less](std::size_t a, std::size_t b) { return less(rows[a], rows[b]); });
+    std::vector<Row> sorted;
+    sorted.reserve(rows.size());
+    for (const std::size_t i : order)
+        sorted.push_back(std::move(rows[i]));
+    rows = std::move(sorted);
 }
 
 } // namespace
@@ -124,13 +139,14 @@ ResultRow MakeResultRow(const League& league, int game, int team, const Locale& 
     r.For = r.Home ? g.HomeGoals : g.AwayGoals;
     r.Against = r.Home ? g.AwayGoals : g.HomeGoals;
     r.OwnTeamOpponent = league.Head.OwnTeam != 0 && opponent == league.Head.OwnTeam;
-    r.Cells = {CompShortName(league, r.Comp),
-               DateCell(r.Day, locale),
-               GroupThousands(r.Attendance, locale),
-               r.Home ? "H" : "A",
-               r.Opponent,
-               std::to_string(r.For),
-               std::to_string(r.Against)};
+    r.Cells.reserve(kResColumns);
+    r.Cells.push_back(CompShortName(league, r.Comp));
+    r.Cells.push_back(DateCell(r.Day, locale));
+    r.Cells.push_back(GroupThousands(r.Attendance, locale));
+    r.Cells.emplace_back(r.Home ? "H" : "A");
+    r.Cells.push_back(r.Opponent);
+    r.Cells.push_back(std::to_string(r.For));
+    r.Cells.push_back(std::to_string(r.Against));
     return r;
 }
 
@@ -144,8 +160,13 @@ FixtureRow MakeFixtureRow(const League& league, int game, int team, const Locale
     r.Opponent = TeamName(league, r.Home ? g.AwayTeam : g.HomeTeam);
     r.For = r.Home ? g.HomeGoals : g.AwayGoals;
     r.Against = r.Home ? g.AwayGoals : g.HomeGoals;
-    r.Cells = {CompShortName(league, r.Comp), DateCell(r.Day, locale),  r.Home ? "H" : "A", r.Opponent,
-               std::to_string(r.For),         std::to_string(r.Against)};
+    r.Cells.reserve(kFixColumns);
+    r.Cells.push_back(CompShortName(league, r.Comp));
+    r.Cells.push_back(DateCell(r.Day, locale));
+    r.Cells.emplace_back(r.Home ? "H" : "A");
+    r.Cells.push_back(r.Opponent);
+    r.Cells.push_back(std::to_string(r.For));
+    r.Cells.push_back(std::to_string(r.Against));
     return r;
 }
 
@@ -153,7 +174,7 @@ void SortResults(std::vector<ResultRow>& rows, GridSort sort) {
     using R = ResultRow;
     auto latest = [](const R& a, const R& b) { return a.Day > b.Day; };
     auto oldest = [](const R& a, const R& b) { return a.Day < b.Day; };
-    auto by = [&rows](auto less) { std::stable_sort(rows.begin(), rows.end(), less); };
+    auto by = [&rows](auto less) { StableSortRows(rows, less); };
     const bool second = sort.Second;
     switch (sort.Column) {
     case kResComp: // both orders alike
@@ -201,7 +222,7 @@ void SortResults(std::vector<ResultRow>& rows, GridSort sort) {
 void SortFixtures(std::vector<FixtureRow>& rows, GridSort sort) {
     using F = FixtureRow;
     auto earliest = [](const F& a, const F& b) { return a.Day < b.Day; };
-    auto by = [&rows](auto less) { std::stable_sort(rows.begin(), rows.end(), less); };
+    auto by = [&rows](auto less) { StableSortRows(rows, less); };
     const bool second = sort.Second;
     switch (sort.Column) {
     case kFixComp:
@@ -329,11 +350,13 @@ PlayerRow MakePlayerRow(const League& league, const TeamPlayerStat& stat, std::s
     PlayerRow row;
     row.Stat = stat;
     row.Name = p.Name.str();
+    row.NameKey = AsciiUpper(row.Name);
     row.SquadNo = p.SquadNo;
     row.Position = p.Position;
     row.BirthDate = p.BirthDate;
     row.Cost = p.Cost;
     row.Foreign = p.Foreign;
+    row.Cells.reserve(columns.size());
     for (const char c : columns)
         row.Cells.push_back(PlayerCell(row, c, settings, locale));
     return row;
@@ -341,20 +364,20 @@ PlayerRow MakePlayerRow(const League& league, const TeamPlayerStat& stat, std::s
 
 void SortPlayers(std::vector<PlayerRow>& rows, char letter) {
     using P = PlayerRow;
-    auto by = [&rows](auto less) { std::stable_sort(rows.begin(), rows.end(), less); };
+    auto by = [&rows](auto less) { StableSortRows(rows, less); };
     auto descending = [&by](auto key) { by([key](const P& a, const P& b) { return key(a) > key(b); }); };
     switch (letter) {
     case 'A':
         by([](const P& a, const P& b) { return a.SquadNo < b.SquadNo; });
         break;
     case 'B':
-        by([](const P& a, const P& b) { return NameBefore(a.Name, b.Name); });
+        by([](const P& a, const P& b) { return NameBefore(a, b); });
         break;
     case 'C':
         by([](const P& a, const P& b) {
             if (a.Position != b.Position)
                 return PositionKey(a.Position) < PositionKey(b.Position);
-            return NameBefore(a.Name, b.Name);
+            return NameBefore(a, b);
         });
         break;
     case 'D':

@@ -122,6 +122,7 @@ struct PlayerRow {
     std::vector<std::string> Cells; // one per column letter shown
     // Keys from the player's record.
     std::string Name;
+    std::string NameKey; // the name in ASCII capitals: its byte order is the case-insensitive order
     int SquadNo = 0;
     int Position = 0;
     int BirthDate = 0;
