@@ -132,7 +132,8 @@ GoalPass CountGoals(const League& l, int team, const std::vector<u8>* passes) {
         const bool own = goal.OwnGoal != 0;
         const std::size_t g = goal.Game;
         const bool counts = g < games && counted[g];
-        totals[scorer] += counts && !own ? 1 : 0;
+        if (counts && !own) // never without a filter table, when there are no totals
+            ++totals[scorer];
         if (own ? OwnGoalSide(l, goal) == team : goal.TeamFor == team) {
             scored[scorer] = 1;
             if (counts)
