@@ -348,16 +348,14 @@ TeamData CalcTeamData(const League& league) {
             if (t < 1 || t > kMaxTeams)
                 continue;
             const std::size_t at = static_cast<std::size_t>(t);
-            d.LeaguePlayed[at] = static_cast<u16>(d.LeaguePlayed[at] + 1);
-            d.LeaguePoints[at] =
-                static_cast<u16>(d.LeaguePoints[at] + SidePoints(league.Head, game.Outcome, k == 0));
+            d.LeaguePlayed[at] += 1;
+            d.LeaguePoints[at] += SidePoints(league.Head, game.Outcome, k == 0);
         }
     }
     const int teams = TeamLimit(league);
     for (int t = 1; t <= teams; ++t) {
         const std::size_t at = static_cast<std::size_t>(t);
-        const int adjust = league.Teams[at].PointsAdjust;
-        d.LeaguePoints[at] = static_cast<u16>(d.LeaguePoints[at] + adjust);
+        d.LeaguePoints[at] += league.Teams[at].PointsAdjust;
     }
     return d;
 }

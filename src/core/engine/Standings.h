@@ -87,10 +87,10 @@ int AggregatePoints(const League& league, const Standings& standings, int team, 
 void RankTable(const League& league, Standings& standings);
 
 /// League-only points and games of every team: all played league games, no filters, plus
-/// PointsAdjust.
+/// PointsAdjust. Signed and wide: a deduction larger than the points won shows as negative.
 struct TeamData {
-    std::array<u16, kMaxTeams + 1> LeaguePoints{};
-    std::array<u16, kMaxTeams + 1> LeaguePlayed{};
+    std::array<int, kMaxTeams + 1> LeaguePoints{};
+    std::array<int, kMaxTeams + 1> LeaguePlayed{};
 };
 TeamData CalcTeamData(const League& league);
 
