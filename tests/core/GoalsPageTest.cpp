@@ -33,7 +33,7 @@ League Goals() {
 
 std::vector<int> Order(const GoalsPage& page) {
     std::vector<int> goals;
-    for (const GoalRow& row : page.Rows())
+    for (const GoalsPageRow& row : page.Rows())
         goals.push_back(row.Goal);
     return goals;
 }

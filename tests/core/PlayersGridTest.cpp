@@ -36,9 +36,9 @@ League Squad() {
     return b.Build();
 }
 
-std::vector<std::string> Names(const std::vector<PlayerRow>& rows) {
+std::vector<std::string> Names(const std::vector<PlayersPageRow>& rows) {
     std::vector<std::string> names;
-    for (const PlayerRow& r : rows)
+    for (const PlayersPageRow& r : rows)
         names.push_back(r.Cells[1]);
     return names;
 }
@@ -57,7 +57,7 @@ TEST(PlayersGrid, EachHeadingSortsByItsKeys) {
     };
     PlayersGrid grid;
     for (const Case& c : cases) {
-        std::vector<PlayerRow> rows = grid.Fill(league, kAllPlayers, kPositions);
+        std::vector<PlayersPageRow> rows = grid.Fill(league, kAllPlayers, kPositions);
         grid.SortBy(c.Column, rows);
         EXPECT_EQ(Names(rows), c.Order) << kPlayerHeadings[static_cast<std::size_t>(c.Column)];
         EXPECT_EQ(Names(grid.Fill(league, kAllPlayers, kPositions)), c.Order) << "kept for the refill";
@@ -69,10 +69,11 @@ TEST(PlayersGrid, CellsAndTheTransferredOutItem) {
     const auto items = TeamListItems(league, true);
     ASSERT_EQ(items[1].Text, "Transferred-Out");
     EXPECT_EQ(PlayersTeamOfItem(items, 0), kAllPlayers);
-    const std::vector<PlayerRow> rows = PlayersGrid().Fill(league, PlayersTeamOfItem(items, 1), kPositions);
+    const std::vector<PlayersPageRow> rows =
+        PlayersGrid().Fill(league, PlayersTeamOfItem(items, 1), kPositions);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].Cells, (std::array<std::string, 5>{"", "Dixon", "Transferred-Out", "Defender", "1"}));
-    const std::vector<PlayerRow> rovers = PlayersGrid().Fill(league, 1, kPositions);
+    const std::vector<PlayersPageRow> rovers = PlayersGrid().Fill(league, 1, kPositions);
     ASSERT_EQ(rovers.size(), 3u);
     EXPECT_EQ(rovers[1].Cells, (std::array<std::string, 5>{"9", "carter", "Rovers", "", "1"}))
         << "own goals are not counted, position 0 is blank";

@@ -183,7 +183,7 @@ TEST(ResultsPage, SortKeysPerHeading) {
     for (const auto& [column, order] : cases) {
         page.SortBy(l, column, locale);
         std::vector<int> games;
-        for (const ResultRow& row : page.Rows())
+        for (const ResultsPageRow& row : page.Rows())
             games.push_back(row.Game);
         EXPECT_EQ(games, order) << kResultHeadings[static_cast<std::size_t>(column)];
     }

@@ -35,9 +35,9 @@ template <typename Row> Ids GamesOf(const std::vector<Row>& rows) {
     return ids;
 }
 
-Ids PlayersOf(const std::vector<PlayerRow>& rows) {
+Ids PlayersOf(const std::vector<TeamPlayerRow>& rows) {
     Ids ids;
-    for (const PlayerRow& r : rows)
+    for (const TeamPlayerRow& r : rows)
         ids.push_back(r.Stat.Player);
     return ids;
 }
@@ -84,12 +84,12 @@ TEST(TeamStatsGrids, ResultsOrdersAndTies) {
         {{kResFor, true}, {3, 2, 1, 5, 4}},        {{kResAgainst, false}, {4, 3, 5, 2, 1}},
     };
     for (const auto& c : cases) {
-        std::vector<ResultRow> rows = d.Results;
+        std::vector<TeamResultRow> rows = d.Results;
         SortResults(rows, c.Sort);
         EXPECT_EQ(GamesOf(rows), c.Games) << c.Sort.Column << (c.Sort.Second ? " second" : " first");
     }
 
-    const ResultRow& away = d.Results[3];
+    const TeamResultRow& away = d.Results[3];
     EXPECT_EQ(away.Cells,
               (Texts{"LGE", FormatShortDate(101, TestLocale()), "1,234", "A", "Albion", "3", "2"}));
     EXPECT_EQ(d.Results[2].Cells[0], "FAC");
@@ -120,7 +120,7 @@ TEST(TeamStatsGrids, FixturesOrdersWithAnUndatedFixture) {
         {{kFixOpposition, false}, {3, 2, 4, 1}},
     };
     for (const auto& c : cases) {
-        std::vector<FixtureRow> rows = d.FixtureRows;
+        std::vector<TeamFixtureRow> rows = d.FixtureRows;
         SortFixtures(rows, c.Sort);
         EXPECT_EQ(GamesOf(rows), c.Games) << c.Sort.Column << (c.Sort.Second ? " second" : " first");
     }
@@ -160,7 +160,7 @@ TEST(TeamStatsGrids, PlayerCellsAndOrders) {
     } cases[] = {{'A', {2, 4, 1, 3}}, {'C', {4, 1, 3, 2}}, {'J', {3, 4, 1, 2}},
                  {'M', {3, 1, 4, 2}}, {'L', {1, 4, 2, 3}}, {'Z', {1, 4, 2, 3}}};
     for (const auto& c : cases) {
-        std::vector<PlayerRow> rows = d.Players;
+        std::vector<TeamPlayerRow> rows = d.Players;
         SortPlayers(rows, c.Letter);
         EXPECT_EQ(PlayersOf(rows), c.Players) << c.Letter;
     }

@@ -232,7 +232,7 @@ TEST(TeamStats, PlayersOfTheTeamAndTheirGoals) {
 
     const TeamStatsData d = Stats(l, 1, "BDEFGHIN");
     Texts rows;
-    for (const PlayerRow& r : d.Players) {
+    for (const TeamPlayerRow& r : d.Players) {
         std::string line;
         for (const std::string& cell : r.Cells)
             line += cell + "|";
@@ -241,9 +241,9 @@ TEST(TeamStats, PlayersOfTheTeamAndTheirGoals) {
     EXPECT_EQ(rows, (Texts{"Green||0|0|1|0|0||", "Jones||1|0|0|0|0||", "Smith| (1)|2 (3)|1|0|0|0||",
                            "White|1|0|0|0|2|1|7.50|"}));
     l.Head.GameType = kLeagueAndCup;
-    const std::vector<PlayerRow> withCups = Stats(l, 1, "BE").Players;
+    const std::vector<TeamPlayerRow> withCups = Stats(l, 1, "BE").Players;
     const auto row = std::find_if(withCups.begin(), withCups.end(),
-                                  [smith](const PlayerRow& r) { return r.Stat.Player == smith; });
+                                  [smith](const TeamPlayerRow& r) { return r.Stat.Player == smith; });
     ASSERT_NE(row, withCups.end());
     EXPECT_EQ(row->Cells[1], "2 (4)");
 

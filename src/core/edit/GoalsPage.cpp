@@ -136,7 +136,7 @@ void GoalsPage::Fill(const League& league, int t, const Locale& locale) {
 void GoalsPage::Summarize(const League& league) {
     int unassigned = 0;
     int ownGoals = 0;
-    for (const GoalRow& row : m_rows) {
+    for (const GoalsPageRow& row : m_rows) {
         const GoalRec& goal = league.Goals[static_cast<std::size_t>(row.Goal)];
         if (goal.Scorer == 0) {
             ++unassigned;
@@ -148,13 +148,13 @@ void GoalsPage::Summarize(const League& league) {
 
 void GoalsPage::SortBy(const League& league, GoalColumn column, const Locale& locale) {
     m_column = column;
-    std::erase_if(m_rows, [&league](const GoalRow& row) {
+    std::erase_if(m_rows, [&league](const GoalsPageRow& row) {
         return row.Goal < 1 || row.Goal > league.Head.GoalCount ||
                static_cast<std::size_t>(row.Goal) >= league.Goals.size();
     });
-    std::vector<std::pair<GoalKey, GoalRow>> keyed;
+    std::vector<std::pair<GoalKey, GoalsPageRow>> keyed;
     keyed.reserve(m_rows.size());
-    for (GoalRow& row : m_rows)
+    for (GoalsPageRow& row : m_rows)
         keyed.emplace_back(KeyOf(league, row.Goal), std::move(row));
     std::stable_sort(keyed.begin(), keyed.end(), [column](const auto& a, const auto& b) {
         return Compare(column, a.first, b.first) < 0;

@@ -15,7 +15,7 @@ inline constexpr std::array<const char*, 7> kGoalHeadings = {"Com", "Date",     
                                                              "Pen", "Goal Scorer", "Time"};
 
 /// One row of the goals grid: the goal and its cells in heading order.
-struct GoalRow {
+struct GoalsPageRow {
     int Goal = 0;
     std::array<std::string, 7> Cells;
 };
@@ -35,7 +35,7 @@ public:
     /// Rewrites row i and the summary after the goal dialog changed its goal.
     void RefreshRow(const League& league, int i, const Locale& locale);
 
-    const std::vector<GoalRow>& Rows() const { return m_rows; }
+    const std::vector<GoalsPageRow>& Rows() const { return m_rows; }
     GoalColumn SortColumn() const { return m_column; }
     /// "%d goal(s) Scored" and the unassigned part, over the listed goals.
     const std::string& Summary() const { return m_summary; }
@@ -50,7 +50,7 @@ public:
 private:
     void Summarize(const League& league);
 
-    std::vector<GoalRow> m_rows;
+    std::vector<GoalsPageRow> m_rows;
     GoalColumn m_column = GoalColumn::Date;
     std::string m_summary;
 };

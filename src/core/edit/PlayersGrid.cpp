@@ -34,8 +34,8 @@ int PlayersTeamOfItem(const std::vector<TeamListItem>& items, int item) {
     return items[At(item)].Team;
 }
 
-std::vector<PlayerRow> PlayersGrid::Fill(const League& league, int team,
-                                         const PositionNames& positions) const {
+std::vector<PlayersPageRow> PlayersGrid::Fill(const League& league, int team,
+                                              const PositionNames& positions) const {
     const int count = league.Head.PlayerCount;
     std::vector<int> goals(At(count) + 1, 0);
     for (int i = 1; i <= league.Head.GoalCount; ++i) {
@@ -43,12 +43,12 @@ std::vector<PlayerRow> PlayersGrid::Fill(const League& league, int team,
         if (!g.OwnGoal && g.Scorer >= 1 && g.Scorer <= count)
             ++goals[g.Scorer];
     }
-    std::vector<PlayerRow> rows;
+    std::vector<PlayersPageRow> rows;
     for (int p = 1; p <= count; ++p) {
         const PlayerRec& rec = league.Players[At(p)];
         if (team != kAllPlayers && rec.Team != team)
             continue;
-        PlayerRow row;
+        PlayersPageRow row;
         row.Player = p;
         row.SquadNo = rec.SquadNo;
         row.Position = rec.Position;
@@ -64,16 +64,16 @@ std::vector<PlayerRow> PlayersGrid::Fill(const League& league, int team,
     return rows;
 }
 
-void PlayersGrid::SortBy(PlayerColumn column, std::vector<PlayerRow>& rows) {
+void PlayersGrid::SortBy(PlayerColumn column, std::vector<PlayersPageRow>& rows) {
     m_column = column;
     Sort(column, rows);
 }
 
-void PlayersGrid::Sort(PlayerColumn column, std::vector<PlayerRow>& rows) {
-    const auto byName = [](const PlayerRow& a, const PlayerRow& b) {
+void PlayersGrid::Sort(PlayerColumn column, std::vector<PlayersPageRow>& rows) {
+    const auto byName = [](const PlayersPageRow& a, const PlayersPageRow& b) {
         return CompareNoCase(a.Cells[kName], b.Cells[kName]);
     };
-    const auto keyOrder = [&](const PlayerRow& a, const PlayerRow& b) -> int {
+    const auto keyOrder = [&](const PlayersPageRow& a, const PlayersPageRow& b) -> int {
         switch (column) {
         case PlayerColumn::No:
             return a.SquadNo - b.SquadNo;
@@ -94,7 +94,7 @@ void PlayersGrid::Sort(PlayerColumn column, std::vector<PlayerRow>& rows) {
         }
         return 0;
     };
-    std::sort(rows.begin(), rows.end(), [&](const PlayerRow& a, const PlayerRow& b) {
+    std::sort(rows.begin(), rows.end(), [&](const PlayersPageRow& a, const PlayersPageRow& b) {
         const int c = keyOrder(a, b);
         return c != 0 ? c < 0 : a.Player < b.Player;
     });

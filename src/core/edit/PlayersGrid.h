@@ -23,7 +23,7 @@ enum class PlayerColumn : int { No, Player, Team, Position, Goals };
 inline constexpr std::array<const char*, 5> kPlayerHeadings = {"No.", "Player", "Team", "Position", "Goals"};
 
 /// One row of the grid: the cell texts and the keys they sort by.
-struct PlayerRow {
+struct PlayersPageRow {
     int Player = 0;
     std::array<std::string, 5> Cells; // "No.", "Player", "Team", "Position", "Goals"
     int SquadNo = 0;
@@ -42,12 +42,12 @@ using PositionNames = std::array<std::string, 10>;
 class PlayersGrid {
 public:
     /// The rows for `team` (kAllPlayers, 0 for "Transferred-Out", or a team), sorted.
-    std::vector<PlayerRow> Fill(const League& league, int team, const PositionNames& positions) const;
+    std::vector<PlayersPageRow> Fill(const League& league, int team, const PositionNames& positions) const;
     /// A click on a heading: keeps the column and sorts the rows by it.
-    void SortBy(PlayerColumn column, std::vector<PlayerRow>& rows);
+    void SortBy(PlayerColumn column, std::vector<PlayersPageRow>& rows);
     PlayerColumn SortColumn() const { return m_column; }
 
-    static void Sort(PlayerColumn column, std::vector<PlayerRow>& rows);
+    static void Sort(PlayerColumn column, std::vector<PlayersPageRow>& rows);
 
 private:
     PlayerColumn m_column = PlayerColumn::Player;

@@ -91,12 +91,12 @@ void ResultsPage::Fill(const League& league, int t, const Locale& locale) {
 
 void ResultsPage::SortBy(const League& league, ResultColumn column, const Locale& locale) {
     m_column = column;
-    std::erase_if(m_rows, [&league](const ResultRow& row) { return !IsGame(league, row.Game); });
-    std::stable_sort(m_rows.begin(), m_rows.end(), [&](const ResultRow& a, const ResultRow& b) {
+    std::erase_if(m_rows, [&league](const ResultsPageRow& row) { return !IsGame(league, row.Game); });
+    std::stable_sort(m_rows.begin(), m_rows.end(), [&](const ResultsPageRow& a, const ResultsPageRow& b) {
         return Compare(league, column, league.Games[static_cast<std::size_t>(a.Game)],
                        league.Games[static_cast<std::size_t>(b.Game)]) < 0;
     });
-    for (ResultRow& row : m_rows)
+    for (ResultsPageRow& row : m_rows)
         row.Cells = Cells(league, row.Game, locale);
 }
 
@@ -114,7 +114,7 @@ bool ResultsPage::ValidRow(int i) const {
 Status ResultsPage::DeleteRow(League& league, int i) {
     if (!ValidRow(i))
         return Beep();
-    ResultRow& row = m_rows[static_cast<std::size_t>(i)];
+    ResultsPageRow& row = m_rows[static_cast<std::size_t>(i)];
     const int g = row.Game;
     const auto deleted = DeleteResult(league, g);
     if (!deleted)
@@ -122,7 +122,7 @@ Status ResultsPage::DeleteRow(League& league, int i) {
     row.Game = 0;
     row.Cells[1] = "n/a";
     if (deleted->Removed)
-        for (ResultRow& other : m_rows)
+        for (ResultsPageRow& other : m_rows)
             if (other.Game > g)
                 --other.Game;
     return Status::Success();

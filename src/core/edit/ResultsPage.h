@@ -16,7 +16,7 @@ inline constexpr std::array<const char*, 7> kResultHeadings = {"Com",       "Dat
                                                                "Away Team", "F",    "A"};
 
 /// One row of the results grid: its game (0 once deleted) and its cell texts in heading order.
-struct ResultRow {
+struct ResultsPageRow {
     int Game = 0;
     std::array<std::string, 7> Cells;
 };
@@ -44,7 +44,7 @@ public:
 
     /// True when row i holds a result (the buttons and the pop-up's items need one).
     bool ValidRow(int i) const;
-    const std::vector<ResultRow>& Rows() const { return m_rows; }
+    const std::vector<ResultsPageRow>& Rows() const { return m_rows; }
     ResultColumn SortColumn() const { return m_column; }
 
     /// The cells of game g: competition short name, date (blank when 0), attendance with
@@ -52,7 +52,7 @@ public:
     static std::array<std::string, 7> Cells(const League& league, int g, const Locale& locale);
 
 private:
-    std::vector<ResultRow> m_rows;
+    std::vector<ResultsPageRow> m_rows;
     ResultColumn m_column = ResultColumn::Date;
 };
 

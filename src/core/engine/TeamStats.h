@@ -68,11 +68,11 @@ struct TeamStatsData {
     std::string HomeForm, AwayForm;
     std::vector<std::string> FormPhrases;
 
-    std::vector<ResultRow> Results;      // in the results sort
-    std::vector<int> Fixtures;           // the team's unplayed games passing the filter, index order
-    std::vector<FixtureRow> FixtureRows; // in the fixtures sort
-    std::string PlayerColumns;           // the letters shown
-    std::vector<PlayerRow> Players;      // in the players sort
+    std::vector<TeamResultRow> Results;      // in the results sort
+    std::vector<int> Fixtures;               // the team's unplayed games passing the filter, index order
+    std::vector<TeamFixtureRow> FixtureRows; // in the fixtures sort
+    std::string PlayerColumns;               // the letters shown
+    std::vector<TeamPlayerRow> Players;      // in the players sort
     PointsChartData Chart;
 };
 

@@ -45,7 +45,7 @@ std::string DateCell(int day, const Locale& locale) {
 }
 
 /// Case-insensitive name order of column B.
-bool NameBefore(const PlayerRow& a, const PlayerRow& b) {
+bool NameBefore(const TeamPlayerRow& a, const TeamPlayerRow& b) {
     return a.NameKey < b.NameKey;
 }
 
@@ -126,9 +126,9 @@ char InitialPlayerSort(std::string_view playerColumns) {
     return PlayerColumns(playerColumns).find('B') != std::string::npos ? 'B' : 'A';
 }
 
-ResultRow MakeResultRow(const League& league, int game, int team, const Locale& locale) {
+TeamResultRow MakeResultRow(const League& league, int game, int team, const Locale& locale) {
     const GameRec& g = league.Games[static_cast<std::size_t>(game)];
-    ResultRow r;
+    TeamResultRow r;
     r.Game = game;
     r.Home = g.HomeTeam == team;
     const int opponent = r.Home ? g.AwayTeam : g.HomeTeam;
@@ -150,9 +150,9 @@ ResultRow MakeResultRow(const League& league, int game, int team, const Locale& 
     return r;
 }
 
-FixtureRow MakeFixtureRow(const League& league, int game, int team, const Locale& locale) {
+TeamFixtureRow MakeFixtureRow(const League& league, int game, int team, const Locale& locale) {
     const GameRec& g = league.Games[static_cast<std::size_t>(game)];
-    FixtureRow r;
+    TeamFixtureRow r;
     r.Game = game;
     r.Home = g.HomeTeam == team;
     r.Comp = g.Comp;
@@ -170,8 +170,8 @@ FixtureRow MakeFixtureRow(const League& league, int game, int team, const Locale
     return r;
 }
 
-void SortResults(std::vector<ResultRow>& rows, GridSort sort) {
-    using R = ResultRow;
+void SortResults(std::vector<TeamResultRow>& rows, GridSort sort) {
+    using R = TeamResultRow;
     auto latest = [](const R& a, const R& b) { return a.Day > b.Day; };
     auto oldest = [](const R& a, const R& b) { return a.Day < b.Day; };
     auto by = [&rows](auto less) { StableSortRows(rows, less); };
@@ -219,8 +219,8 @@ void SortResults(std::vector<ResultRow>& rows, GridSort sort) {
     }
 }
 
-void SortFixtures(std::vector<FixtureRow>& rows, GridSort sort) {
-    using F = FixtureRow;
+void SortFixtures(std::vector<TeamFixtureRow>& rows, GridSort sort) {
+    using F = TeamFixtureRow;
     auto earliest = [](const F& a, const F& b) { return a.Day < b.Day; };
     auto by = [&rows](auto less) { StableSortRows(rows, less); };
     const bool second = sort.Second;
@@ -298,7 +298,8 @@ CellAlign PlayerAlignment(char letter) {
     return letter == 'B' || letter == 'C' ? CellAlign::Left : CellAlign::Right;
 }
 
-std::string PlayerCell(const PlayerRow& row, char letter, const Settings& settings, const Locale& locale) {
+std::string PlayerCell(const TeamPlayerRow& row, char letter, const Settings& settings,
+                       const Locale& locale) {
     const TeamPlayerStat& s = row.Stat;
     switch (letter) {
     case 'A':
@@ -344,10 +345,10 @@ std::string PlayerCell(const PlayerRow& row, char letter, const Settings& settin
     }
 }
 
-PlayerRow MakePlayerRow(const League& league, const TeamPlayerStat& stat, std::string_view columns,
-                        const Settings& settings, const Locale& locale) {
+TeamPlayerRow MakePlayerRow(const League& league, const TeamPlayerStat& stat, std::string_view columns,
+                            const Settings& settings, const Locale& locale) {
     const PlayerRec& p = league.Players[static_cast<std::size_t>(stat.Player)];
-    PlayerRow row;
+    TeamPlayerRow row;
     row.Stat = stat;
     row.Name = p.Name.str();
     row.NameKey = AsciiUpper(row.Name);
@@ -362,8 +363,8 @@ PlayerRow MakePlayerRow(const League& league, const TeamPlayerStat& stat, std::s
     return row;
 }
 
-void SortPlayers(std::vector<PlayerRow>& rows, char letter) {
-    using P = PlayerRow;
+void SortPlayers(std::vector<TeamPlayerRow>& rows, char letter) {
+    using P = TeamPlayerRow;
     auto by = [&rows](auto less) { StableSortRows(rows, less); };
     auto descending = [&by](auto key) { by([key](const P& a, const P& b) { return key(a) > key(b); }); };
     switch (letter) {

@@ -64,7 +64,7 @@ struct TeamStatsSorts {
 char InitialPlayerSort(std::string_view playerColumns);
 
 /// One row of the results grid, with the keys its sorts compare.
-struct ResultRow {
+struct TeamResultRow {
     int Game = 0;
     std::vector<std::string> Cells; // Comp, Date, Attend, H/A, Opposition, F, A
     bool OwnTeamOpponent = false;   // Opposition in the own-team colour
@@ -78,7 +78,7 @@ struct ResultRow {
 };
 
 /// One row of the fixtures grid.
-struct FixtureRow {
+struct TeamFixtureRow {
     int Game = 0;
     std::vector<std::string> Cells; // Comp, Date, H/A, Opposition, P-F, P-A
     int Comp = 0;
@@ -90,14 +90,14 @@ struct FixtureRow {
 };
 
 /// A played game of `team` as a results row (an undated game shows a blank date).
-ResultRow MakeResultRow(const League& league, int game, int team, const Locale& locale);
+TeamResultRow MakeResultRow(const League& league, int game, int team, const Locale& locale);
 /// An unplayed game of `team` as a fixtures row; P-F and P-A are the predicted goals seen from
 /// the team.
-FixtureRow MakeFixtureRow(const League& league, int game, int team, const Locale& locale);
+TeamFixtureRow MakeFixtureRow(const League& league, int game, int team, const Locale& locale);
 
 /// Sorts rows in place by a sort state. Equal keys keep their previous order (stable).
-void SortResults(std::vector<ResultRow>& rows, GridSort sort);
-void SortFixtures(std::vector<FixtureRow>& rows, GridSort sort);
+void SortResults(std::vector<TeamResultRow>& rows, GridSort sort);
+void SortFixtures(std::vector<TeamFixtureRow>& rows, GridSort sort);
 
 /// A player's figures for one team: goals, cards, appearances and ratings in the team's games.
 /// Counters are wide enough for every game a file can hold.
@@ -117,7 +117,7 @@ struct TeamPlayerStat {
 };
 
 /// One row of the players grid `sgTmPlayers`.
-struct PlayerRow {
+struct TeamPlayerRow {
     TeamPlayerStat Stat;
     std::vector<std::string> Cells; // one per column letter shown
     // Keys from the player's record.
@@ -148,14 +148,14 @@ CellAlign PlayerAlignment(char letter);
 
 /// The row of a player's figures: the cells of `columns` (see PlayerColumns). Ages count whole
 /// years up to locale.Today.
-PlayerRow MakePlayerRow(const League& league, const TeamPlayerStat& stat, std::string_view columns,
-                        const Settings& settings, const Locale& locale);
+TeamPlayerRow MakePlayerRow(const League& league, const TeamPlayerStat& stat, std::string_view columns,
+                            const Settings& settings, const Locale& locale);
 /// Cell text of one column letter of a row.
-std::string PlayerCell(const PlayerRow& row, char letter, const Settings& settings, const Locale& locale);
+std::string PlayerCell(const TeamPlayerRow& row, char letter, const Settings& settings, const Locale& locale);
 
 /// Sorts the players grid by a column letter in the column's one order; equal keys keep their
 /// previous order. A letter outside A..N changes nothing.
-void SortPlayers(std::vector<PlayerRow>& rows, char letter);
+void SortPlayers(std::vector<TeamPlayerRow>& rows, char letter);
 
 /// The player-column chooser ("Columns..."): the displayed letters in order and the rules of
 /// its buttons. Indexes are 0-based positions in the two lists; invalid ones are refused.

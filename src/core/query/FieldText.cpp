@@ -184,7 +184,7 @@ std::string GameText(const QuerySource& s, int id, const GameRow& r) {
     }
 }
 
-std::string GoalText(const QuerySource& s, int id, const GoalRow& r) {
+std::string GoalText(const QuerySource& s, int id, const QueryGoalRow& r) {
     const League& l = s.Model;
     const GoalRec& goal = l.Goals[At(r.Goal)];
     const GameRec& g = l.Games[At(r.Game)];
@@ -226,7 +226,7 @@ std::string GoalText(const QuerySource& s, int id, const GoalRow& r) {
     }
 }
 
-std::string PlayerText(const QuerySource& s, int id, const PlayerRow& r) {
+std::string PlayerText(const QuerySource& s, int id, const QueryPlayerRow& r) {
     const League& l = s.Model;
     const Locale& loc = s.Format.Conventions;
     const PlayerRec& p = l.Players[At(r.Player)];

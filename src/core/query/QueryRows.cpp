@@ -230,7 +230,7 @@ QueryRows BuildData(const League& l, int today) {
         if (!passing(goal.Game))
             continue;
         const GameRec& game = l.Games[goal.Game];
-        GoalRow row;
+        QueryGoalRow row;
         row.Goal = static_cast<u16>(i);
         row.Game = goal.Game;
         row.AwayGoal = goal.TeamFor == game.AwayTeam;
@@ -248,7 +248,7 @@ QueryRows BuildData(const League& l, int today) {
     std::vector<Scored> goalsByGame(rows.GoalRows.size());
     {
         std::vector<int> fill(firstGoal.begin(), firstGoal.end() - 1);
-        for (const GoalRow& row : rows.GoalRows) {
+        for (const QueryGoalRow& row : rows.GoalRows) {
             const GoalRec& goal = l.Goals[row.Goal];
             goalsByGame[At(fill[row.Game]++)] = {goal.Scorer, goal.OwnGoal != 0};
         }
@@ -257,16 +257,16 @@ QueryRows BuildData(const League& l, int today) {
     // Players.
     rows.PlayerRows.resize(At(lastPlayer));
     for (int p = 1; p <= lastPlayer; ++p) {
-        PlayerRow& row = rows.PlayerRows[At(p - 1)];
+        QueryPlayerRow& row = rows.PlayerRows[At(p - 1)];
         row.Player = p;
         row.Age = ageToday[At(p)] == kNoAge ? 0 : ageToday[At(p)];
     }
-    const auto playerRow = [&](int p) -> PlayerRow* {
+    const auto playerRow = [&](int p) -> QueryPlayerRow* {
         return p >= 1 && p <= lastPlayer ? &rows.PlayerRows[At(p - 1)] : nullptr;
     };
-    for (const GoalRow& goalRow : rows.GoalRows) {
+    for (const QueryGoalRow& goalRow : rows.GoalRows) {
         const GoalRec& goal = l.Goals[At(goalRow.Goal)];
-        PlayerRow* row = playerRow(goal.Scorer);
+        QueryPlayerRow* row = playerRow(goal.Scorer);
         if (!row)
             continue;
         if (goal.OwnGoal) {
@@ -284,7 +284,7 @@ QueryRows BuildData(const League& l, int today) {
     }
     for (int m = 1; m <= lastMissed; ++m) {
         const MissedPenRec& pen = l.MissedPens[At(m)];
-        if (PlayerRow* row = playerRow(pen.Player); row && passing(pen.Game))
+        if (QueryPlayerRow* row = playerRow(pen.Player); row && passing(pen.Game))
             ++row->MissedPens;
     }
 
@@ -323,7 +323,7 @@ QueryRows BuildData(const League& l, int today) {
             squadRow.OwnGoals = static_cast<u16>(scored >> 16);
             rows.SquadRows.push_back(squadRow);
 
-            PlayerRow* row = playerRow(e.Player);
+            QueryPlayerRow* row = playerRow(e.Player);
             if (!row)
                 continue;
             row->Yellows += Flag(e.Yellow1) + Flag(e.Yellow2);

@@ -45,7 +45,7 @@ struct GameRow {
 
 /// One goal row: a goal record whose game passes the filter. Rows are kept small: a league may
 /// hold 65,535 goals.
-struct GoalRow {
+struct QueryGoalRow {
     u16 Goal = 0;
     u16 Game = 0;
     u8 Against = 0; // the other team of the game
@@ -54,7 +54,7 @@ struct GoalRow {
 
 /// One player row: a player's figures over the goals, squads and missed penalties of the games
 /// that pass the filter.
-struct PlayerRow {
+struct QueryPlayerRow {
     int Player = 0;
     int LeagueGoals = 0, OwnGoals = 0, Penalties = 0, OtherGoals = 0, CupGoals = 0;
     int Yellows = 0, Reds = 0;
@@ -84,8 +84,8 @@ struct QueryRows {
     int GameType = 0; // the filter the rows were built under
     std::vector<TeamRow> TeamRows;
     std::vector<GameRow> GameRows;
-    std::vector<GoalRow> GoalRows;
-    std::vector<PlayerRow> PlayerRows;
+    std::vector<QueryGoalRow> GoalRows;
+    std::vector<QueryPlayerRow> PlayerRows;
     std::vector<SquadRow> SquadRows;
 
     /// Rows of a tab (0 outside 0..4).
