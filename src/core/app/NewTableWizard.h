@@ -2,6 +2,7 @@
 
 #include "core/app/BaseTables.h"
 #include "core/app/NewTable.h"
+#include "core/edit/TeamList.h"
 #include "core/model/Expected.h"
 
 #include <array>
@@ -54,8 +55,6 @@ inline constexpr const char* kAddCaption = "Add";
 inline constexpr const char* kEditCaption = "Edit";
 inline constexpr const char* kNextCaption = "Next >";
 inline constexpr const char* kFinishCaption = "Finish";
-/// First line of the own-team list.
-inline constexpr const char* kNoOwnTeamItem = "*** None ***";
 /// The save dialog of Finish.
 inline constexpr const char* kNewTableFileFilter = "League Division|*.div";
 inline constexpr const char* kNewTableDefaultExtension = "div";

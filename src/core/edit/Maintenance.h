@@ -23,8 +23,6 @@ int SetUpMaintenancePage(League& league, MaintenancePage page);
 
 // "Table" page.
 
-/// The own-team chooser's first item (team 0).
-inline constexpr const char* kNoOwnTeamItem = "*** None ***";
 /// Name of the team whose choice as own team plays the own-team sound.
 inline constexpr const char* kSoundTeamName = "Everton";
 /// The "Teams" page's refusal.

@@ -11,6 +11,9 @@ namespace gorlin {
 /// The first item of every team chooser, standing for all teams (team 0).
 inline constexpr const char* kAllTeamsItem = " [All Teams]";
 
+/// The first item of an own-team chooser, standing for no own team.
+inline constexpr const char* kNoOwnTeamItem = "*** None ***";
+
 /// One item of a team chooser: its text (Windows-1252) and the team index it stands for.
 struct TeamListItem {
     std::string Text;
