@@ -1,6 +1,8 @@
 #include "core/engine/GoalStats.h"
 
 #include "core/engine/GameFilter.h"
+#include "core/engine/StatsLookup.h"
+#include "core/model/Text.h"
 #include "support/LeagueBuilder.h"
 #include "support/TestPaths.h"
 #include "support/WorldCup.h"
@@ -25,7 +27,8 @@ TEST(GoalStats, PenaltiesOfUnknownScorersAndUnknownMissersAndTies) {
     b.Goal(g, 2, jones, 20, false, true);
     b.Goal(g, 1, smith, 30, false, true);
     b.MissedPen(g, 0, 2, 40); // player removed by maintenance
-    const GoalStatsData d = GoalStats(b.Build(), 0, kLocale);
+    const League league = b.Build();
+    const GoalStatsData d = GoalStats(league, 0);
 
     EXPECT_EQ(d.lbPenScored, "2");
     EXPECT_EQ(d.lbPenMissed, "1");
@@ -35,9 +38,9 @@ TEST(GoalStats, PenaltiesOfUnknownScorersAndUnknownMissersAndTies) {
     EXPECT_EQ(d.lbPenCon, "2 (Rovers)");
     ASSERT_EQ(d.Scorers.size(), 2u); // no entry for player 0
     ASSERT_EQ(d.sgPens.size(), 2u);
-    EXPECT_EQ(d.sgPens[0].Cells, (Texts{"Jones", "Albion", "1", "0"}));
+    EXPECT_EQ(PlayerGoalsCells(league, d.sgPens[0], 4), (Texts{"Jones", "Albion", "1", "0"}));
     ASSERT_EQ(d.sgTeamGoals.size(), 2u);
-    EXPECT_EQ(d.sgTeamGoals[1].Cells, (Texts{"Rovers", "1", "2", "1", "2", "0", "0"}));
+    EXPECT_EQ(TeamGoalsCells(league, d.sgTeamGoals[1]), (Texts{"Rovers", "1", "2", "1", "2", "0", "0"}));
 }
 
 TEST(GoalStats, TiedPenaltyCountsShowTheLowerTeamIndex) {
@@ -46,11 +49,11 @@ TEST(GoalStats, TiedPenaltyCountsShowTheLowerTeamIndex) {
     const int g = b.Played(3, 2, 1, 1, 40000);
     b.Goal(g, 3, b.Player("Cole", 3), 5, false, true);
     b.Goal(g, 2, b.Player("Amos", 2), 50, false, true);
-    const GoalStatsData d = GoalStats(b.Build(), 0, kLocale);
+    const GoalStatsData d = GoalStats(b.Build(), 0);
     EXPECT_EQ(d.lbPenAward, "1 (Albion)");
     EXPECT_EQ(d.lbPenCon, "1 (Albion)");
 
-    const GoalStatsData none = GoalStats(LeagueBuilder().Build(), 0, kLocale);
+    const GoalStatsData none = GoalStats(LeagueBuilder().Build(), 0);
     EXPECT_EQ(none.lbPenAward, "");
     EXPECT_EQ(none.lbPenCon, "");
 }
@@ -90,10 +93,11 @@ TEST(GoalsPerMatch, RunsOfGoalRecordsUnderTheFilter) {
     EXPECT_EQ(games(GoalsPerMatch(league, 0)), (Found{{g1, 3}, {g2, 4}, {g4, 3}}));
     EXPECT_EQ(games(GoalsPerMatch(league, 1)), (Found{{g1, 3}, {g2, 4}}));
 
-    const GoalStatsData d = GoalStats(league, 0, kLocale);
+    const GoalStatsData d = GoalStats(league, 0);
     ASSERT_EQ(d.sgGoalsPerMatch.size(), 3u);
-    EXPECT_EQ(d.sgGoalsPerMatch[0].Cells, (Texts{"4", "Kane", "Albion v (Rovers)", "13/07/2009"}));
-    EXPECT_EQ(d.sgGoalsPerMatch[1].Cells[2], "(Rovers) v Albion");
+    EXPECT_EQ(HatTrickCells(league, d.sgGoalsPerMatch[0], kLocale),
+              (Texts{"4", "Kane", "Albion v (Rovers)", "13/07/2009"}));
+    EXPECT_EQ(HatTrickCell(league, d.sgGoalsPerMatch[1], 2, kLocale), "(Rovers) v Albion");
 }
 
 TEST(GoalStats, FixedSizesOfTheTablesAreNoLimits) {
@@ -114,28 +118,58 @@ TEST(GoalStats, FixedSizesOfTheTablesAreNoLimits) {
         b.Goal(big, 2, star, 1 + k % 90);
     for (int s = 0; s < 301; ++s) // more own-goal scorers than 300
         b.Goal(big, 2, b.Player("O" + std::to_string(s), 1), 5, true);
-    const GoalStatsData d = GoalStats(b.Build(), 0, kLocale);
+    const League league = b.Build();
+    const GoalStatsData d = GoalStats(league, 0);
 
     EXPECT_EQ(d.HatTricks.size(), 176u);
-    EXPECT_EQ(d.sgGoalsPerMatch.front().Cells[0], "260");
-    EXPECT_EQ(d.lbTopScorers.front().Text, "260 Star (B)");
+    EXPECT_EQ(d.sgGoalsPerMatch.front().Item.Goals, 260);
+    EXPECT_EQ(TopScorerText(league, d.Scorers.front()), "260 Star (B)");
+    EXPECT_EQ(d.TopScorerCount, 176);
     EXPECT_EQ(d.sgOwnGoals.size(), 301u);
-    EXPECT_EQ(d.sgTeamGoals[1].Cells, (Texts{"B", "8", "561", "525", "0", "0", "1"}));
+    EXPECT_EQ(TeamGoalsCells(league, d.sgTeamGoals[1]), (Texts{"B", "8", "561", "525", "0", "0", "1"}));
+}
+
+TEST(GoalStats, NameRanksByCharacterCodeOrUpperCase) {
+    const std::vector<std::string_view> names = {"bob", "Al", "BOB",       "Cy",    "abe",
+                                                 "Zed", "",   "Albertina", "Albert"};
+    EXPECT_EQ(RankNames(names, false), (std::vector<int>{8, 1, 4, 5, 7, 6, 0, 3, 2}));
+    EXPECT_EQ(RankNames(names, true), (std::vector<int>{5, 2, 5, 6, 1, 7, 0, 4, 3}));
+
+    // Many names alike over more than eight characters, zero bytes included: ranks agree with a
+    // plain comparison of every pair.
+    std::vector<std::string> store;
+    unsigned seed = 7;
+    for (int i = 0; i < 400; ++i) {
+        std::string name = i % 3 ? "Alexander " : "";
+        for (int k = static_cast<int>((seed = seed * 1103515245u + 12345u) >> 28); k > 0; --k)
+            name += "aAbZ_ \0"[(seed = seed * 1103515245u + 12345u) >> 29];
+        store.push_back(name);
+    }
+    const std::vector<std::string_view> many(store.begin(), store.end());
+    for (const bool upper : {false, true}) {
+        const std::vector<int> ranks = RankNames(many, upper);
+        for (std::size_t i = 0; i < many.size(); ++i)
+            for (std::size_t j = 0; j < many.size(); ++j) {
+                const int c = upper ? CompareNoCase(many[i], many[j]) : many[i].compare(many[j]);
+                ASSERT_EQ(ranks[i] < ranks[j], c < 0) << i << " " << j;
+                ASSERT_EQ(ranks[i] == ranks[j], c == 0) << i << " " << j;
+            }
+    }
 }
 
 TEST(GoalStats, GridOrdersKeepThePreviousOrderOnTies) {
-    auto hat = [](int id, int goals, const char* name, const char* team, int date) {
+    // Hat-tricks a..d: goals, upper-case name rank, scoring team rank, date.
+    auto hat = [](int id, int goals, int name, int team, int date) {
         HatTrickRow r;
         r.Item.Player = id;
         r.Item.Goals = goals;
+        r.NameRank = name;
+        r.TeamRank = team;
         r.Date = date;
-        r.ScoringTeam = team;
-        r.Cells = {std::to_string(goals), name, "", ""};
         return r;
     };
-    std::vector<HatTrickRow> rows = {hat(0, 3, "bob", "Zeta", 10), hat(1, 4, "Al", "Alpha", 20),
-                                     hat(2, 3, "BOB", "Alpha", 5), hat(3, 5, "Cy", "Zeta", 10)};
-    // Header clicks in sequence; rows named a..d as above.
+    std::vector<HatTrickRow> rows = {hat(0, 3, 1, 1, 10), hat(1, 4, 0, 0, 20), hat(2, 3, 1, 0, 5),
+                                     hat(3, 5, 2, 1, 10)};
     const struct {
         int Key;
         std::string Order;
@@ -148,29 +182,36 @@ TEST(GoalStats, GridOrdersKeepThePreviousOrderOnTies) {
         EXPECT_EQ(order, step.Order) << "key " << step.Key;
     }
 
-    // Penalties: names by character code, so upper case sorts before lower case.
-    std::vector<PlayerGoalsRow> pens = {{1, 2, 0, false, {"abe", "Albion", "2", "0"}},
-                                        {2, 2, 1, false, {"Zed", "City", "2", "1"}},
-                                        {3, 0, 1, false, {"Max", "City", "0", "1"}}};
+    // Penalties through GoalStats: names by character code, so upper case sorts before lower.
+    LeagueBuilder b;
+    b.Teams({"City", "Albion"});
+    const int g = b.Played(1, 2, 2, 2, 40000);
+    const int abe = b.Player("abe", 2);
+    const int zed = b.Player("Zed", 1);
+    const int max = b.Player("Max", 1);
+    b.Goal(g, 2, abe, 1, false, true);
+    b.Goal(g, 2, abe, 2, false, true);
+    b.Goal(g, 1, zed, 3, false, true);
+    b.Goal(g, 1, zed, 4, false, true);
+    b.MissedPen(g, zed, 1, 5);
+    b.MissedPen(g, max, 1, 6);
+    b.Goal(g, 1, max, 7);
+    GoalStatsData d = GoalStats(b.Build(), 0);
     const struct {
         int Key;
         std::vector<int> Players;
-    } penSteps[] = {{1, {3, 2, 1}}, {2, {1, 3, 2}}, {3, {2, 1, 3}}, {4, {3, 2, 1}}};
+    } penSteps[] = {{1, {max, zed, abe}}, {2, {abe, max, zed}}, {3, {zed, abe, max}}, {4, {max, zed, abe}}};
     for (const auto& step : penSteps) {
-        SortPens(pens, step.Key);
+        SortPens(d.sgPens, step.Key);
         std::vector<int> players;
-        for (const PlayerGoalsRow& r : pens)
+        for (const PlayerGoalsRow& r : d.sgPens)
             players.push_back(r.Player);
         EXPECT_EQ(players, step.Players) << "key " << step.Key;
     }
-
-    std::vector<TeamGoalsRow> teams = {{1, 1, 5, 0, 0, 0, 0, false, {"City"}},
-                                       {2, 1, 7, 0, 0, 0, 0, false, {"Albion"}},
-                                       {3, 1, 5, 0, 0, 0, 0, false, {"Rovers"}}};
-    SortTeamGoals(teams, 3);
-    EXPECT_EQ((std::vector<int>{teams[0].Team, teams[1].Team, teams[2].Team}), (std::vector<int>{2, 1, 3}));
-    SortTeamGoals(teams, 1);
-    EXPECT_EQ((std::vector<int>{teams[0].Team, teams[1].Team, teams[2].Team}), (std::vector<int>{2, 1, 3}));
+    SortTeamGoals(d.sgTeamGoals, 6); // OG's all 0: by name
+    EXPECT_EQ(d.sgTeamGoals[0].Team, 2);
+    SortTeamGoals(d.sgTeamGoals, 3);
+    EXPECT_EQ(d.sgTeamGoals[0].Team, 1); // most goals for
 }
 
 TEST(GoalTimes, BucketsByHalfLength) {
@@ -191,7 +232,10 @@ TEST(GoalTimes, BucketsByHalfLength) {
         const int g = b.Played(1, 2, 1, 1, 40000);
         b.Goal(g, 1, 0, c.Minute);
         b.Goal(g, 2, 0, 1); // not counted for team 1
-        const GoalTimes t = GoalTimeBuckets(b.Build(), 0, 1);
+        const League league = b.Build();
+        const GoalTimes t = GoalTimeBuckets(league, 0, 1);
+        EXPECT_EQ(GoalStats(league, 0).Times.Counts[static_cast<std::size_t>(std::max(c.Bucket, 1))],
+                  GoalTimeBuckets(league, 0, 0).Counts[static_cast<std::size_t>(std::max(c.Bucket, 1))]);
         ASSERT_EQ(t.BucketCount, c.Count) << "half " << c.Half;
         std::vector<int> expected(static_cast<std::size_t>(c.Count) + 1, 0);
         if (c.Bucket > 0) {
@@ -217,14 +261,14 @@ TEST(GoalTimes, ChartShapes) {
 TEST(GoalStats, WorldCup2018) {
     const League wc = test::BuildWorldCupLeague(test::DataDir() / "wc2018_results.csv",
                                                 test::DataDir() / "wc2018_goals.csv");
-    const GoalStatsData d = GoalStats(wc, kLeagueAndCup, kLocale);
-    ASSERT_GE(d.lbTopScorers.size(), 3u);
-    EXPECT_EQ(d.lbTopScorers[0].Text, "6 Harry Kane (England)");
-    EXPECT_EQ(d.lbTopScorers[1].Text, "4 Antoine Griezmann (France)");
-    EXPECT_EQ(d.lbTopScorers[2].Text, "4 Cristiano Ronaldo (Portugal)");
+    const GoalStatsData d = GoalStats(wc, kLeagueAndCup);
+    ASSERT_GE(d.TopScorerCount, 3);
+    EXPECT_EQ(TopScorerText(wc, d.Scorers[0]), "6 Harry Kane (England)");
+    EXPECT_EQ(TopScorerText(wc, d.Scorers[1]), "4 Antoine Griezmann (France)");
+    EXPECT_EQ(TopScorerText(wc, d.Scorers[2]), "4 Cristiano Ronaldo (Portugal)");
     Texts hatTricks;
     for (const HatTrickRow& r : d.sgGoalsPerMatch)
-        hatTricks.push_back(r.Cells[1] + ": " + r.Cells[2]);
+        hatTricks.push_back(HatTrickCell(wc, r, 1, kLocale) + ": " + HatTrickCell(wc, r, 2, kLocale));
     EXPECT_EQ(hatTricks, (Texts{"Cristiano Ronaldo: (Portugal) v Spain", "Harry Kane: (England) v Panama"}));
     EXPECT_EQ(d.lbPenScored, "22");
     EXPECT_EQ(d.sgOwnGoals.size(), 12u);

@@ -3,9 +3,9 @@
 #include "core/engine/GameFilter.h"
 #include "core/engine/Standings.h"
 #include "core/engine/StatsLookup.h"
-#include "core/model/Text.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace gorlin {
 
@@ -28,10 +28,6 @@ std::string MostText(const League& league, const std::vector<int>& counters) {
     if (best == 0)
         return {};
     return std::to_string(best) + " (" + std::string(TeamName(league, team)) + ")";
-}
-
-bool UpperLess(std::string_view a, std::string_view b) {
-    return CompareNoCase(a, b) < 0;
 }
 
 std::string GameCellText(const League& league, const GameRec& game, int team) {
@@ -67,73 +63,186 @@ const std::vector<std::string>& TeamGoalsHeadings() {
     return headings;
 }
 
-std::vector<HatTrick> GoalsPerMatch(const League& league, int gameType) {
-    const std::vector<char> passes = PassingGames(league, gameType);
-    std::vector<HatTrick> found;
-    std::vector<HatTrick> tally;
-    auto flush = [&] {
-        for (const HatTrick& t : tally)
-            if (t.Goals > 2)
-                found.push_back(t);
-        tally.clear();
-    };
-    int current = -1;
+namespace {
+
+/// One player's totals over the goals and missed penalties.
+struct PlayerCounts {
+    int Goals = 0;
+    int OwnGoals = 0;
+    int PensScored = 0;
+    int PensMissed = 0;
+};
+
+/// The empty distribution for a half length and the bucket of every minute up to the start of
+/// the last bucket (later minutes fall in the last; minute 0, not known, in the unused entry 0).
+GoalTimes EmptyGoalTimes(int halfLength, std::vector<int>& bucketOf) {
+    GoalTimes t;
+    t.BucketLength = GoalBucketLength(halfLength);
+    t.BucketCount = halfLength / t.BucketLength * 2 + 1;
+    t.Counts.assign(static_cast<std::size_t>(t.BucketCount) + 1, 0);
+    bucketOf.assign(static_cast<std::size_t>(t.BucketCount * t.BucketLength) + 1, t.BucketCount);
+    bucketOf[0] = 0;
+    for (std::size_t m = 1; m < bucketOf.size(); ++m)
+        bucketOf[m] = GoalBucket(static_cast<int>(m), t.BucketLength, t.BucketCount);
+    return t;
+}
+
+/// What one pass over the goal records that pass the filter counts.
+struct GoalPassCounts {
+    std::vector<PlayerCounts> Players; // 0..players
+    std::vector<TeamGoalsRow> Teams;   // 0..teams: For, Against, Pens, OwnGoals
+    std::vector<HatTrick> HatTricks;   // more than two goals of a player in one run
+    std::vector<int> PensAwarded;      // 0..teams, penalties of known scorers
+    std::vector<int> PensConceded;
+    int PensScored = 0;
+    GoalTimes Times; // every team's goals by minute
+};
+
+void AddTo(std::vector<TeamGoalsRow>& rows, int team, int TeamGoalsRow::*field, int value) {
+    if (team >= 1 && static_cast<std::size_t>(team) < rows.size())
+        rows[static_cast<std::size_t>(team)].*field += value;
+}
+
+/// The goal records in order, a run of records of one game at a time (records failing the filter
+/// are skipped without ending a run). Within a run the by-team figures are summed in locals, and
+/// each scorer's tally is one 32-bit word (run number above, goals in that run below; neither can
+/// pass 65,535, the number of goal records), so a goal costs no search and no branch on whether
+/// its scorer scored in the run before. The run's scorers are listed in order of their first goal.
+GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes, int players, int teams) {
+    GoalPassCounts c;
+    c.Players.resize(static_cast<std::size_t>(std::max(players, 0)) + 1);
+    c.Teams.resize(static_cast<std::size_t>(std::max(teams, 0)) + 1);
+    c.PensAwarded.assign(c.Teams.size(), 0);
+    c.PensConceded.assign(c.Teams.size(), 0);
+    std::vector<std::uint32_t> tallies(c.Players.size(), 0);
+    std::vector<int> runScorers(c.Players.size() + 1, 0);
+    std::vector<int> runTeams(c.Players.size() + 1, 0);
+    std::uint32_t* const tally = tallies.data();
+    std::vector<int> bucketOf;
+    c.Times = EmptyGoalTimes(league.Head.HalfLength, bucketOf);
+    int* const timeCounts = c.Times.Counts.data();
+    const std::size_t lastBucket = static_cast<std::size_t>(c.Times.BucketCount);
+    PlayerCounts* const counts = c.Players.data();
+    const std::size_t playerCount = c.Players.size();
     const int goals = GoalLimit(league);
-    for (int i = 1; i <= goals; ++i) {
-        const GoalRec& goal = league.Goals[static_cast<std::size_t>(i)];
-        if (!Passes(passes, goal.Game))
+    std::uint32_t run = 0;
+    int i = 1;
+    while (i <= goals) {
+        const int g = league.Goals[static_cast<std::size_t>(i)].Game;
+        if (!Passes(passes, g)) {
+            ++i;
             continue;
-        if (goal.Game != current) {
-            flush();
-            current = goal.Game;
         }
-        if (goal.OwnGoal || !PlayerAt(league, goal.Scorer))
-            continue;
-        auto it = std::find_if(tally.begin(), tally.end(),
-                               [&](const HatTrick& t) { return t.Player == goal.Scorer; });
-        if (it != tally.end())
-            ++it->Goals;
-        else
-            tally.push_back({goal.Scorer, 1, goal.Game, goal.TeamFor});
+        const GameRec& game = league.Games[static_cast<std::size_t>(g)];
+        const int homeTeam = game.HomeTeam;
+        const int awayTeam = game.AwayTeam;
+        int homeFor = 0;
+        int awayFor = 0;
+        int homePens = 0;
+        int awayPens = 0;
+        int ownGoalsForHome = 0; // credited to the home side, by away players
+        int ownGoalsForAway = 0;
+        std::uint32_t scorers = 0;
+        ++run;
+        for (; i <= goals; ++i) {
+            const GoalRec& goal = league.Goals[static_cast<std::size_t>(i)];
+            if (!Passes(passes, goal.Game))
+                continue;
+            if (goal.Game != g)
+                break;
+            const std::size_t minute = goal.Minute;
+            ++timeCounts[minute < bucketOf.size() ? static_cast<std::size_t>(bucketOf[minute]) : lastBucket];
+            const int teamFor = goal.TeamFor;
+            const int penalty = goal.Penalty ? 1 : 0;
+            const int ownGoal = goal.OwnGoal ? 1 : 0;
+            const int home = teamFor == homeTeam ? 1 : 0;
+            const int away = teamFor == awayTeam && !home ? 1 : 0;
+            if (home | away) {
+                homeFor += home;
+                awayFor += away;
+                homePens += home & penalty;
+                awayPens += away & penalty;
+                ownGoalsForHome += home & ownGoal;
+                ownGoalsForAway += away & ownGoal;
+            } else { // credited to neither side of its game
+                AddTo(c.Teams, teamFor, &TeamGoalsRow::For, 1);
+                AddTo(c.Teams, teamFor, &TeamGoalsRow::Pens, penalty);
+                AddTo(c.Teams, homeTeam, &TeamGoalsRow::Against, 1);
+                AddTo(c.Teams, homeTeam, &TeamGoalsRow::OwnGoals, ownGoal);
+            }
+            const std::size_t p = goal.Scorer;
+            if (p < 1 || p >= playerCount)
+                continue; // scorer not known: no scorer, penalty or team-penalty count
+            PlayerCounts& pc = counts[p];
+            pc.OwnGoals += ownGoal;
+            pc.Goals += 1 - ownGoal;
+            if (!ownGoal) {
+                const std::uint32_t t = tally[p];
+                const std::uint32_t again = t >> 16 == run ? 1u : 0u;
+                tally[p] = run << 16 | ((t & 0xFFFFu) * again + 1u);
+                runScorers[scorers] = goal.Scorer;
+                runTeams[scorers] = teamFor;
+                scorers += 1 - again;
+            }
+            if (penalty) {
+                ++pc.PensScored;
+                ++c.PensScored;
+                const int other = homeTeam != teamFor ? homeTeam : awayTeam;
+                if (teamFor >= 1 && teamFor <= teams)
+                    ++c.PensAwarded[static_cast<std::size_t>(teamFor)];
+                if (other >= 1 && other <= teams)
+                    ++c.PensConceded[static_cast<std::size_t>(other)];
+            }
+        }
+        AddTo(c.Teams, homeTeam, &TeamGoalsRow::For, homeFor);
+        AddTo(c.Teams, homeTeam, &TeamGoalsRow::Against, awayFor);
+        AddTo(c.Teams, homeTeam, &TeamGoalsRow::Pens, homePens);
+        AddTo(c.Teams, homeTeam, &TeamGoalsRow::OwnGoals, ownGoalsForAway);
+        AddTo(c.Teams, awayTeam, &TeamGoalsRow::For, awayFor);
+        AddTo(c.Teams, awayTeam, &TeamGoalsRow::Against, homeFor);
+        AddTo(c.Teams, awayTeam, &TeamGoalsRow::Pens, awayPens);
+        AddTo(c.Teams, awayTeam, &TeamGoalsRow::OwnGoals, ownGoalsForHome);
+        for (std::size_t k = 0; k < scorers; ++k) {
+            const int goalsInRun = static_cast<int>(tally[static_cast<std::size_t>(runScorers[k])] & 0xFFFFu);
+            if (goalsInRun > 2)
+                c.HatTricks.push_back({runScorers[k], goalsInRun, g, runTeams[k]});
+        }
     }
-    flush();
-    return found;
+    c.Times.Counts[0] = 0; // goals of unknown minute
+    return c;
+}
+
+} // namespace
+
+std::vector<HatTrick> GoalsPerMatch(const League& league, int gameType) {
+    return CountGoals(league, PassingGames(league, gameType), PlayerLimit(league), AllTeamLimit(league))
+        .HatTricks;
 }
 
 void SortGoalsPerMatch(std::vector<HatTrickRow>& rows, int key) {
-    auto name = [](const HatTrickRow& r) -> std::string_view { return r.Cells[1]; };
+    auto goals = [](const HatTrickRow& r) { return r.Item.Goals; };
+    auto name = [](const HatTrickRow& r) { return r.NameRank; };
+    auto team = [](const HatTrickRow& r) { return r.TeamRank; };
+    auto date = [](const HatTrickRow& r) { return r.Date; };
+    // Least significant key first.
     switch (key) {
     case 1:
-        std::stable_sort(rows.begin(), rows.end(), [&](const HatTrickRow& a, const HatTrickRow& b) {
-            if (a.Item.Goals != b.Item.Goals)
-                return a.Item.Goals > b.Item.Goals;
-            if (const int c = CompareNoCase(name(a), name(b)))
-                return c < 0;
-            return a.Date < b.Date;
-        });
+        StableSortByKey(rows, date);
+        StableSortByKey(rows, name);
+        StableSortByKey(rows, goals, true);
         break;
     case 2:
-        std::stable_sort(rows.begin(), rows.end(), [&](const HatTrickRow& a, const HatTrickRow& b) {
-            if (const int c = CompareNoCase(name(a), name(b)))
-                return c < 0;
-            if (a.Item.Goals != b.Item.Goals)
-                return a.Item.Goals > b.Item.Goals;
-            return a.Date < b.Date;
-        });
+        StableSortByKey(rows, date);
+        StableSortByKey(rows, goals, true);
+        StableSortByKey(rows, name);
         break;
     case 3:
-        std::stable_sort(rows.begin(), rows.end(), [](const HatTrickRow& a, const HatTrickRow& b) {
-            if (a.ScoringTeam != b.ScoringTeam)
-                return a.ScoringTeam < b.ScoringTeam;
-            return a.Date < b.Date;
-        });
+        StableSortByKey(rows, date);
+        StableSortByKey(rows, team);
         break;
     case 4:
-        std::stable_sort(rows.begin(), rows.end(), [&](const HatTrickRow& a, const HatTrickRow& b) {
-            if (a.Date != b.Date)
-                return a.Date < b.Date;
-            return UpperLess(name(a), name(b));
-        });
+        StableSortByKey(rows, name);
+        StableSortByKey(rows, date);
         break;
     default:
         break;
@@ -146,27 +255,32 @@ namespace {
 void SortPlayerGoals(std::vector<PlayerGoalsRow>& rows, int key, int lastColumn) {
     if (key < 1 || key > lastColumn)
         return;
-    auto player = [](const PlayerGoalsRow& r) -> const std::string& { return r.Cells[0]; };
-    auto team = [](const PlayerGoalsRow& r) -> const std::string& { return r.Cells[1]; };
-    std::stable_sort(rows.begin(), rows.end(), [&](const PlayerGoalsRow& a, const PlayerGoalsRow& b) {
-        switch (key) {
-        case 2:
-            if (team(a) != team(b))
-                return team(a) < team(b);
-            break;
-        case 3:
-            if (a.Scored != b.Scored)
-                return a.Scored > b.Scored;
-            break;
-        case 4:
-            if (a.Missed != b.Missed)
-                return a.Missed > b.Missed;
-            break;
-        default:
-            break;
-        }
-        return player(a) < player(b);
-    });
+    StableSortByKey(rows, [](const PlayerGoalsRow& r) { return r.NameRank; });
+    if (key == 2)
+        StableSortByKey(rows, [](const PlayerGoalsRow& r) { return r.TeamRank; });
+    else if (key == 3)
+        StableSortByKey(
+            rows, [](const PlayerGoalsRow& r) { return r.Scored; }, true);
+    else if (key == 4)
+        StableSortByKey(
+            rows, [](const PlayerGoalsRow& r) { return r.Missed; }, true);
+}
+
+int TeamGoalsValue(const TeamGoalsRow& r, int key) {
+    switch (key) {
+    case 2:
+        return r.Games;
+    case 3:
+        return r.For;
+    case 4:
+        return r.Against;
+    case 5:
+        return r.Pens;
+    case 6:
+        return r.OwnGoals;
+    default:
+        return r.CleanSheets;
+    }
 }
 
 } // namespace
@@ -182,30 +296,83 @@ void SortOwnGoals(std::vector<PlayerGoalsRow>& rows, int key) {
 void SortTeamGoals(std::vector<TeamGoalsRow>& rows, int key) {
     if (key < 1 || key > 7)
         return;
-    auto value = [key](const TeamGoalsRow& r) {
-        switch (key) {
-        case 2:
-            return r.Games;
-        case 3:
-            return r.For;
-        case 4:
-            return r.Against;
-        case 5:
-            return r.Pens;
-        case 6:
-            return r.OwnGoals;
-        default:
-            return r.CleanSheets;
-        }
-    };
-    std::stable_sort(rows.begin(), rows.end(), [&](const TeamGoalsRow& a, const TeamGoalsRow& b) {
-        if (key != 1 && value(a) != value(b))
-            return value(a) > value(b);
-        return a.Cells[0] < b.Cells[0];
-    });
+    StableSortByKey(rows, [](const TeamGoalsRow& r) { return r.NameRank; });
+    if (key != 1)
+        StableSortByKey(
+            rows, [key](const TeamGoalsRow& r) { return TeamGoalsValue(r, key); }, true);
 }
 
-GoalStatsData GoalStats(const League& league, int gameType, const Locale& locale, const GoalSortKeys& keys) {
+std::string TopScorerText(const League& league, const ScorerEntry& entry) {
+    const std::string_view name = PlayerName(league, entry.Player);
+    const std::string_view team = PlayerTeamName(league, entry.Player);
+    std::string text = std::to_string(entry.Goals);
+    text.reserve(text.size() + name.size() + team.size() + 4);
+    text.append(" ").append(name).append(" (").append(team).append(")");
+    return text;
+}
+
+std::string HatTrickCell(const League& league, const HatTrickRow& row, int column, const Locale& locale) {
+    switch (column) {
+    case 0:
+        return std::to_string(row.Item.Goals);
+    case 1:
+        return std::string(PlayerName(league, row.Item.Player));
+    case 2:
+        if (const GameRec* game = GameAt(league, row.Item.Game))
+            return GameCellText(league, *game, row.Item.Team);
+        return {};
+    case 3:
+        return DateText(row.Date, locale);
+    default:
+        return {};
+    }
+}
+
+std::string PlayerGoalsCell(const League& league, const PlayerGoalsRow& row, int column) {
+    switch (column) {
+    case 0:
+        return std::string(PlayerName(league, row.Player));
+    case 1:
+        return std::string(PlayerTeamName(league, row.Player));
+    case 2:
+        return std::to_string(row.Scored);
+    case 3:
+        return std::to_string(row.Missed);
+    default:
+        return {};
+    }
+}
+
+std::string TeamGoalsCell(const League& league, const TeamGoalsRow& row, int column) {
+    if (column == 0)
+        return std::string(TeamName(league, row.Team));
+    if (column >= 1 && column <= 6)
+        return std::to_string(TeamGoalsValue(row, column + 1));
+    return {};
+}
+
+std::vector<std::string> HatTrickCells(const League& league, const HatTrickRow& row, const Locale& locale) {
+    std::vector<std::string> cells;
+    for (int c = 0; c < 4; ++c)
+        cells.push_back(HatTrickCell(league, row, c, locale));
+    return cells;
+}
+
+std::vector<std::string> PlayerGoalsCells(const League& league, const PlayerGoalsRow& row, int columns) {
+    std::vector<std::string> cells;
+    for (int c = 0; c < columns; ++c)
+        cells.push_back(PlayerGoalsCell(league, row, c));
+    return cells;
+}
+
+std::vector<std::string> TeamGoalsCells(const League& league, const TeamGoalsRow& row) {
+    std::vector<std::string> cells;
+    for (int c = 0; c < 7; ++c)
+        cells.push_back(TeamGoalsCell(league, row, c));
+    return cells;
+}
+
+GoalStatsData GoalStats(const League& league, int gameType, const GoalSortKeys& keys) {
     GoalStatsData d;
     d.SortKeys = keys;
     const int own = league.Head.OwnTeam;
@@ -214,45 +381,17 @@ GoalStatsData GoalStats(const League& league, int gameType, const Locale& locale
     const std::vector<char> passes = PassingGames(league, gameType);
     const int players = PlayerLimit(league);
     const int teams = AllTeamLimit(league);
-    d.PensAwarded.assign(static_cast<std::size_t>(teams) + 1, 0);
-    d.PensConceded.assign(static_cast<std::size_t>(teams) + 1, 0);
-
-    // By-team counters for every team the arrays hold; the grid shows those of the filter.
-    std::vector<TeamGoalsRow> byTeam(static_cast<std::size_t>(teams) + 1);
+    GoalPassCounts counts = CountGoals(league, passes, players, teams);
+    std::vector<PlayerCounts>& table = counts.Players;
+    std::vector<TeamGoalsRow>& byTeam = counts.Teams;
     auto teamRow = [&](int t) -> TeamGoalsRow* {
         return t >= 1 && t <= teams ? &byTeam[static_cast<std::size_t>(t)] : nullptr;
     };
-
-    std::vector<ScorerEntry> table(static_cast<std::size_t>(players) + 1);
-    const int goals = GoalLimit(league);
-    for (int i = 1; i <= goals; ++i) {
-        const GoalRec& goal = league.Goals[static_cast<std::size_t>(i)];
-        if (!Passes(passes, goal.Game))
-            continue;
-        const GameRec& game = league.Games[goal.Game];
-        const int other = OtherTeam(game, goal.TeamFor);
-        if (TeamGoalsRow* r = teamRow(goal.TeamFor)) {
-            ++r->For;
-            r->Pens += goal.Penalty ? 1 : 0;
-        }
-        if (TeamGoalsRow* r = teamRow(other)) {
-            ++r->Against;
-            r->OwnGoals += goal.OwnGoal ? 1 : 0;
-        }
-        if (goal.Scorer < 1 || goal.Scorer > players)
-            continue; // scorer not known: no scorer, penalty or team-penalty count
-        ScorerEntry& e = table[goal.Scorer];
-        if (goal.OwnGoal)
-            ++e.OwnGoals;
-        else
-            ++e.Goals;
-        if (goal.Penalty) {
-            ++e.PensScored;
-            ++d.PensScored;
-            AddTo(d.PensAwarded, goal.TeamFor);
-            AddTo(d.PensConceded, other);
-        }
-    }
+    d.HatTricks = std::move(counts.HatTricks);
+    d.PensScored = counts.PensScored;
+    d.PensAwarded = std::move(counts.PensAwarded);
+    d.PensConceded = std::move(counts.PensConceded);
+    d.Times = std::move(counts.Times);
 
     const int missed = std::min<int>(league.Head.MissedPenCount, kMaxMissedPens);
     for (int i = 1; i <= missed; ++i) {
@@ -265,68 +404,81 @@ GoalStatsData GoalStats(const League& league, int gameType, const Locale& locale
         if (pen.Player >= 1 && pen.Player <= players)
             ++table[pen.Player].PensMissed;
     }
-
-    // Compact in player-index order, then rank by goals and name.
-    struct Ranked {
-        ScorerEntry Entry;
-        std::string_view Name;
-    };
-    std::vector<Ranked> ranked;
-    for (int p = 1; p <= players; ++p) {
-        ScorerEntry& e = table[static_cast<std::size_t>(p)];
-        if (e.Goals + e.OwnGoals + e.PensMissed > 0) {
-            e.Player = p;
-            ranked.push_back({e, league.Players[static_cast<std::size_t>(p)].Name.view()});
-        }
-    }
-    std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
-        if (a.Entry.Goals != b.Entry.Goals)
-            return a.Entry.Goals > b.Entry.Goals;
-        return CompareNoCase(a.Name, b.Name) < 0;
-    });
-
-    d.Scorers.reserve(ranked.size());
-    for (const Ranked& r : ranked) {
-        const ScorerEntry& e = r.Entry;
-        d.Scorers.push_back(e);
-        const std::string_view teamName = PlayerTeamName(league, e.Player);
-        if (e.Goals >= 2) {
-            std::string text = std::to_string(e.Goals);
-            text.reserve(text.size() + r.Name.size() + teamName.size() + 4);
-            text.append(" ").append(r.Name).append(" (").append(teamName).append(")");
-            d.lbTopScorers.push_back({std::move(text), e.Player});
-        }
-        const bool ownTeam = !d.OwnTeamName.empty() && teamName == d.OwnTeamName;
-        if (e.PensScored + e.PensMissed > 0)
-            d.sgPens.push_back({e.Player,
-                                e.PensScored,
-                                e.PensMissed,
-                                ownTeam,
-                                {std::string(r.Name), std::string(teamName), std::to_string(e.PensScored),
-                                 std::to_string(e.PensMissed)}});
-        if (e.OwnGoals > 0)
-            d.sgOwnGoals.push_back(
-                {e.Player,
-                 e.OwnGoals,
-                 0,
-                 ownTeam,
-                 {std::string(r.Name), std::string(teamName), std::to_string(e.OwnGoals)}});
-    }
     d.lbPenScored = std::to_string(d.PensScored);
     d.lbPenMissed = std::to_string(d.PensMissed);
     d.lbPenCon = MostText(league, d.PensConceded);
     d.lbPenAward = MostText(league, d.PensAwarded);
 
-    d.HatTricks = GoalsPerMatch(league, gameType);
+    // Team names ranked once; the last entry stands for a team index outside the array.
+    std::vector<std::string_view> teamNames;
+    for (int t = 0; t <= teams; ++t)
+        teamNames.push_back(TeamName(league, t));
+    teamNames.push_back({});
+    const std::vector<int> teamRanks = RankNames(teamNames, false);
+    auto teamRank = [&](int t) {
+        return teamRanks[static_cast<std::size_t>(t >= 0 && t <= teams ? t : teams + 1)];
+    };
+
+    // Compact in player-index order, then rank by goals and name in upper case.
+    std::vector<std::string_view> names;
+    for (int p = 1; p <= players; ++p) {
+        const PlayerCounts& c = table[static_cast<std::size_t>(p)];
+        if (c.Goals + c.OwnGoals + c.PensMissed > 0) {
+            d.Scorers.push_back({p, c.Goals, c.OwnGoals, c.PensScored, c.PensMissed});
+            names.push_back(league.Players[static_cast<std::size_t>(p)].Name.view());
+        }
+    }
+    const std::vector<int> upperRanks = RankNames(names, true);
+    std::vector<int> upperRankOf(static_cast<std::size_t>(players) + 1, 0);
+    for (std::size_t i = 0; i < d.Scorers.size(); ++i)
+        upperRankOf[static_cast<std::size_t>(d.Scorers[i].Player)] = upperRanks[i];
+    auto upperRank = [&](const ScorerEntry& e) { return upperRankOf[static_cast<std::size_t>(e.Player)]; };
+    StableSortByKey(d.Scorers, upperRank);
+    StableSortByKey(
+        d.Scorers, [](const ScorerEntry& e) { return e.Goals; }, true);
+    while (d.TopScorerCount < static_cast<int>(d.Scorers.size()) &&
+           d.Scorers[static_cast<std::size_t>(d.TopScorerCount)].Goals >= 2)
+        ++d.TopScorerCount;
+
+    // Penalty and own-goal rows in table order, their names ranked by character code.
+    std::vector<std::string_view> rowNames;
+    for (const ScorerEntry& e : d.Scorers) {
+        const PlayerRec& player = league.Players[static_cast<std::size_t>(e.Player)];
+        const bool ownTeam = own != 0 && TeamName(league, player.Team) == d.OwnTeamName;
+        const int rank = teamRank(player.Team);
+        if (e.PensScored + e.PensMissed > 0 || e.OwnGoals > 0)
+            rowNames.push_back(player.Name.view());
+        if (e.PensScored + e.PensMissed > 0)
+            d.sgPens.push_back({e.Player, e.PensScored, e.PensMissed, 0, rank, ownTeam});
+        if (e.OwnGoals > 0)
+            d.sgOwnGoals.push_back({e.Player, e.OwnGoals, 0, 0, rank, ownTeam});
+    }
+    {
+        const std::vector<int> ranks = RankNames(rowNames, false);
+        std::size_t pen = 0;
+        std::size_t ownGoal = 0;
+        std::size_t at = 0;
+        for (const ScorerEntry& e : d.Scorers) {
+            const bool inPens = e.PensScored + e.PensMissed > 0;
+            const bool inOwn = e.OwnGoals > 0;
+            if (!inPens && !inOwn)
+                continue;
+            if (inPens)
+                d.sgPens[pen++].NameRank = ranks[at];
+            if (inOwn)
+                d.sgOwnGoals[ownGoal++].NameRank = ranks[at];
+            ++at;
+        }
+    }
+
+    d.sgGoalsPerMatch.reserve(d.HatTricks.size());
     for (const HatTrick& h : d.HatTricks) {
-        const GameRec& game = league.Games[static_cast<std::size_t>(h.Game)];
         HatTrickRow row;
         row.Item = h;
-        row.Date = GameDay(game);
-        row.ScoringTeam = std::string(TeamName(league, h.Team));
-        row.Cells = {std::to_string(h.Goals), std::string(PlayerName(league, h.Player)),
-                     GameCellText(league, game, h.Team), DateText(row.Date, locale)};
-        d.sgGoalsPerMatch.push_back(std::move(row));
+        row.Date = GameDay(league.Games[static_cast<std::size_t>(h.Game)]);
+        row.NameRank = upperRankOf[static_cast<std::size_t>(h.Player)];
+        row.TeamRank = teamRank(h.Team);
+        d.sgGoalsPerMatch.push_back(row);
     }
 
     const int games = static_cast<int>(passes.size()) - 1;
@@ -334,28 +486,23 @@ GoalStatsData GoalStats(const League& league, int gameType, const Locale& locale
         const GameRec& game = league.Games[static_cast<std::size_t>(g)];
         if (!passes[static_cast<std::size_t>(g)] || !game.Played)
             continue;
-        TeamGoalsRow* home = teamRow(game.HomeTeam);
-        TeamGoalsRow* away = teamRow(game.AwayTeam);
-        if (home) {
+        if (TeamGoalsRow* home = teamRow(game.HomeTeam)) {
             ++home->Games;
             home->CleanSheets += game.AwayGoals == 0 ? 1 : 0;
         }
-        if (away) {
+        if (TeamGoalsRow* away = teamRow(game.AwayTeam)) {
             ++away->Games;
             away->CleanSheets += game.HomeGoals == 0 ? 1 : 0;
         }
     }
-    const int shownTeams = std::min(teams, gameType == kLeagueGamesOnly ? league.TeamCount() : teams);
-    d.sgTeamGoals.reserve(static_cast<std::size_t>(shownTeams));
+    const int shownTeams = gameType == kLeagueGamesOnly ? std::min(league.TeamCount(), teams) : teams;
+    d.sgTeamGoals.reserve(static_cast<std::size_t>(std::max(0, shownTeams)));
     for (int t = 1; t <= shownTeams; ++t) {
         TeamGoalsRow row = byTeam[static_cast<std::size_t>(t)];
         row.Team = t;
+        row.NameRank = teamRank(t);
         row.OwnTeam = t == own;
-        row.Cells = {std::string(TeamName(league, t)), std::to_string(row.Games),
-                     std::to_string(row.For),          std::to_string(row.Against),
-                     std::to_string(row.Pens),         std::to_string(row.OwnGoals),
-                     std::to_string(row.CleanSheets)};
-        d.sgTeamGoals.push_back(std::move(row));
+        d.sgTeamGoals.push_back(row);
     }
 
     SortGoalsPerMatch(d.sgGoalsPerMatch, keys.GoalsPerMatch);
@@ -394,18 +541,18 @@ int GoalBucket(int minute, int bucketLength, int bucketCount) {
 }
 
 GoalTimes GoalTimeBuckets(const League& league, int gameType, int team) {
-    GoalTimes t;
-    const int half = league.Head.HalfLength;
-    t.BucketLength = GoalBucketLength(half);
-    t.BucketCount = half / t.BucketLength * 2 + 1;
-    t.Counts.assign(static_cast<std::size_t>(t.BucketCount) + 1, 0);
+    std::vector<int> bucketOf;
+    GoalTimes t = EmptyGoalTimes(league.Head.HalfLength, bucketOf);
     const std::vector<char> passes = PassingGames(league, gameType);
     const int goals = GoalLimit(league);
     for (int i = 1; i <= goals; ++i) {
         const GoalRec& goal = league.Goals[static_cast<std::size_t>(i)];
         if (goal.Minute == 0 || !Passes(passes, goal.Game) || (team != 0 && goal.TeamFor != team))
             continue;
-        ++t.Counts[static_cast<std::size_t>(GoalBucket(goal.Minute, t.BucketLength, t.BucketCount))];
+        const std::size_t bucket = goal.Minute < bucketOf.size()
+                                       ? static_cast<std::size_t>(bucketOf[goal.Minute])
+                                       : static_cast<std::size_t>(t.BucketCount);
+        ++t.Counts[bucket];
     }
     return t;
 }

@@ -19,12 +19,6 @@ struct ScorerEntry {
     int PensMissed = 0;
 };
 
-/// An item of a list box with the index it stands for.
-struct ScorerItem {
-    std::string Text; // Windows-1252
-    int Player = 0;
-};
-
 /// More than two goals of one player in one run of goal records of a game.
 struct HatTrick {
     int Player = 0;
@@ -33,25 +27,31 @@ struct HatTrick {
     int Team = 0; // the team the goals counted for
 };
 
-/// A row of the hat-trick grid: cells "Goals", "Player", "Game", "Date".
+// Grid rows carry the figures and the keys their sorts compare; their texts come from the cell
+// functions below, on demand (a page may hold thousands of rows and show a screenful). The name
+// ranks order the names of one GoalStats result (equal names share a rank).
+
+/// A row of the hat-trick grid sgGoalsPerMatch: "Goals", "Player", "Game", "Date".
 struct HatTrickRow {
     HatTrick Item;
-    int Date = 0;                   // day number of the game
-    std::string ScoringTeam;        // name of Item.Team
-    std::vector<std::string> Cells; // Windows-1252
+    int Date = 0;     // day number of the game
+    int NameRank = 0; // the player's name, in upper case
+    int TeamRank = 0; // the scoring team's name
 };
 
-/// A row of the penalties grid ("Player", "Team", "Scored", "Missed") or of the own-goals grid
-/// ("Player", "Team", "Scored").
+/// A row of the penalties grid sgPens ("Player", "Team", "Scored", "Missed") or of the own-goals
+/// grid sgOwnGoals ("Player", "Team", "Scored").
 struct PlayerGoalsRow {
     int Player = 0;
     int Scored = 0;       // penalties scored, or own goals
     int Missed = 0;       // penalties missed (penalties grid only)
+    int NameRank = 0;     // the player's name
+    int TeamRank = 0;     // the name of the player's current team
     bool OwnTeam = false; // the Team cell is the own team's name
-    std::vector<std::string> Cells;
 };
 
-/// A row of the by-team grid: "Team", "Games", "For", "Against", "Pens", "OG's", "C/S".
+/// A row of the by-team grid sgTeamGoals: "Team", "Games", "For", "Against", "Pens", "OG's",
+/// "C/S".
 struct TeamGoalsRow {
     int Team = 0;
     int Games = 0;
@@ -60,8 +60,16 @@ struct TeamGoalsRow {
     int Pens = 0;
     int OwnGoals = 0; // own goals scored by the team's players (for the opponents)
     int CleanSheets = 0;
+    int NameRank = 0;
     bool OwnTeam = false;
-    std::vector<std::string> Cells;
+};
+
+/// The goal-time distribution: bucket k (1..BucketCount) counts the goals of minutes
+/// (k - 1) * BucketLength + 1 .. k * BucketLength; the last bucket also every later minute.
+struct GoalTimes {
+    int BucketLength = 5;
+    int BucketCount = 19;
+    std::vector<int> Counts; // 1..BucketCount, entry 0 unused
 };
 
 /// The current sort column (1-based) of each grid of the goal page.
@@ -77,8 +85,9 @@ struct GoalStatsData {
     /// Players with goals, own goals or missed penalties: goals descending, then name compared in
     /// upper case; equal entries keep player-index order.
     std::vector<ScorerEntry> Scorers;
-    /// Every scorer with two goals or more: "goals name (current team)".
-    std::vector<ScorerItem> lbTopScorers;
+    /// The top-scorers list lbTopScorers: the first TopScorerCount entries of Scorers, those with
+    /// two goals or more (TopScorerText gives an item's text).
+    int TopScorerCount = 0;
     int PensScored = 0; // penalties of known scorers
     int PensMissed = 0; // every missed penalty, its player known or not
     /// Per team index 0..TeamCount + OtherTeamCount: penalties the team took and had taken
@@ -89,11 +98,12 @@ struct GoalStatsData {
     std::string lbPenMissed;
     std::string lbPenCon;            // "count (team)" of the lowest-indexed team conceding most; "" when none
     std::string lbPenAward;          // likewise for penalties awarded
-    std::vector<HatTrick> HatTricks; // in the order GoalsPerMatch found them
+    std::vector<HatTrick> HatTricks; // in the order GoalsPerMatch finds them
     std::vector<HatTrickRow> sgGoalsPerMatch;
     std::vector<PlayerGoalsRow> sgPens;
     std::vector<PlayerGoalsRow> sgOwnGoals;
     std::vector<TeamGoalsRow> sgTeamGoals;
+    GoalTimes Times; // the goal-time chart of all teams ("*** All Teams ***")
     GoalSortKeys SortKeys;
     std::string OwnTeamName; // drawn in the own-team colour where it occurs; "" without own team
 };
@@ -104,10 +114,23 @@ const std::vector<std::string>& PensHeadings();
 const std::vector<std::string>& OwnGoalsHeadings();
 const std::vector<std::string>& TeamGoalsHeadings();
 
+/// An item of the top-scorers list: goals, " ", name, " (", the name of the player's current
+/// team, ")" (Windows-1252).
+std::string TopScorerText(const League& league, const ScorerEntry& entry);
+
+/// Cell texts (Windows-1252) of the grids' rows, by column 0..headings - 1; "" past the last.
+/// The hat-trick Game cell is "home v away" with the scoring team's name in brackets.
+std::string HatTrickCell(const League& league, const HatTrickRow& row, int column, const Locale& locale);
+std::string PlayerGoalsCell(const League& league, const PlayerGoalsRow& row, int column);
+std::string TeamGoalsCell(const League& league, const TeamGoalsRow& row, int column);
+/// Every cell of a row (the penalties grid has four columns, the own-goals grid three).
+std::vector<std::string> HatTrickCells(const League& league, const HatTrickRow& row, const Locale& locale);
+std::vector<std::string> PlayerGoalsCells(const League& league, const PlayerGoalsRow& row, int columns);
+std::vector<std::string> TeamGoalsCells(const League& league, const TeamGoalsRow& row);
+
 /// Counts the goals, missed penalties and played games that pass the game filter and fills the
 /// lists, summary and grids, each grid sorted by its key.
-GoalStatsData GoalStats(const League& league, int gameType, const Locale& locale,
-                        const GoalSortKeys& keys = {});
+GoalStatsData GoalStats(const League& league, int gameType, const GoalSortKeys& keys = {});
 
 /// The hat-tricks: goal records 1..GoalCount in order, a run of records of one game forming one
 /// game; records failing the filter are skipped without ending the run; own goals and goals of
@@ -115,8 +138,8 @@ GoalStatsData GoalStats(const League& league, int gameType, const Locale& locale
 /// is tallied per run.
 std::vector<HatTrick> GoalsPerMatch(const League& league, int gameType);
 
-/// Header clicks: each sorts the rows in place by the column's order, keeping the previous
-/// order of rows equal in every key. A key outside the grid's columns changes nothing.
+/// Header clicks: each sorts the rows of one result in place by the column's order, keeping the
+/// previous order of rows equal in every key. A key outside the grid's columns changes nothing.
 /// Hat-tricks: Goals desc / Player / scoring team / Date (names in upper case).
 void SortGoalsPerMatch(std::vector<HatTrickRow>& rows, int key);
 /// Penalties: Player / Team / Scored desc / Missed desc (names by character code).
@@ -125,14 +148,6 @@ void SortPens(std::vector<PlayerGoalsRow>& rows, int key);
 void SortOwnGoals(std::vector<PlayerGoalsRow>& rows, int key);
 /// By team: Team ascending; any other column descending, ties by team name.
 void SortTeamGoals(std::vector<TeamGoalsRow>& rows, int key);
-
-/// The goal-time distribution: bucket k (1..BucketCount) counts the goals of minutes
-/// (k - 1) * BucketLength + 1 .. k * BucketLength; the last bucket also every later minute.
-struct GoalTimes {
-    int BucketLength = 5;
-    int BucketCount = 19;
-    std::vector<int> Counts; // 1..BucketCount, entry 0 unused
-};
 
 /// Bucket length in minutes for a half length.
 int GoalBucketLength(int halfLength);

@@ -4,6 +4,8 @@
 #include "core/engine/StatsLookup.h"
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace gorlin {
 
@@ -17,8 +19,7 @@ int GameLimit(const League& league) {
     return std::max(0, std::min(league.GameCount(), static_cast<int>(league.Games.size()) - 1));
 }
 
-int GamePoints(const DivHead& head, const GameRec& game, int team) {
-    const bool home = game.HomeTeam == team;
+int SidePoints(const DivHead& head, const GameRec& game, bool home) {
     switch (game.Outcome) {
     case 0:
         return head.DrawPoints;
@@ -29,6 +30,33 @@ int GamePoints(const DivHead& head, const GameRec& game, int team) {
     default:
         return 0;
     }
+}
+
+int GamePoints(const DivHead& head, const GameRec& game, int team) {
+    return SidePoints(head, game, game.HomeTeam == team);
+}
+
+/// A team's games played and points over the played league games dated up to `today`, counted
+/// as the standings count them (each side of a game, PointsAdjust included).
+std::pair<int, int> PlayedAndPoints(const League& league, int team, int today) {
+    int played = 0;
+    int points = league.Teams[static_cast<std::size_t>(team)].PointsAdjust;
+    const int games = GameLimit(league);
+    for (int i = 1; i <= games; ++i) {
+        const GameRec& game = league.Games[static_cast<std::size_t>(i)];
+        const int day = GameDay(game);
+        if (!game.Played || day < 0 || day > today)
+            continue;
+        if (game.HomeTeam == team) {
+            ++played;
+            points += SidePoints(league.Head, game, true);
+        }
+        if (game.AwayTeam == team) {
+            ++played;
+            points += SidePoints(league.Head, game, false);
+        }
+    }
+    return {played, points};
 }
 
 int PositionOf(const Standings& s, int team) {
@@ -122,15 +150,14 @@ GraphSeries BuildGraph(const League& league, int team, int type, int today, Colo
     g.OwnTeamColour = ownTeamColour;
     g.StyleEnabled = type != kPointsProgress;
 
-    FillTableArgs upToToday;
-    upToToday.IgnoreSelection = true;
-    upToToday.ToDate = today;
-    const Standings table = FillTable(league, upToToday);
-    ++g.TablesComputed;
-
     const int chosen = team >= 1 && team <= teams ? team : 0;
     std::array<int, 5> slots{};
     if (type == kTopComparison || type == kBottomComparison) {
+        FillTableArgs upToToday;
+        upToToday.IgnoreSelection = true;
+        upToToday.ToDate = today;
+        const Standings table = FillTable(league, upToToday);
+        ++g.TablesComputed;
         const int first = type == kTopComparison ? 1 : table.TableSize - 2;
         for (int s = 1; s <= 3; ++s)
             slots[static_cast<std::size_t>(s)] = TeamAt(table, first + s - 1);
@@ -148,8 +175,7 @@ GraphSeries BuildGraph(const League& league, int team, int type, int today, Colo
         GraphSlot& slot = g.Slots[s];
         slot.Team = t;
         slot.Name = std::string(TeamName(league, t));
-        slot.Played = table.TeamTotals[static_cast<std::size_t>(t)].Played;
-        slot.Points = table.TeamTotals[static_cast<std::size_t>(t)].Points;
+        std::tie(slot.Played, slot.Points) = PlayedAndPoints(league, t, today);
         ++g.Shown;
         g.MostPlayed = std::max(g.MostPlayed, slot.Played);
 

@@ -54,8 +54,8 @@ struct GraphSeries {
 };
 
 /// Builds the slots, colours, running totals and (for one team) the position after each game's
-/// date and the hover texts. The standings are computed once up to `today` and once per distinct
-/// date of the shown team's games, never more than once per game.
+/// date and the hover texts. The standings are computed up to `today` to choose the teams of a
+/// comparison, and once per distinct date of a single team's games: never more than once a game.
 GraphSeries BuildGraph(const League& league, int team, int type, int today, Colour ownTeamColour,
                        const Locale& locale);
 
