@@ -71,7 +71,7 @@ struct GraphPaintArgs {
     int Width = 0;
     int Height = 0;
     bool Printing = false;
-    bool Bars = true;  // the style flag: bars or lines
+    bool Bars = true;  // the style flag: bars for "Points Progress", "Graph Style" for a comparison
     std::string Title; // print title (Windows-1252)
 };
 
