@@ -1,0 +1,599 @@
+#include "core/engine/GoalStats.h"
+
+#include "core/engine/GameFilter.h"
+#include "core/engine/Standings.h"
+#include "core/engine/StatsLookup.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace gorlin {
+
+namespace {
+
+void AddTo(std::vector<int>& counters, int index) {
+    if (index >= 0 && static_cast<std::size_t>(index) < counters.size())
+        ++counters[static_cast<std::size_t>(index)];
+}
+
+/// "count (team)" of the first team with the highest counter, "" when every counter is 0.
+std::string MostText(const League& league, const std::vector<int>& counters) {
+    int best = 0;
+    int team = 0;
+    for (std::size_t t = 1; t < counters.size(); ++t)
+        if (counters[t] > best) {
+            best = counters[t];
+            team = static_cast<int>(t);
+        }
+    if (best == 0)
+        return {};
+    return std::to_string(best) + " (" + std::string(TeamName(league, team)) + ")";
+}
+
+std::string GameCellText(const League& league, const GameRec& game, int team) {
+    const std::string_view home = TeamName(league, game.HomeTeam);
+    const std::string_view away = TeamName(league, game.AwayTeam);
+    std::string text;
+    text.reserve(home.size() + away.size() + 7);
+    if (TeamName(league, team) == away) {
+        text.append(home).append(" v (").append(away).append(")");
+    } else {
+        text.append("(").append(home).append(") v ").append(away);
+    }
+    return text;
+}
+
+} // namespace
+
+const std::vector<std::string>& GoalsPerMatchHeadings() {
+    static const std::vector<std::string> headings = {"Goals", "Player", "Game", "Date"};
+    return headings;
+}
+const std::vector<std::string>& PensHeadings() {
+    static const std::vector<std::string> headings = {"Player", "Team", "Scored", "Missed"};
+    return headings;
+}
+const std::vector<std::string>& OwnGoalsHeadings() {
+    static const std::vector<std::string> headings = {"Player", "Team", "Scored"};
+    return headings;
+}
+const std::vector<std::string>& TeamGoalsHeadings() {
+    static const std::vector<std::string> headings = {"Team", "Games", "For", "Against",
+                                                      "Pens", "OG's",  "C/S"};
+    return headings;
+}
+
+namespace {
+
+/// One player's totals over the goals and missed penalties.
+struct PlayerCounts {
+    int Goals = 0;
+    int OwnGoals = 0;
+    int PensScored = 0;
+    int PensMissed = 0;
+};
+
+/// The empty distribution for a half length and the bucket of every minute up to the start of
+/// the last bucket (later minutes fall in the last; minute 0, not known, in the unused entry 0).
+GoalTimes EmptyGoalTimes(int halfLength, std::vector<int>& bucketOf) {
+    GoalTimes t;
+    t.BucketLength = GoalBucketLength(halfLength);
+    t.BucketCount = halfLength / t.BucketLength * 2 + 1;
+    t.Counts.assign(static_cast<std::size_t>(t.BucketCount) + 1, 0);
+    bucketOf.assign(static_cast<std::size_t>(t.BucketCount * t.BucketLength) + 1, t.BucketCount);
+    bucketOf[0] = 0;
+    for (std::size_t m = 1; m < bucketOf.size(); ++m)
+        bucketOf[m] = GoalBucket(static_cast<int>(m), t.BucketLength, t.BucketCount);
+    return t;
+}
+
+/// What one pass over the goal records that pass the filter counts.
+struct GoalPassCounts {
+    std::vector<PlayerCounts> Players; // 0..players
+    std::vector<TeamGoalsRow> Teams;   // 0..teams: For, Against, Pens, OwnGoals
+    std::vector<HatTrick> HatTricks;   // more than two goals of a player in one run
+    std::vector<int> PensAwarded;      // 0..teams, penalties of known scorers
+    std::vector<int> PensConceded;
+    int PensScored = 0;
+    GoalTimes Times; // every team's goals by minute
+};
+
+void AddTo(std::vector<TeamGoalsRow>& rows, int team, int TeamGoalsRow::*field, int value) {
+    if (team >= 1 && static_cast<std::size_t>(team) < rows.size())
+        rows[static_cast<std::size_t>(team)].*field += value;
+}
+
+/// The goal records in order, a run of records of one game at a time (records failing the filter
+/// are skipped without ending a run). Within a run the by-team figures are summed in locals, and
+/// each scorer's tally is one 32-bit word (run number above, goals in that run below; neither can
+/// pass 65,535, the number of goal records), so a goal costs no search and no branch on whether
+/// its scorer scored in the run before. The run's scorers are listed in order of their first goal.
+GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes, int players, int teams) {
+    GoalPassCounts c;
+    c.Players.resize(static_cast<std::size_t>(std::max(players, 0)) + 1);
+    c.Teams.resize(static_cast<std::size_t>(std::max(teams, 0)) + 1);
+    c.PensAwarded.assign(c.Teams.size(), 0);
+    c.PensConceded.assign(c.Teams.size(), 0);
+    std::vector<std::uint32_t> tallies(c.Players.size(), 0);
+    std::vector<int> runScorers(c.Players.size() + 1, 0);
+    std::vector<int> runTeams(c.Players.size() + 1, 0);
+    std::uint32_t* const tally = tallies.data();
+    std::vector<int> bucketOf;
+    c.Times = EmptyGoalTimes(league.Head.HalfLength, bucketOf);
+    int* const timeCounts = c.Times.Counts.data();
+    const std::size_t lastBucket = static_cast<std::size_t>(c.Times.BucketCount);
+    PlayerCounts* const counts = c.Players.data();
+    const std::size_t playerCount = c.Players.size();
+    const int goals = GoalLimit(league);
+    std::uint32_t run = 0;
+    int i = 1;
+    while (i <= goals) {
+        const int g = league.Goals[static_cast<std::size_t>(i)].Game;
+        if (!Passes(passes, g)) {
+            ++i;
+            continue;
+        }
+        const GameRec& game = league.Games[static_cast<std::size_t>(g)];
+        const int homeTeam = game.HomeTeam;
+        const int awayTeam = game.AwayTeam;
+        int homeFor = 0;
+        int awayFor = 0;
+        int homePens = 0;
+        int awayPens = 0;
+        int ownGoalsForHome = 0; // credited to the home side, by away players
+        int ownGoalsForAway = 0;
+        std::uint32_t scorers = 0;
+        ++run;
+        for (; i <= goals; ++i) {
+            const GoalRec& goal = league.Goals[static_cast<std::size_t>(i)];
+            if (!Passes(passes, goal.Game))
+                continue;
+            if (goal.Game != g)
+                break;
+            const std::size_t minute = goal.Minute;
+            ++timeCounts[minute < bucketOf.size() ? static_cast<std::size_t>(bucketOf[minute]) : lastBucket];
+            const int teamFor = goal.TeamFor;
+            const int penalty = goal.Penalty ? 1 : 0;
+            const int ownGoal = goal.OwnGoal ? 1 : 0;
+            const int home = teamFor == homeTeam ? 1 : 0;
+            const int away = teamFor == awayTeam && !home ? 1 : 0;
+            if (home | away) {
+                homeFor += home;
+                awayFor += away;
+                homePens += home & penalty;
+                awayPens += away & penalty;
+                ownGoalsForHome += home & ownGoal;
+                ownGoalsForAway += away & ownGoal;
+            } else { // credited to neither side of its game
+                AddTo(c.Teams, teamFor, &TeamGoalsRow::For, 1);
+                AddTo(c.Teams, teamFor, &TeamGoalsRow::Pens, penalty);
+                AddTo(c.Teams, homeTeam, &TeamGoalsRow::Against, 1);
+                AddTo(c.Teams, homeTeam, &TeamGoalsRow::OwnGoals, ownGoal);
+            }
+            const std::size_t p = goal.Scorer;
+            if (p < 1 || p >= playerCount)
+                continue; // scorer not known: no scorer, penalty or team-penalty count
+            PlayerCounts& pc = counts[p];
+            pc.OwnGoals += ownGoal;
+            pc.Goals += 1 - ownGoal;
+            if (!ownGoal) {
+                const std::uint32_t t = tally[p];
+                const std::uint32_t again = t >> 16 == run ? 1u : 0u;
+                tally[p] = run << 16 | ((t & 0xFFFFu) * again + 1u);
+                runScorers[scorers] = goal.Scorer;
+                runTeams[scorers] = teamFor;
+                scorers += 1 - again;
+            }
+            if (penalty) {
+                ++pc.PensScored;
+                ++c.PensScored;
+                const int other = homeTeam != teamFor ? homeTeam : awayTeam;
+                if (teamFor >= 1 && teamFor <= teams)
+                    ++c.PensAwarded[static_cast<std::size_t>(teamFor)];
+                if (other >= 1 && other <= teams)
+                    ++c.PensConceded[static_cast<std::size_t>(other)];
+            }
+        }
+        AddTo(c.Teams, homeTeam, &TeamGoalsRow::For, homeFor);
+        AddTo(c.Teams, homeTeam, &TeamGoalsRow::Against, awayFor);
+        AddTo(c.Teams, homeTeam, &TeamGoalsRow::Pens, homePens);
+        AddTo(c.Teams, homeTeam, &TeamGoalsRow::OwnGoals, ownGoalsForAway);
+        AddTo(c.Teams, awayTeam, &TeamGoalsRow::For, awayFor);
+        AddTo(c.Teams, awayTeam, &TeamGoalsRow::Against, homeFor);
+        AddTo(c.Teams, awayTeam, &TeamGoalsRow::Pens, awayPens);
+        AddTo(c.Teams, awayTeam, &TeamGoalsRow::OwnGoals, ownGoalsForHome);
+        for (std::size_t k = 0; k < scorers; ++k) {
+            const int goalsInRun = static_cast<int>(tally[static_cast<std::size_t>(runScorers[k])] & 0xFFFFu);
+            if (goalsInRun > 2)
+                c.HatTricks.push_back({runScorers[k], goalsInRun, g, runTeams[k]});
+        }
+    }
+    c.Times.Counts[0] = 0; // goals of unknown minute
+    return c;
+}
+
+} // namespace
+
+std::vector<HatTrick> GoalsPerMatch(const League& league, int gameType) {
+    return CountGoals(league, PassingGames(league, gameType), PlayerLimit(league), AllTeamLimit(league))
+        .HatTricks;
+}
+
+void SortGoalsPerMatch(std::vector<HatTrickRow>& rows, int key) {
+    auto goals = [](const HatTrickRow& r) { return r.Item.Goals; };
+    auto name = [](const HatTrickRow& r) { return r.NameRank; };
+    auto team = [](const HatTrickRow& r) { return r.TeamRank; };
+    auto date = [](const HatTrickRow& r) { return r.Date; };
+    // Least significant key first.
+    switch (key) {
+    case 1:
+        StableSortByKey(rows, date);
+        StableSortByKey(rows, name);
+        StableSortByKey(rows, goals, true);
+        break;
+    case 2:
+        StableSortByKey(rows, date);
+        StableSortByKey(rows, goals, true);
+        StableSortByKey(rows, name);
+        break;
+    case 3:
+        StableSortByKey(rows, date);
+        StableSortByKey(rows, team);
+        break;
+    case 4:
+        StableSortByKey(rows, name);
+        StableSortByKey(rows, date);
+        break;
+    default:
+        break;
+    }
+}
+
+namespace {
+
+/// The sorts shared by the penalties and own-goals grids, whose columns agree up to `lastColumn`.
+void SortPlayerGoals(std::vector<PlayerGoalsRow>& rows, int key, int lastColumn) {
+    if (key < 1 || key > lastColumn)
+        return;
+    StableSortByKey(rows, [](const PlayerGoalsRow& r) { return r.NameRank; });
+    if (key == 2)
+        StableSortByKey(rows, [](const PlayerGoalsRow& r) { return r.TeamRank; });
+    else if (key == 3)
+        StableSortByKey(
+            rows, [](const PlayerGoalsRow& r) { return r.Scored; }, true);
+    else if (key == 4)
+        StableSortByKey(
+            rows, [](const PlayerGoalsRow& r) { return r.Missed; }, true);
+}
+
+int TeamGoalsValue(const TeamGoalsRow& r, int key) {
+    switch (key) {
+    case 2:
+        return r.Games;
+    case 3:
+        return r.For;
+    case 4:
+        return r.Against;
+    case 5:
+        return r.Pens;
+    case 6:
+        return r.OwnGoals;
+    default:
+        return r.CleanSheets;
+    }
+}
+
+} // namespace
+
+void SortPens(std::vector<PlayerGoalsRow>& rows, int key) {
+    SortPlayerGoals(rows, key, 4);
+}
+
+void SortOwnGoals(std::vector<PlayerGoalsRow>& rows, int key) {
+    SortPlayerGoals(rows, key, 3);
+}
+
+void SortTeamGoals(std::vector<TeamGoalsRow>& rows, int key) {
+    if (key < 1 || key > 7)
+        return;
+    StableSortByKey(rows, [](const TeamGoalsRow& r) { return r.NameRank; });
+    if (key != 1)
+        StableSortByKey(
+            rows, [key](const TeamGoalsRow& r) { return TeamGoalsValue(r, key); }, true);
+}
+
+std::string TopScorerText(const League& league, const ScorerEntry& entry) {
+    const std::string_view name = PlayerName(league, entry.Player);
+    const std::string_view team = PlayerTeamName(league, entry.Player);
+    std::string text = std::to_string(entry.Goals);
+    text.reserve(text.size() + name.size() + team.size() + 4);
+    text.append(" ").append(name).append(" (").append(team).append(")");
+    return text;
+}
+
+std::string HatTrickCell(const League& league, const HatTrickRow& row, int column, const Locale& locale) {
+    switch (column) {
+    case 0:
+        return std::to_string(row.Item.Goals);
+    case 1:
+        return std::string(PlayerName(league, row.Item.Player));
+    case 2:
+        if (const GameRec* game = GameAt(league, row.Item.Game))
+            return GameCellText(league, *game, row.Item.Team);
+        return {};
+    case 3:
+        return DateText(row.Date, locale);
+    default:
+        return {};
+    }
+}
+
+std::string PlayerGoalsCell(const League& league, const PlayerGoalsRow& row, int column) {
+    switch (column) {
+    case 0:
+        return std::string(PlayerName(league, row.Player));
+    case 1:
+        return std::string(PlayerTeamName(league, row.Player));
+    case 2:
+        return std::to_string(row.Scored);
+    case 3:
+        return std::to_string(row.Missed);
+    default:
+        return {};
+    }
+}
+
+std::string TeamGoalsCell(const League& league, const TeamGoalsRow& row, int column) {
+    if (column == 0)
+        return std::string(TeamName(league, row.Team));
+    if (column >= 1 && column <= 6)
+        return std::to_string(TeamGoalsValue(row, column + 1));
+    return {};
+}
+
+std::vector<std::string> HatTrickCells(const League& league, const HatTrickRow& row, const Locale& locale) {
+    std::vector<std::string> cells;
+    for (int c = 0; c < 4; ++c)
+        cells.push_back(HatTrickCell(league, row, c, locale));
+    return cells;
+}
+
+std::vector<std::string> PlayerGoalsCells(const League& league, const PlayerGoalsRow& row, int columns) {
+    std::vector<std::string> cells;
+    for (int c = 0; c < columns; ++c)
+        cells.push_back(PlayerGoalsCell(league, row, c));
+    return cells;
+}
+
+std::vector<std::string> TeamGoalsCells(const League& league, const TeamGoalsRow& row) {
+    std::vector<std::string> cells;
+    for (int c = 0; c < 7; ++c)
+        cells.push_back(TeamGoalsCell(league, row, c));
+    return cells;
+}
+
+GoalStatsData GoalStats(const League& league, int gameType, const GoalSortKeys& keys) {
+    GoalStatsData d;
+    d.SortKeys = keys;
+    const int own = league.Head.OwnTeam;
+    if (own != 0)
+        d.OwnTeamName = std::string(TeamName(league, own));
+    const std::vector<char> passes = PassingGames(league, gameType);
+    const int players = PlayerLimit(league);
+    const int teams = AllTeamLimit(league);
+    GoalPassCounts counts = CountGoals(league, passes, players, teams);
+    std::vector<PlayerCounts>& table = counts.Players;
+    std::vector<TeamGoalsRow>& byTeam = counts.Teams;
+    auto teamRow = [&](int t) -> TeamGoalsRow* {
+        return t >= 1 && t <= teams ? &byTeam[static_cast<std::size_t>(t)] : nullptr;
+    };
+    d.HatTricks = std::move(counts.HatTricks);
+    d.PensScored = counts.PensScored;
+    d.PensAwarded = std::move(counts.PensAwarded);
+    d.PensConceded = std::move(counts.PensConceded);
+    d.Times = std::move(counts.Times);
+
+    const int missed = std::min<int>(league.Head.MissedPenCount, kMaxMissedPens);
+    for (int i = 1; i <= missed; ++i) {
+        const MissedPenRec& pen = league.MissedPens[static_cast<std::size_t>(i)];
+        if (!Passes(passes, pen.Game))
+            continue;
+        ++d.PensMissed;
+        AddTo(d.PensAwarded, pen.Team);
+        AddTo(d.PensConceded, OtherTeam(league.Games[pen.Game], pen.Team));
+        if (pen.Player >= 1 && pen.Player <= players)
+            ++table[pen.Player].PensMissed;
+    }
+    d.lbPenScored = std::to_string(d.PensScored);
+    d.lbPenMissed = std::to_string(d.PensMissed);
+    d.lbPenCon = MostText(league, d.PensConceded);
+    d.lbPenAward = MostText(league, d.PensAwarded);
+
+    // Team names ranked once; the last entry stands for a team index outside the array.
+    std::vector<std::string_view> teamNames;
+    for (int t = 0; t <= teams; ++t)
+        teamNames.push_back(TeamName(league, t));
+    teamNames.push_back({});
+    const std::vector<int> teamRanks = RankNames(teamNames, false);
+    auto teamRank = [&](int t) {
+        return teamRanks[static_cast<std::size_t>(t >= 0 && t <= teams ? t : teams + 1)];
+    };
+
+    // Compact in player-index order, then rank by goals and name in upper case.
+    std::vector<std::string_view> names;
+    for (int p = 1; p <= players; ++p) {
+        const PlayerCounts& c = table[static_cast<std::size_t>(p)];
+        if (c.Goals + c.OwnGoals + c.PensMissed > 0) {
+            d.Scorers.push_back({p, c.Goals, c.OwnGoals, c.PensScored, c.PensMissed});
+            names.push_back(league.Players[static_cast<std::size_t>(p)].Name.view());
+        }
+    }
+    const std::vector<int> upperRanks = RankNames(names, true);
+    std::vector<int> upperRankOf(static_cast<std::size_t>(players) + 1, 0);
+    for (std::size_t i = 0; i < d.Scorers.size(); ++i)
+        upperRankOf[static_cast<std::size_t>(d.Scorers[i].Player)] = upperRanks[i];
+    auto upperRank = [&](const ScorerEntry& e) { return upperRankOf[static_cast<std::size_t>(e.Player)]; };
+    StableSortByKey(d.Scorers, upperRank);
+    StableSortByKey(
+        d.Scorers, [](const ScorerEntry& e) { return e.Goals; }, true);
+    while (d.TopScorerCount < static_cast<int>(d.Scorers.size()) &&
+           d.Scorers[static_cast<std::size_t>(d.TopScorerCount)].Goals >= 2)
+        ++d.TopScorerCount;
+
+    // Penalty and own-goal rows in table order, their names ranked by character code.
+    std::vector<std::string_view> rowNames;
+    for (const ScorerEntry& e : d.Scorers) {
+        const PlayerRec& player = league.Players[static_cast<std::size_t>(e.Player)];
+        const bool ownTeam = own != 0 && TeamName(league, player.Team) == d.OwnTeamName;
+        const int rank = teamRank(player.Team);
+        if (e.PensScored + e.PensMissed > 0 || e.OwnGoals > 0)
+            rowNames.push_back(player.Name.view());
+        if (e.PensScored + e.PensMissed > 0)
+            d.sgPens.push_back({e.Player, e.PensScored, e.PensMissed, 0, rank, ownTeam});
+        if (e.OwnGoals > 0)
+            d.sgOwnGoals.push_back({e.Player, e.OwnGoals, 0, 0, rank, ownTeam});
+    }
+    {
+        const std::vector<int> ranks = RankNames(rowNames, false);
+        std::size_t pen = 0;
+        std::size_t ownGoal = 0;
+        std::size_t at = 0;
+        for (const ScorerEntry& e : d.Scorers) {
+            const bool inPens = e.PensScored + e.PensMissed > 0;
+            const bool inOwn = e.OwnGoals > 0;
+            if (!inPens && !inOwn)
+                continue;
+            if (inPens)
+                d.sgPens[pen++].NameRank = ranks[at];
+            if (inOwn)
+                d.sgOwnGoals[ownGoal++].NameRank = ranks[at];
+            ++at;
+        }
+    }
+
+    d.sgGoalsPerMatch.reserve(d.HatTricks.size());
+    for (const HatTrick& h : d.HatTricks) {
+        HatTrickRow row;
+        row.Item = h;
+        row.Date = GameDay(league.Games[static_cast<std::size_t>(h.Game)]);
+        row.NameRank = upperRankOf[static_cast<std::size_t>(h.Player)];
+        row.TeamRank = teamRank(h.Team);
+        d.sgGoalsPerMatch.push_back(row);
+    }
+
+    const int games = static_cast<int>(passes.size()) - 1;
+    for (int g = 1; g <= games; ++g) {
+        const GameRec& game = league.Games[static_cast<std::size_t>(g)];
+        if (!passes[static_cast<std::size_t>(g)] || !game.Played)
+            continue;
+        if (TeamGoalsRow* home = teamRow(game.HomeTeam)) {
+            ++home->Games;
+            home->CleanSheets += game.AwayGoals == 0 ? 1 : 0;
+        }
+        if (TeamGoalsRow* away = teamRow(game.AwayTeam)) {
+            ++away->Games;
+            away->CleanSheets += game.HomeGoals == 0 ? 1 : 0;
+        }
+    }
+    const int shownTeams = gameType == kLeagueGamesOnly ? std::min(league.TeamCount(), teams) : teams;
+    d.sgTeamGoals.reserve(static_cast<std::size_t>(std::max(0, shownTeams)));
+    for (int t = 1; t <= shownTeams; ++t) {
+        TeamGoalsRow row = byTeam[static_cast<std::size_t>(t)];
+        row.Team = t;
+        row.NameRank = teamRank(t);
+        row.OwnTeam = t == own;
+        d.sgTeamGoals.push_back(row);
+    }
+
+    SortGoalsPerMatch(d.sgGoalsPerMatch, keys.GoalsPerMatch);
+    SortPens(d.sgPens, keys.Pens);
+    SortOwnGoals(d.sgOwnGoals, keys.OwnGoals);
+    SortTeamGoals(d.sgTeamGoals, keys.TeamGoals);
+    return d;
+}
+
+int GoalBucketLength(int halfLength) {
+    switch (halfLength) {
+    case 10:
+        return 1;
+    case 15:
+        return 3;
+    case 20:
+        return 2;
+    case 25:
+        return 5;
+    case 30:
+        return 3;
+    case 35:
+        return 5;
+    case 40:
+        return 4;
+    case 45:
+        return 5;
+    default:
+        return 5;
+    }
+}
+
+int GoalBucket(int minute, int bucketLength, int bucketCount) {
+    const int bucket = minute / bucketLength + (minute % bucketLength != 0 ? 1 : 0);
+    return std::clamp(bucket, 1, bucketCount);
+}
+
+GoalTimes GoalTimeBuckets(const League& league, int gameType, int team) {
+    std::vector<int> bucketOf;
+    GoalTimes t = EmptyGoalTimes(league.Head.HalfLength, bucketOf);
+    const std::vector<char> passes = PassingGames(league, gameType);
+    const int goals = GoalLimit(league);
+    for (int i = 1; i <= goals; ++i) {
+        const GoalRec& goal = league.Goals[static_cast<std::size_t>(i)];
+        if (goal.Minute == 0 || !Passes(passes, goal.Game) || (team != 0 && goal.TeamFor != team))
+            continue;
+        const std::size_t bucket = goal.Minute < bucketOf.size()
+                                       ? static_cast<std::size_t>(bucketOf[goal.Minute])
+                                       : static_cast<std::size_t>(t.BucketCount);
+        ++t.Counts[bucket];
+    }
+    return t;
+}
+
+Colour BucketColour(int k, int bucketCount) {
+    if (k == bucketCount)
+        return kYellow;
+    return k <= bucketCount / 2 ? kBlue : kRed;
+}
+
+std::vector<Shape> GoalGraph(const GoalTimes& times, int width, int height) {
+    std::vector<Shape> shapes;
+    const int n = times.BucketCount;
+    if (n < 1 || times.Counts.size() < static_cast<std::size_t>(n) + 1)
+        return shapes;
+    const int most = *std::max_element(times.Counts.begin() + 1, times.Counts.end());
+    if (most == 0)
+        return shapes;
+    const int bar = std::max(0, width) / n;
+    const int margin = (width - bar * n) / 2;
+    const int unit = std::max(0, height) / most;
+    for (int k = 1; k <= n; ++k) {
+        const int count = times.Counts[static_cast<std::size_t>(k)];
+        const int x = (k - 1) * bar + margin;
+        if (count > 0)
+            shapes.push_back(Shape::MakeRect(x, height - unit * count, x + bar, height, BucketColour(k, n)));
+        else
+            shapes.push_back(Shape::MakeLine(x + 2, height - 1, x + bar - 2, height - 1));
+    }
+    return shapes;
+}
+
+std::vector<TeamListItem> GoalChartTeams(const League& league) {
+    std::vector<TeamListItem> items;
+    const int teams = std::min(league.TeamCount(), AllTeamLimit(league));
+    for (int t = 1; t <= teams; ++t)
+        items.push_back({std::string(TeamName(league, t)), t});
+    std::stable_sort(items.begin(), items.end(),
+                     [](const TeamListItem& a, const TeamListItem& b) { return a.Text < b.Text; });
+    items.insert(items.begin(), {"*** All Teams ***", 0});
+    return items;
+}
+
+} // namespace gorlin

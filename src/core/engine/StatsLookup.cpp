@@ -1,0 +1,193 @@
+#include "core/engine/StatsLookup.h"
+
+#include "core/engine/GameFilter.h"
+#include "core/model/Dates.h"
+#include "core/model/Text.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace gorlin {
+
+std::vector<char> PassingGames(const League& league, int gameType) {
+    const int last = std::max(0, std::min(league.AllGameCount(), static_cast<int>(league.Games.size()) - 1));
+    std::vector<char> passing(static_cast<std::size_t>(last) + 1, 0);
+    for (int g = 1; g <= last; ++g)
+        passing[static_cast<std::size_t>(g)] =
+            PassesGameFilter(league.Games[static_cast<std::size_t>(g)], gameType);
+    return passing;
+}
+
+int GoalLimit(const League& league) {
+    return std::max(0, std::min<int>(league.Head.GoalCount, static_cast<int>(league.Goals.size()) - 1));
+}
+
+int PlayerLimit(const League& league) {
+    return std::max(0, std::min<int>(league.Head.PlayerCount, static_cast<int>(league.Players.size()) - 1));
+}
+
+int SquadLimit(const League& league) {
+    return std::max(0, std::min<int>(league.Head.SquadCount, static_cast<int>(league.Squads.size()) - 1));
+}
+
+int AllTeamLimit(const League& league) {
+    return std::max(0, std::min(league.AllTeamCount(), static_cast<int>(league.Teams.size()) - 1));
+}
+
+const GameRec* GameAt(const League& league, int g) {
+    if (g < 1 || g > league.AllGameCount() || static_cast<std::size_t>(g) >= league.Games.size())
+        return nullptr;
+    return &league.Games[static_cast<std::size_t>(g)];
+}
+
+const PlayerRec* PlayerAt(const League& league, int p) {
+    if (p < 1 || p > league.Head.PlayerCount || static_cast<std::size_t>(p) >= league.Players.size())
+        return nullptr;
+    return &league.Players[static_cast<std::size_t>(p)];
+}
+
+std::string_view TeamName(const League& league, int t) {
+    if (t < 0 || t > league.AllTeamCount() || static_cast<std::size_t>(t) >= league.Teams.size())
+        return {};
+    return league.Teams[static_cast<std::size_t>(t)].Name.view();
+}
+
+std::string_view PlayerName(const League& league, int p) {
+    const PlayerRec* player = PlayerAt(league, p);
+    return player ? player->Name.view() : std::string_view{};
+}
+
+std::string_view PlayerTeamName(const League& league, int p) {
+    const PlayerRec* player = PlayerAt(league, p);
+    return player ? TeamName(league, player->Team) : std::string_view{};
+}
+
+std::string DateText(int day, const Locale& locale) {
+    return day == 0 ? std::string{} : FormatShortDate(day, locale);
+}
+
+namespace {
+
+/// Eight characters from `depth` as a big-endian number, padded with zero bytes past the end:
+/// when two chunks differ they order names that agree before `depth` as a full comparison would.
+/// Upper case is made eight bytes at once (letters a..z only, like CompareNoCase).
+std::uint64_t NameChunk(std::string_view name, std::size_t depth, bool upperCase) {
+    unsigned char bytes[8] = {};
+    if (depth < name.size())
+        std::memcpy(bytes, name.data() + depth, std::min<std::size_t>(8, name.size() - depth));
+    std::uint64_t key = 0;
+    for (const unsigned char b : bytes)
+        key = key << 8 | b;
+    if (upperCase) {
+        constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+        constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+        const std::uint64_t low7 = key & ~kHigh;
+        const std::uint64_t fromA = low7 + (0x80 - 'a') * kOnes;     // high bit: low 7 bits >= 'a'
+        const std::uint64_t pastZ = low7 + (0x80 - 'z' - 1) * kOnes; // high bit: low 7 bits > 'z'
+        const std::uint64_t lower = fromA & ~pastZ & ~key & kHigh;   // and the byte is below 0x80
+        key -= lower >> 2;                                           // 0x80 >> 2 is 'a' - 'A'
+    }
+    return key;
+}
+
+struct ChunkKey {
+    std::uint64_t Chunk;
+    int Index;
+};
+
+/// Ranks names eight characters at a time: the names of a group, which agree in everything before
+/// `depth`, are ordered by their next chunk (a radix sort for a large group), and every run of
+/// equal chunks is ranked the same way one chunk further on.
+class NameRanker {
+public:
+    NameRanker(const std::vector<std::string_view>& names, bool upperCase)
+        : m_names(names), m_upper(upperCase), m_keys(names.size()), m_scratch(names.size()),
+          m_ranks(names.size(), 0) {
+        for (std::size_t i = 0; i < names.size(); ++i)
+            m_keys[i].Index = static_cast<int>(i);
+    }
+
+    std::vector<int> Ranks() {
+        Rank(0, m_keys.size(), 0);
+        return std::move(m_ranks);
+    }
+
+private:
+    std::size_t Length(const ChunkKey& k) const { return m_names[static_cast<std::size_t>(k.Index)].size(); }
+
+    void Rank(std::size_t begin, std::size_t end, std::size_t depth) {
+        for (std::size_t i = begin; i < end; ++i)
+            m_keys[i].Chunk = NameChunk(m_names[static_cast<std::size_t>(m_keys[i].Index)], depth, m_upper);
+        auto first = m_keys.begin() + static_cast<std::ptrdiff_t>(begin);
+        auto last = m_keys.begin() + static_cast<std::ptrdiff_t>(end);
+        if (end - begin > 64)
+            RadixSort(begin, end);
+        else
+            std::sort(first, last, [](const ChunkKey& a, const ChunkKey& b) { return a.Chunk < b.Chunk; });
+        for (std::size_t i = begin; i < end;) {
+            std::size_t j = i + 1;
+            std::size_t longest = Length(m_keys[i]);
+            while (j < end && m_keys[j].Chunk == m_keys[i].Chunk)
+                longest = std::max(longest, Length(m_keys[j++]));
+            if (j - i > 1 && longest > depth + 8) {
+                Rank(i, j, depth + 8);
+            } else {
+                // Equal chunks to the end of every name: they differ at most in trailing zero
+                // bytes, so the shorter name comes first and equal lengths are equal names.
+                std::sort(m_keys.begin() + static_cast<std::ptrdiff_t>(i),
+                          m_keys.begin() + static_cast<std::ptrdiff_t>(j),
+                          [this](const ChunkKey& a, const ChunkKey& b) { return Length(a) < Length(b); });
+                for (std::size_t k = i; k < j; ++k) {
+                    if (k > i && Length(m_keys[k]) != Length(m_keys[k - 1]))
+                        ++m_next;
+                    m_ranks[static_cast<std::size_t>(m_keys[k].Index)] = m_next;
+                }
+                ++m_next;
+            }
+            i = j;
+        }
+    }
+
+    /// Stable least-significant-digit radix sort of keys [begin, end) by their chunks, eleven bits
+    /// a pass; a pass whose digit is the same for every key is skipped.
+    void RadixSort(std::size_t begin, std::size_t end) {
+        constexpr int kBits = 11;
+        constexpr std::size_t kBuckets = std::size_t{1} << kBits;
+        const std::size_t n = end - begin;
+        ChunkKey* keys = m_keys.data() + begin;
+        ChunkKey* scratch = m_scratch.data() + begin;
+        std::vector<std::size_t> start(kBuckets + 1);
+        bool inScratch = false;
+        for (int shift = 0; shift < 64; shift += kBits) {
+            std::fill(start.begin(), start.end(), 0);
+            for (std::size_t i = 0; i < n; ++i)
+                ++start[(keys[i].Chunk >> shift & (kBuckets - 1)) + 1];
+            if (std::find(start.begin() + 1, start.end(), n) != start.end())
+                continue;
+            for (std::size_t b = 1; b <= kBuckets; ++b)
+                start[b] += start[b - 1];
+            for (std::size_t i = 0; i < n; ++i)
+                scratch[start[keys[i].Chunk >> shift & (kBuckets - 1)]++] = keys[i];
+            std::swap(keys, scratch);
+            inScratch = !inScratch;
+        }
+        if (inScratch)
+            std::copy(keys, keys + n, scratch);
+    }
+
+    const std::vector<std::string_view>& m_names;
+    bool m_upper;
+    std::vector<ChunkKey> m_keys;
+    std::vector<ChunkKey> m_scratch;
+    std::vector<int> m_ranks;
+    int m_next = 0;
+};
+
+} // namespace
+
+std::vector<int> RankNames(const std::vector<std::string_view>& names, bool upperCase) {
+    return NameRanker(names, upperCase).Ranks();
+}
+
+} // namespace gorlin
