@@ -56,8 +56,8 @@ SquadEntry Entry(int player, int timeOff, int cards = 0, int rating = 0) {
 
 Texts Shapes(const TeamStatsData& d, int width, int height) {
     Texts out;
-    for (const ChartShape& s : PointsGraph(d.Chart, width, height))
-        out.push_back(ShapeText(s));
+    for (const Shape& s : PointsGraph(d.Chart, width, height))
+        out.push_back(DescribeShape(s));
     return out;
 }
 
@@ -202,8 +202,11 @@ TEST(TeamStats, PointsChartGeometry) {
 
 TEST(TeamStats, FormBoxes) {
     Texts shapes;
-    for (const ChartShape& s : DrawCurrentForm("LWW", "WD"))
-        shapes.push_back(ShapeText(s) + " " + s.Letter);
+    for (const Shape& s : DrawCurrentForm("LWW", "WD"))
+        if (s.Kind == ShapeKind::Rect)
+            shapes.push_back(DescribeShape(s));
+        else
+            shapes.back() += " " + s.Text;
     EXPECT_EQ(shapes, (Texts{"rect 0 2 16 18 red L", "rect 15 2 31 18 blue W", "rect 30 2 46 18 blue W",
                              "rect 0 20 16 36 blue W", "rect 15 20 31 36 white D"}));
 }

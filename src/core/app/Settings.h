@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/IniFile.h"
+#include "core/model/Colour.h"
 
 #include <array>
 #include <cstdint>
@@ -8,9 +9,6 @@
 #include <vector>
 
 namespace gorlin {
-
-/// A 24-bit colour as the settings store it: 0x00BBGGRR, red in the low byte.
-using Colour = std::uint32_t;
 
 /// The settings file's name, in the program folder.
 inline constexpr const char* kSettingsFileName = "gorlin.ini";

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "core/model/Colour.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace gorlin {
-
-/// A 24-bit colour as the settings hold it, 0x00BBGGRR (the same type as Settings' Colour).
-using Colour = std::uint32_t;
 
 // Colours of the drawings.
 inline constexpr Colour kBlack = 0x000000;

@@ -8,28 +8,14 @@ namespace {
 
 constexpr long long kFar = 1 << 30;
 
-const char* ColourName(ShapeColour colour) {
-    switch (colour) {
-    case ShapeColour::Blue:
-        return "blue";
-    case ShapeColour::White:
-        return "white";
-    case ShapeColour::Red:
-        return "red";
-    case ShapeColour::Black:
-        break;
-    }
-    return "black";
-}
-
-ChartShape Line(int x1, int y1, int x2, int y2) {
-    return {ShapeKind::Line, x1, y1, x2, y2, ShapeColour::Black, 0};
+Shape Line(int x1, int y1, int x2, int y2) {
+    return Shape::MakeLine(x1, y1, x2, y2);
 }
 
 } // namespace
 
-std::vector<ChartShape> PointsGraph(const PointsChartData& chart, int width, int height) {
-    std::vector<ChartShape> shapes;
+std::vector<Shape> PointsGraph(const PointsChartData& chart, int width, int height) {
+    std::vector<Shape> shapes;
     if (!chart.Shown || width <= 0 || height <= 0)
         return shapes;
     // With no league game or no points above 0 there is nothing to scale the bars by.
@@ -47,20 +33,20 @@ std::vector<ChartShape> PointsGraph(const PointsChartData& chart, int width, int
     for (const int points : chart.GamePoints) {
         total += points;
         if (total > 0) {
-            const ShapeColour fill = points == chart.LossPoints   ? ShapeColour::Red
-                                     : points == chart.DrawPoints ? ShapeColour::White
-                                                                  : ShapeColour::Blue;
+            const Colour fill = points == chart.LossPoints   ? kRed
+                                : points == chart.DrawPoints ? kWhite
+                                                             : kBlue;
             // A total above M (damaged counts) only makes the bar taller; never let it overflow.
             const long long top = std::max<long long>(height - static_cast<long long>(u) * total, -kFar);
-            shapes.push_back({ShapeKind::Rect, x, static_cast<int>(top), x + w, height, fill, 0});
+            shapes.push_back(Shape::MakeRect(x, static_cast<int>(top), x + w, height, fill));
         }
         x += w;
     }
     return shapes;
 }
 
-std::vector<ChartShape> DrawCurrentForm(const std::string& homeForm, const std::string& awayForm) {
-    std::vector<ChartShape> shapes;
+std::vector<Shape> DrawCurrentForm(const std::string& homeForm, const std::string& awayForm) {
+    std::vector<Shape> shapes;
     const struct {
         const std::string* Letters;
         int Y;
@@ -68,21 +54,14 @@ std::vector<ChartShape> DrawCurrentForm(const std::string& homeForm, const std::
     for (const auto& row : rows) {
         int x = 0;
         for (const char letter : *row.Letters) {
-            const ShapeColour fill = letter == 'W'   ? ShapeColour::Blue
-                                     : letter == 'D' ? ShapeColour::White
-                                                     : ShapeColour::Red;
-            shapes.push_back({ShapeKind::Rect, x, row.Y, x + 16, row.Y + 16, fill, letter});
+            const Colour fill = letter == 'W' ? kBlue : letter == 'D' ? kWhite : kRed;
+            shapes.push_back(Shape::MakeRect(x, row.Y, x + 16, row.Y + 16, fill));
+            shapes.push_back(Shape::MakeText(x, row.Y + 1, x + 16, row.Y + 16, std::string(1, letter), 8,
+                                             kBlack, TextAlign::Centre));
             x += 15;
         }
     }
     return shapes;
-}
-
-std::string ShapeText(const ChartShape& shape) {
-    std::string text = shape.Kind == ShapeKind::Rect ? "rect" : "line";
-    for (const int v : {shape.X1, shape.Y1, shape.X2, shape.Y2})
-        text += " " + std::to_string(v);
-    return text + " " + ColourName(shape.Colour);
 }
 
 } // namespace gorlin
