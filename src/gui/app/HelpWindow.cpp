@@ -46,7 +46,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), m_browser(new QTextBr
 }
 
 void HelpWindow::ShowContents() {
-    m_browser->setSource(QUrl(QString::fromLatin1(kContentsUrl)));
+    ShowTopic(QStringLiteral("index.html"));
+}
+
+void HelpWindow::ShowTopic(const QString& topic) {
+    m_browser->setSource(QUrl(QStringLiteral("qrc:/guide/") + topic));
     show();
     raise();
     activateWindow();

@@ -16,6 +16,8 @@ public:
 
     /// Shows the contents page and brings the window to the front.
     void ShowContents();
+    /// Shows a page of the guide ("maintenance.html#teams") and brings the window to the front.
+    void ShowTopic(const QString& topic);
     QTextBrowser* Browser() const { return m_browser; }
 
 private:

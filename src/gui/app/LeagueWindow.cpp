@@ -3,6 +3,7 @@
 #include "core/model/LeagueFile.h"
 #include "core/model/Text.h"
 #include "gui/app/AboutBox.h"
+#include "gui/app/HelpWindow.h"
 #include "gui/app/SetupDialog.h"
 #include "gui/widgets/LeagueText.h"
 
@@ -304,6 +305,12 @@ bool LeagueWindow::eventFilter(QObject* watched, QEvent* event) {
 void LeagueWindow::ShowAbout() {
     AboutBox box(&m_league, this);
     box.exec();
+}
+
+void LeagueWindow::ShowHelp(const QString& topic) {
+    if (m_help == nullptr)
+        m_help = new HelpWindow(this);
+    m_help->ShowTopic(topic);
 }
 
 bool LeagueWindow::ShowSetup() {

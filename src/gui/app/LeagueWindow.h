@@ -15,6 +15,8 @@ class QToolBar;
 
 namespace gorlin {
 
+class HelpWindow;
+
 /// The window of one open league: loads the file, owns the model while open, holds the seven
 /// pages, the Save command and the close prompt. Created for each opening, shown modally over the
 /// hidden folder window.
@@ -45,6 +47,7 @@ public:
     /// The About box with the league's statistics panel.
     void ShowAbout() override;
     bool ShowSetup() override;
+    void ShowHelp(const QString& topic) override;
 
     const League& GetLeague() const { return m_league; }
     const QString& FilePath() const { return m_path; }
@@ -94,6 +97,7 @@ private:
     QAction* m_saveAction;
     QAction* m_aboutAction;
     QAction* m_closeAction;
+    HelpWindow* m_help = nullptr;
     std::function<bool()> m_sortRulesHook;
     bool m_shiftHeld = false;
     bool m_closeApproved = false;

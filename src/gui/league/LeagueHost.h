@@ -2,6 +2,7 @@
 
 #include "core/model/League.h"
 
+#include <QString>
 #include <functional>
 
 class QTabWidget;
@@ -53,6 +54,8 @@ public:
     virtual void ShowAbout() = 0;
     /// The Setup dialog; true when its settings were taken.
     virtual bool ShowSetup() = 0;
+    /// Opens the user guide at a page ("maintenance.html#teams").
+    virtual void ShowHelp(const QString& topic) = 0;
 };
 
 } // namespace gorlin

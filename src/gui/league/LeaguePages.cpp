@@ -4,37 +4,40 @@
 #include "gui/league/LeagueTablePage.h"
 #include "gui/league/SortRulesPage.h"
 #include "gui/widgets/AppContext.h"
+#include "gui/widgets/TabLeaveGuard.h"
 
 #include <QPointer>
 #include <QTabWidget>
-#include <functional>
-#include <memory>
 
 namespace gorlin {
 
 namespace {
 
-/// Refuses to leave tab `guarded` of `tabs` while `canLeave` says no: the tab goes back and the
-/// check has already told the user why.
-void GuardTabLeave(QTabWidget* tabs, std::function<QWidget*()> guarded, std::function<bool()> canLeave) {
-    auto previous = std::make_shared<QPointer<QWidget>>(tabs->currentWidget());
-    auto reverting = std::make_shared<bool>(false);
-    QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [=](int) {
-        if (*reverting)
-            return;
-        QWidget* left = previous->data();
-        QWidget* now = tabs->currentWidget();
-        if (left != nullptr && left == guarded() && left != now && !canLeave()) {
-            *reverting = true;
-            tabs->setCurrentWidget(left);
-            *reverting = false;
-            return;
-        }
-        *previous = now;
-    });
-}
+const char* const kMaintenanceCaptions[] = {"Table", "Results",    "Goals",   "Players",
+                                            "Teams", "Sort Rules", "Referees"};
+constexpr const char* kMaintenanceOrder = "maintenanceOrder";
 
 } // namespace
+
+QTabWidget* MaintenanceTabs(LeagueHost& host) {
+    if (auto* tabs = qobject_cast<QTabWidget*>(host.Pages()->widget(LeagueHost::kTableMaintenancePage));
+        tabs != nullptr && tabs->objectName() == QLatin1String("pcMaintenance"))
+        return tabs;
+    auto* tabs = new QTabWidget;
+    tabs->setObjectName("pcMaintenance");
+    host.SetPage(LeagueHost::kTableMaintenancePage, tabs);
+    return tabs;
+}
+
+void AddMaintenancePage(LeagueHost& host, MaintenancePage which, QWidget* page) {
+    QTabWidget* tabs = MaintenanceTabs(host);
+    const int order = static_cast<int>(which);
+    page->setProperty(kMaintenanceOrder, order);
+    int at = 0;
+    while (at < tabs->count() && tabs->widget(at)->property(kMaintenanceOrder).toInt() < order)
+        ++at;
+    tabs->insertTab(at, page, QString::fromLatin1(kMaintenanceCaptions[order]));
+}
 
 void InstallLeaguePages(LeagueHost& host) {
     AppContext& context = host.Context();
@@ -44,11 +47,9 @@ void InstallLeaguePages(LeagueHost& host) {
     auto* table = new LeagueTablePage(league, context.settings, context.locale, context.prompter);
     host.SetPage(LeagueHost::kLeagueTablePage, table);
 
-    auto* maintenance = new QTabWidget;
-    maintenance->setObjectName("pcMaintenance");
     auto* sortRules = new SortRulesPage(league, context.settings, context.locale, context.prompter);
-    maintenance->addTab(sortRules, "Sort Rules");
-    host.SetPage(LeagueHost::kTableMaintenancePage, maintenance);
+    AddMaintenancePage(host, MaintenancePage::SortRules, sortRules);
+    QTabWidget* maintenance = MaintenanceTabs(host);
 
     LeagueHost* h = &host;
     QPointer<SortRulesPage> rules(sortRules);
@@ -59,12 +60,11 @@ void InstallLeaguePages(LeagueHost& host) {
         return ok;
     };
     host.SetSortRulesHook(canLeaveRules);
-    GuardTabLeave(
+    new TabLeaveGuard(
         maintenance, [rules]() -> QWidget* { return rules.data(); }, canLeaveRules);
-    QTabWidget* pages = host.Pages();
     QPointer<QTabWidget> maintenancePtr(maintenance);
-    GuardTabLeave(
-        pages, [maintenancePtr]() -> QWidget* { return maintenancePtr.data(); },
+    new TabLeaveGuard(
+        host.Pages(), [maintenancePtr]() -> QWidget* { return maintenancePtr.data(); },
         [rules, maintenancePtr, canLeaveRules] {
             // Only the sort rules sub-tab in view has edits to check.
             if (maintenancePtr.isNull() || maintenancePtr->currentWidget() != rules.data())

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "core/edit/Maintenance.h"
+
+class QTabWidget;
+class QWidget;
+
 namespace gorlin {
 
 class LeagueHost;
@@ -10,5 +15,13 @@ class LeagueHost;
 /// team requests to the window, and guards leaving the sort rules (sub-tab, maintenance tab,
 /// window close) with the page's check. The program hands this to every league window.
 void InstallLeaguePages(LeagueHost& host);
+
+/// The sub-tabs of "Table Maintenance" (a QTabWidget named "pcMaintenance"), made on first use.
+QTabWidget* MaintenanceTabs(LeagueHost& host);
+
+/// Puts a maintenance page into its sub-tab, at its place in the fixed order ("Table",
+/// "Results", "Goals", "Players", "Teams", "Sort Rules", "Referees") whatever order the pages
+/// are installed in.
+void AddMaintenancePage(LeagueHost& host, MaintenancePage which, QWidget* page);
 
 } // namespace gorlin
