@@ -60,6 +60,9 @@ Expected<int> DateValue(std::string_view name, const std::optional<std::string>&
     const auto day = value ? ParseIsoDate(*value) : std::nullopt;
     if (!day)
         return Error{std::string(name) + " needs a date YYYY-MM-DD"};
+    // Day 0 and the days before 1900 mean "no date" in a league: no range can start or end there.
+    if (*day < ToDayNumber(1900, 1, 1))
+        return Error{std::string(name) + " needs a date from 1900-01-01 on"};
     return *day;
 }
 

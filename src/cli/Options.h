@@ -32,7 +32,8 @@ Option ChoiceOption(std::string_view name, std::vector<std::string_view> choices
 /// A flag that sets target to true.
 Option FlagOption(std::string_view name, bool& target);
 
-/// The day number of a "YYYY-MM-DD" value; the problem "NAME needs a date YYYY-MM-DD" otherwise.
+/// The day number of a "YYYY-MM-DD" value from 1900-01-01 on; otherwise the problem "NAME needs
+/// a date YYYY-MM-DD" (or "... from 1900-01-01 on").
 Expected<int> DateValue(std::string_view name, const std::optional<std::string>& value);
 
 } // namespace gorlin::cli

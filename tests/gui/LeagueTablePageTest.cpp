@@ -419,7 +419,7 @@ void LeagueTablePageTest::calendarShowsMonthCaptionAndHints() {
     QCOMPARE(dialog.findChild<QLabel*>("labMonth")->text(), QString("March 2024"));
     QCOMPARE(dialog.findChild<QToolButton*>("btnPrevYear")->toolTip(), QString("Previous Year"));
     QCOMPARE(dialog.findChild<QToolButton*>("btnNextYear")->toolTip(), QString("Next Year"));
-    QCOMPARE(dialog.findChild<QToolButton*>("btnPrevMonth")->toolTip(), QString("Pevious Month"));
+    QCOMPARE(dialog.findChild<QToolButton*>("btnPrevMonth")->toolTip(), QString("Previous Month"));
     QCOMPARE(dialog.findChild<QToolButton*>("btnNextMonth")->toolTip(), QString("Next Month"));
     QCOMPARE(dialog.findChild<QLabel*>("labHelp")->text(), QString("Select Date or Esc to cancel."));
     QCOMPARE(dialog.findChild<QCalendarWidget*>("calDates")->firstDayOfWeek(), Qt::Sunday);

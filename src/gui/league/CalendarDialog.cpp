@@ -42,7 +42,7 @@ CalendarDialog::CalendarDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Calendar"));
 
     auto* prevYear = NavButton("btnPrevYear", "<<", "Previous Year", this);
-    auto* prevMonth = NavButton("btnPrevMonth", "<", "Pevious Month", this);
+    auto* prevMonth = NavButton("btnPrevMonth", "<", "Previous Month", this);
     auto* nextMonth = NavButton("btnNextMonth", ">", "Next Month", this);
     auto* nextYear = NavButton("btnNextYear", ">>", "Next Year", this);
     m_caption = new QLabel(this);
