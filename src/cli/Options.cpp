@@ -1,6 +1,9 @@
 #include "cli/Options.h"
 
+#include "core/engine/GameFilter.h"
 #include "core/model/Dates.h"
+#include "core/model/League.h"
+#include "core/model/Text.h"
 
 namespace gorlin::cli {
 
@@ -54,6 +57,40 @@ Option FlagOption(std::string_view name, bool& target) {
                 target = true;
                 return Status::Success();
             }};
+}
+
+Option TodayOption(std::optional<int>& today) {
+    return {"--today", true, [&today](const auto& value) {
+                Expected<int> day = DateValue("--today", value);
+                if (!day)
+                    return Status::Failure(day.error().Message);
+                today = *day;
+                return Status::Success();
+            }};
+}
+
+Option GamesOption(std::optional<std::string>& games) {
+    return {"--games", true, [&games](const auto& value) {
+                if (!value || value->empty())
+                    return Status::Failure("--games needs league, all or a competition");
+                games = *value;
+                return Status::Success();
+            }};
+}
+
+Expected<int> GamesFilterFor(const League& league, const std::string& games) {
+    const int type = GameTypeByName(league, Utf8ToWin1252(games));
+    if (type < 0)
+        return Error{"no competition called " + games};
+    return type;
+}
+
+Expected<int> TeamNamed(const League& league, const std::string& utf8Name) {
+    const std::string name = Utf8ToWin1252(utf8Name);
+    for (int t = 1; t <= league.AllTeamCount() && static_cast<std::size_t>(t) < league.Teams.size(); ++t)
+        if (league.Teams[static_cast<std::size_t>(t)].Name.view() == name)
+            return t;
+    return Error{"no team called " + utf8Name};
 }
 
 Expected<int> DateValue(std::string_view name, const std::optional<std::string>& value) {

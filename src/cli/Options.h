@@ -8,6 +8,10 @@
 #include <string_view>
 #include <vector>
 
+namespace gorlin {
+struct League;
+}
+
 namespace gorlin::cli {
 
 /// One option of a command. A value option takes the next argument or "--name=VALUE"; a flag
@@ -31,6 +35,21 @@ Option ChoiceOption(std::string_view name, std::vector<std::string_view> choices
 
 /// A flag that sets target to true.
 Option FlagOption(std::string_view name, bool& target);
+
+/// "--today YYYY-MM-DD": the date that stands for today (default: the system clock's).
+Option TodayOption(std::optional<int>& today);
+
+/// "--games league|all|NAME": the game filter for this run, a competition by short name or
+/// name (resolve it with GamesFilterFor once the league is loaded).
+Option GamesOption(std::optional<std::string>& games);
+
+/// The game filter a --games value names for the league (Windows-1252 conversion included),
+/// or "no competition called NAME".
+Expected<int> GamesFilterFor(const League& league, const std::string& games);
+
+/// The team 1..TeamCount + OtherTeamCount whose name (UTF-8 on the command line) is given
+/// exactly, or "no team called NAME".
+Expected<int> TeamNamed(const League& league, const std::string& utf8Name);
 
 /// The day number of a "YYYY-MM-DD" value from 1900-01-01 on; otherwise the problem "NAME needs
 /// a date YYYY-MM-DD" (or "... from 1900-01-01 on").

@@ -1,5 +1,7 @@
 #include "cli/Output.h"
 
+#include "core/model/Dates.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -58,6 +60,17 @@ void WriteTsvRow(std::ostream& out, const std::vector<std::string>& cells) {
     for (std::size_t c = 0; c < cells.size(); ++c)
         out << (c ? "\t" : "") << TsvField(cells[c]);
     out << '\n';
+}
+
+Locale FixedLocale(int today) {
+    Locale locale;
+    locale.ShortDateFormat = "yyyy/mm/dd";
+    locale.DateSeparator = '-';
+    locale.ThousandSeparator = ',';
+    locale.DecimalSeparator = '.';
+    locale.TwoDigitYearBase = FromDayNumber(today).Year - 70;
+    locale.Today = today;
+    return locale;
 }
 
 std::size_t TextWidth(std::string_view utf8) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/Locale.h"
+
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -21,6 +23,10 @@ std::string TsvField(std::string_view cell);
 
 /// A tab-separated line of escaped cells.
 void WriteTsvRow(std::ostream& out, const std::vector<std::string>& cells);
+
+/// The fixed conventions of statistics output: dates yyyy-mm-dd, thousands ",", decimals ".",
+/// two-digit years in the window of `today`, and `today` itself.
+Locale FixedLocale(int today);
 
 /// Characters (not bytes) of a UTF-8 text, for aligning columns.
 std::size_t TextWidth(std::string_view utf8);

@@ -30,6 +30,21 @@ int SelectGameFilter(League& league) {
     return league.Head.GameType;
 }
 
+int GameTypeByName(const League& league, std::string_view name) {
+    if (name == "league")
+        return kLeagueGamesOnly;
+    if (name == "all")
+        return kLeagueAndCup;
+    const int comps = std::min<int>(league.Head.CompCount, kMaxComps);
+    for (int c = 1; c <= comps; ++c)
+        if (league.Comps[static_cast<std::size_t>(c)].ShortName.view() == name)
+            return c + 1;
+    for (int c = 1; c <= comps; ++c)
+        if (league.Comps[static_cast<std::size_t>(c)].Name.view() == name)
+            return c + 1;
+    return -1;
+}
+
 std::vector<int> FilterTeams(const League& league, int gameType) {
     const int last = gameType == kLeagueGamesOnly ? league.TeamCount() : league.AllTeamCount();
     std::vector<int> teams;

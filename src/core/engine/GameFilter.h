@@ -3,6 +3,7 @@
 #include "core/model/League.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gorlin {
@@ -28,6 +29,10 @@ std::vector<std::string> GameFilterItems(const League& league);
 /// The item a filter list selects for the league: GameType, or 0 when GameType is past the
 /// end of the list, which also resets GameType to 0 (not a change the user saves for).
 int SelectGameFilter(League& league);
+
+/// The game filter named on a command line: "league", "all", or a competition's short name or
+/// name (exact bytes of the league's text, the short name tried first); -1 when none matches.
+int GameTypeByName(const League& league, std::string_view name);
 
 /// The teams a statistics team list offers under a filter: league teams 1..TeamCount, plus the
 /// other teams when the filter is not "league games only", ordered by name (byte order; equal

@@ -494,15 +494,4 @@ StatsTeamList ChangeTeamGames(League& league, int item, std::string_view selecte
     return list;
 }
 
-int GameTypeByName(const League& league, std::string_view name) {
-    if (name == "league")
-        return kLeagueGamesOnly;
-    if (name == "all")
-        return kLeagueAndCup;
-    for (int c = 1; c <= league.Head.CompCount && c <= kMaxComps; ++c)
-        if (league.Comps[static_cast<std::size_t>(c)].ShortName.view() == name)
-            return c + 1;
-    return -1;
-}
-
 } // namespace gorlin

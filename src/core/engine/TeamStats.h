@@ -108,8 +108,4 @@ StatsTeamList OpeningTeamList(const League& league);
 /// named `selectedName`, or item 0 when none is. An item outside the list changes nothing.
 StatsTeamList ChangeTeamGames(League& league, int item, std::string_view selectedName);
 
-/// The game filter named on a command line: "league", "all", or a competition's short name
-/// (exact bytes); -1 when none matches.
-int GameTypeByName(const League& league, std::string_view name);
-
 } // namespace gorlin
