@@ -5,7 +5,6 @@
 #include "core/model/LeagueFile.h"
 #include "gui/app/LeagueWindow.h"
 #include "gui/league/LeaguePages.h"
-#include "gui/query/QueryFieldList.h"
 #include "gui/query/SaveQueryDialog.h"
 #include "gui/support/ScriptedPrompter.h"
 #include "gui/widgets/AppContext.h"
@@ -195,20 +194,15 @@ void QueryWindowTest::opensOnTheTeamsTabWithThePredefinedQueries() {
              QStringList({"** None **", "Table Summary", "Crowd Summary", "Best Attack", "Best Defence"}));
     auto* fields = Child<QListView>(w, "lbFields");
     QCOMPARE(fields->model()->rowCount(), 38);
-    QCOMPARE(fields->model()->index(0, 0).data().toString(), QString("Team"));
-    QCOMPARE(fields->model()->index(0, 0).data(QueryFieldListModel::DescriptionRole).toString(),
-             QString("Name of team"));
 
     // Another tab empties the design and offers its own fields and queries.
     DoubleClickField(w, "Team");
     QCOMPARE(w.Design().Count(), 1);
     Child<QToolButton>(w, "sbGoals")->click();
-    QCOMPARE(w.Tab(), int(kTabGoals));
     QCOMPARE(w.Design().Count(), 0);
     QCOMPARE(fields->model()->rowCount(), 15);
     QCOMPARE(Items(Child<QComboBox>(w, "cbQuery")),
              QStringList({"** None **", "Penalty Goals", "Own Goals"}));
-    QCOMPARE(Child<QComboBox>(w, "cbQuery")->currentIndex(), 0);
     test::Screenshot(&w, "query-design-empty");
 }
 
@@ -244,8 +238,6 @@ void QueryWindowTest::gridCellsColumnsAndMenu() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     auto* grid = Child<QTableView>(w, "sgQuery");
-    QCOMPARE(grid->model()->headerData(0, Qt::Vertical).toString(), QString("Field:"));
-    QCOMPARE(grid->model()->headerData(5, Qt::Vertical).toString(), QString("Title:"));
     for (const char* name : {"Team", "Played", "For"})
         DoubleClickField(w, name);
 
@@ -264,13 +256,11 @@ void QueryWindowTest::gridCellsColumnsAndMenu() {
     grid->setCurrentIndex(grid->model()->index(kRowField - 1, 1));
     auto* fieldBox = OpenEditor<QComboBox>(grid);
     QVERIFY(fieldBox);
-    QCOMPARE(fieldBox->count(), 38);
     QCOMPARE(fieldBox->currentText(), QString("Played"));
     QTest::keyClick(fieldBox, Qt::Key_Down); // "Won"
     grid->setCurrentIndex(grid->model()->index(kRowSort - 1, 2));
     auto* sortBox = OpenEditor<QComboBox>(grid);
     QVERIFY(sortBox);
-    QCOMPARE(Items(sortBox), QStringList({"Ascending", "Descending", "(not sorted)"}));
     QTest::keyClick(sortBox, Qt::Key_Up); // from "(not sorted)" to "Descending"
     grid->setCurrentIndex({});
     QCOMPARE(GridRow(w, kRowField, 3), QStringList({"Team", "Won", "For"}));
