@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -235,6 +236,14 @@ TEST(FileSafety, KilledSavesLeaveTheOldOrTheNewFile) {
             b.Goal(game, 1 + g % 20);
     }
     League league = b.Build();
+    if (std::getenv("GORLIN_LARGEST_LEAGUE") != nullptr) {
+        // The largest file the format allows (about 14 MB): every squad and player slot used.
+        for (int s = 1; s <= kMaxGrowableCount; ++s)
+            b.Squad(1 + s % 3000, 1 + (s % 3000) % 20, {SquadEntry{1, 0, 90, 0, 0, 0, 70}});
+        for (int p = 1; p <= kMaxPlayers; ++p)
+            b.Player("Player " + std::to_string(p), 1 + p % 20);
+        league = b.Build();
+    }
     league.Head.TableName = "Start";
     ASSERT_TRUE(SaveLeague(league, path, SaveOptions{false}));
     ASSERT_TRUE(SaveLeague(league, path, SaveOptions{true}));
