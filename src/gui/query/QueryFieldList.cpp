@@ -82,6 +82,14 @@ int QueryFieldDelegate::DescriptionOffset(const QFontMetrics& metrics) {
     return offset;
 }
 
+int QueryFieldDelegate::Offset(const QStyleOptionViewItem& option) const {
+    if (m_offset < 0 || option.font != m_measured) {
+        m_measured = option.font;
+        m_offset = DescriptionOffset(QFontMetrics(option.font));
+    }
+    return m_offset;
+}
+
 void QueryFieldDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
     QStyleOptionViewItem opt = option;
@@ -94,7 +102,7 @@ void QueryFieldDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 
     const bool selected = opt.state & QStyle::State_Selected;
     const QRect text = opt.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
-    const int offset = DescriptionOffset(opt.fontMetrics);
+    const int offset = Offset(opt);
     painter->save();
     painter->setFont(opt.font);
     painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
@@ -108,7 +116,7 @@ void QueryFieldDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 QSize QueryFieldDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     const QFontMetrics& metrics = option.fontMetrics;
-    const int width = 2 * kTextMargin + DescriptionOffset(metrics) +
+    const int width = 2 * kTextMargin + Offset(option) +
                       metrics.horizontalAdvance(index.data(QueryFieldListModel::DescriptionRole).toString());
     size.setWidth(std::max(size.width(), width));
     return size;

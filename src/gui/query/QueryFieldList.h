@@ -48,6 +48,13 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    /// DescriptionOffset for the font of an item, measured once per font.
+    int Offset(const QStyleOptionViewItem& option) const;
+
+    mutable QFont m_measured;
+    mutable int m_offset = -1;
 };
 
 } // namespace gorlin

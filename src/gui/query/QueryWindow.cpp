@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -71,6 +72,7 @@ QueryWindow::QueryWindow(League& league, AppContext& context, QWidget* parent)
     FillGames();
     m_fieldsModel->SetTab(kTabTeams);
     FillQueries(0);
+    m_fields->setFocus();
     resize(std::max(kMinWidth, sizeHint().width()), std::max(kMinHeight + 40, sizeHint().height()));
 }
 
@@ -341,16 +343,19 @@ void QueryWindow::btnRunClick() {
 
 void QueryWindow::ShowResults() {
     m_resultsModel->SetResult(&m_result);
-    // Each column as wide as its widest text; equal texts are measured once.
+    // Each column as wide as its widest text, heading or cell, and a little room; equal texts are
+    // measured once.
     const QFontMetrics cells = m_results->fontMetrics();
     const QFontMetrics headings = m_results->horizontalHeader()->fontMetrics();
+    const int headingMargin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, m_results);
+    const int cellMargin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_results) + 1);
     for (std::size_t c = 0; c < m_result.Headings.size(); ++c) {
-        int width = headings.horizontalAdvance(FromLeague(m_result.Headings[c]));
+        int width = headings.horizontalAdvance(FromLeague(m_result.Headings[c])) + headingMargin;
         std::unordered_set<std::string_view> measured;
         for (const std::vector<std::string>& row : m_result.Cells)
             if (c < row.size() && measured.insert(row[c]).second)
-                width = std::max(width, cells.horizontalAdvance(FromLeague(row[c])));
-        m_results->setColumnWidth(static_cast<int>(c), width + kResultPadding + 2 * m_results->frameWidth());
+                width = std::max(width, cells.horizontalAdvance(FromLeague(row[c])) + cellMargin);
+        m_results->setColumnWidth(static_cast<int>(c), width + kResultPadding);
     }
     m_status->setText(FromLeague(m_result.StatusText));
     m_stack->setCurrentWidget(m_resultsPage);
