@@ -9,6 +9,7 @@
 #include <charconv>
 #include <ostream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace gorlin::cli {
@@ -42,7 +43,8 @@ int RunPredict(const Invocation& inv, std::ostream& out, std::ostream& err) {
          [&matches](const std::optional<std::string>& v) {
              int n = 0;
              const char* end = v ? v->data() + v->size() : nullptr;
-             if (!v || v->empty() || std::from_chars(v->data(), end, n).ptr != end)
+             const auto parsed = v ? std::from_chars(v->data(), end, n) : std::from_chars_result{};
+             if (!v || v->empty() || parsed.ec != std::errc{} || parsed.ptr != end)
                  return Status::Failure("--matches needs a number");
              matches = n;
              return Status::Success();

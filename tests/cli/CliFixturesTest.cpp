@@ -157,6 +157,7 @@ TEST(CliFixtures, PredictRefusalsWriteNothing) {
     for (const std::vector<std::string>& bad :
          std::vector<std::vector<std::string>>{{"predict", file, "--what", "selected"},
                                                {"predict", file, "--matches", "five"},
+                                               {"predict", file, "--matches", "99999999999"},
                                                {"predict"},
                                                {"fixtures", file, "--format", "tsv"},
                                                {"fixtures", file, file}}) {

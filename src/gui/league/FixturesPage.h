@@ -55,7 +55,10 @@ public:
     int SelectedGame() const;
     /// Selects the row of a game (column "Comp" unless a score column was selected).
     void SelectGame(int game);
+    /// The last date given to a fixture (today's date when the league was opened): the date a
+    /// double click gives. Other pages that date fixtures set it too.
     int LastFixtureDate() const { return m_lastFixtureDate; }
+    void SetLastFixtureDate(int day) { m_lastFixtureDate = day; }
     const FixturesModel& Model() const { return *m_model; }
     QMenu* Popup() const { return m_popup; }
     /// Replaces the calendar (tests script it).
