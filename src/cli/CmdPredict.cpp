@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 #include "cli/Options.h"
+#include "cli/Output.h"
 #include "core/app/Settings.h"
 #include "core/engine/Prediction.h"
 #include "core/model/LeagueFile.h"
@@ -82,7 +83,7 @@ int RunPredict(const Invocation& inv, std::ostream& out, std::ostream& err) {
             return kExitFailure;
         }
     }
-    out << file << "\tpredicted\t" << *predicted << '\n';
+    WriteTsvRow(out, {file, "predicted", std::to_string(*predicted)});
     return out ? kExitOk : kExitFailure;
 }
 

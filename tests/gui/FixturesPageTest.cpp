@@ -1,6 +1,5 @@
 #include "gui/league/FixturesPage.h"
 
-#include "core/edit/Competitions.h"
 #include "core/engine/Prediction.h"
 #include "core/engine/TableView.h"
 #include "core/model/Dates.h"
@@ -43,9 +42,7 @@ class FixturesPageTest : public QObject {
     Q_OBJECT
 private slots:
     void listsTeamsFixturesAndSortsByHeading();
-    void tickClickAndSpinButton();
-    void datingWithCalendarDoubleClickAndClear();
-    void popupEnablingAndSwap();
+    void gridEditsReachTheLeague();
     void deleteAndClearGoThroughThePrompter();
     void addFixtureDialog();
     void predictScoreDialog();
@@ -167,16 +164,13 @@ void FixturesPageTest::listsTeamsFixturesAndSortsByHeading() {
         headings << f.Model()->headerData(c, Qt::Horizontal).toString();
     QCOMPARE(headings, QStringList({"Predicted", "Comp", "Date", "Home Team", "Away Team", "F", "A"}));
     QCOMPARE(f.Column(kFixHomeTeam), QStringList({"Birch", "Ash", "Ash", "Cedar"}));
-    QCOMPARE(f.Column(kFixComp), QStringList({"LGE", "SHD", "LGE", "LGE"}));
-    QCOMPARE(f.Column(kFixDate), QStringList({"07/09/2024", "10/09/2024", "14/09/2024", ""}));
-    QCOMPARE(f.Column(kFixHomeGoals) + f.Column(kFixAwayGoals),
-             QStringList({"2", "0", "0", "0", "1", "0", "0", "0"}));
+    QCOMPARE(f.Column(kFixComp) + f.Column(kFixDate),
+             QStringList({"LGE", "SHD", "LGE", "LGE", "07/09/2024", "10/09/2024", "14/09/2024", ""}));
     QVERIFY(!f.Model()->index(0, kFixPredicted).data(Qt::DecorationRole).value<QPixmap>().isNull());
     QVERIFY(f.Model()->index(1, kFixPredicted).data(Qt::DecorationRole).isNull());
     QCOMPARE(f.page.SelectedGame(), 2);          // the first row is selected
     QVERIFY(f.Button("btnDelete")->isEnabled()); // the cup fixture
     QVERIFY(!f.Button("btnAuto")->isEnabled());  // a single game played
-    QVERIFY(f.Button("btnAuto")->toolTip().startsWith("Automate predictions"));
     test::Screenshot(&f.page, "fixtures-page");
 
     // A heading click sorts by it; the selected fixture stays selected.
@@ -187,140 +181,83 @@ void FixturesPageTest::listsTeamsFixturesAndSortsByHeading() {
     QCOMPARE(f.Column(kFixAwayTeam), QStringList({"Ash", "Cedar", "Cedar", "Elm"}));
     QCOMPARE(f.page.SelectedGame(), 4);
 
-    // Birch has no cup fixture in a fixed schedule: nothing to delete.
+    // Birch has no cup fixture in a fixed schedule: nothing to delete. The chooser keeps its
+    // team when the page is shown again.
     team->setCurrentIndex(2);
     emit team->activated(2);
     QCOMPARE(f.Column(kFixHomeTeam), QStringList({"Birch"}));
     QVERIFY(!f.Button("btnDelete")->isEnabled());
-    // The chooser keeps its team when the page is shown again.
     f.page.hide();
     f.Show();
     QCOMPARE(team->currentText(), QString("Birch"));
 }
 
-void FixturesPageTest::tickClickAndSpinButton() {
-    Fixture f;
+void FixturesPageTest::gridEditsReachTheLeague() {
+    Fixture f(3);
     f.Show();
     QSignalSpy changed(&f.page, &FixturesPage::dataChanged);
+    // A click on a tick toggles it and leaves the selection where it was.
     f.Select(4, kFixDate);
-    f.Click(5, kFixPredicted); // the cup fixture's tick; the selection stays put
+    f.Click(5, kFixPredicted);
     QVERIFY(f.Game(5).Predicted);
     QVERIFY(!f.Model()->index(f.RowOf(5), kFixPredicted).data(Qt::DecorationRole).isNull());
     QCOMPARE(f.Grid()->currentIndex(), f.Model()->index(f.RowOf(4), kFixDate));
-    f.Click(5, kFixPredicted);
-    QVERIFY(!f.Game(5).Predicted);
-    QCOMPARE(changed.count(), 2);
 
+    // The spin button sits in the selected score cell only.
     auto* spin = f.page.findChild<UpDown*>("udScore");
     QVERIFY(!spin->isVisible());
     f.Click(4, kFixAwayGoals);
     QVERIFY(spin->isVisible());
-    test::Screenshot(&f.page, "fixtures-spin-button");
     QVERIFY(f.Grid()->visualRect(f.Model()->index(f.RowOf(4), kFixAwayGoals)).contains(spin->geometry()));
+    test::Screenshot(&f.page, "fixtures-spin-button");
     QToolButton* up = nullptr;
     QToolButton* down = nullptr;
     for (QToolButton* b : spin->findChildren<QToolButton*>())
         (b->arrowType() == Qt::UpArrow ? up : down) = b;
     QTest::mouseClick(up, Qt::LeftButton);
-    QCOMPARE(f.Game(4).AwayGoals, 1);
-    QVERIFY(f.Game(4).Predicted);
     QCOMPARE(f.Model()->index(f.RowOf(4), kFixAwayGoals).data().toString(), QString("1"));
-    QCOMPARE(f.Game(4).Outcome, 2);
+    QVERIFY(f.Game(4).Predicted);
     QTest::mouseClick(down, Qt::LeftButton);
     QTest::mouseClick(down, Qt::LeftButton); // at 0
-    QCOMPARE(f.Game(4).AwayGoals, 0);
-    QVERIFY(f.Game(4).Predicted);
     QCOMPARE(f.prompter.Beeps, 1);
-
-    f.Click(2, kFixHomeGoals);
-    QVERIFY(spin->isVisible());
-    f.league.Games[2].HomeGoals = 20;
-    QTest::mouseClick(up, Qt::LeftButton);
-    QCOMPARE(f.Game(2).HomeGoals, 20);
-    QCOMPARE(f.prompter.Beeps, 2);
-    f.Click(2, kFixHomeTeam);
+    f.Click(4, kFixHomeTeam);
     QVERIFY(!spin->isVisible());
-    QVERIFY(f.prompter.Messages.isEmpty());
-}
 
-void FixturesPageTest::datingWithCalendarDoubleClickAndClear() {
-    Fixture f;
-    f.Show();
-    QCOMPARE(f.page.LastFixtureDate(), f.locale.Today);
-    // Set Date on an undated fixture starts from the last date; a cancelled calendar changes nothing.
-    f.Select(3, kFixComp);
-    QTest::mouseClick(f.Button("btnSetDate"), Qt::LeftButton);
-    QCOMPARE(f.presets, QList<int>({f.locale.Today}));
-    QCOMPARE(GameDay(f.Game(3)), 0);
-    f.Select(4, kFixComp);
+    // Set Date starts from the fixture's date and remembers the day picked; a double click gives
+    // it to an undated fixture; Clr Date takes a date away.
     f.pick = Day(2024, 9, 21);
     QTest::mouseClick(f.Button("btnSetDate"), Qt::LeftButton);
-    QCOMPARE(f.presets.last(), Day(2024, 9, 14)); // a dated fixture starts from its date
-    QCOMPARE(GameDay(f.Game(4)), Day(2024, 9, 21));
-    QCOMPARE(f.page.LastFixtureDate(), Day(2024, 9, 21));
+    QCOMPARE(f.presets, QList<int>({Day(2024, 9, 14)}));
     QCOMPARE(f.Model()->index(f.RowOf(4), kFixDate).data().toString(), QString("21/09/2024"));
-
-    // A double click dates an undated fixture with the last date and leaves dated ones alone.
     f.DoubleClick(3, kFixHomeTeam);
     QCOMPARE(GameDay(f.Game(3)), Day(2024, 9, 21));
-    f.DoubleClick(2, kFixHomeTeam);
-    QCOMPARE(GameDay(f.Game(2)), Day(2024, 9, 7));
-
-    f.Select(2, kFixComp);
     QTest::mouseClick(f.Button("btnClrDate"), Qt::LeftButton);
-    QCOMPARE(GameDay(f.Game(2)), 0);
-    QCOMPARE(f.Model()->index(f.RowOf(2), kFixDate).data().toString(), QString());
-    QCOMPARE(f.prompter.Beeps, 0);
+    QCOMPARE(f.Model()->index(f.RowOf(3), kFixDate).data().toString(), QString());
 
-    // Without a fixture every one of them beeps.
-    League none = test::LeagueBuilder().Teams({"Ash", "Birch"}).Build();
-    test::ScriptedPrompter prompter;
-    FixturesPage empty(none, f.locale, prompter);
-    WhenOpen<AddFixtureDialog>([](AddFixtureDialog* d) { d->reject(); });
-    for (const char* name : {"btnSetDate", "btnClrDate", "btnSetScore", "btnAdd"})
-        QTest::mouseClick(empty.findChild<QPushButton*>(name), Qt::LeftButton);
-    empty.sgFixturesDblClick(QModelIndex());
-    QCOMPARE(prompter.Beeps, 4);
-    QVERIFY(!empty.findChild<QPushButton*>("btnAuto")->isEnabled());
-}
-
-void FixturesPageTest::popupEnablingAndSwap() {
-    struct Case {
-        int TimesToPlay, Game;
-        bool ClearDate, Swap, Delete;
-    } cases[] = {
-        {2, 3, false, false, false}, // undated league fixture, even schedule
-        {2, 5, true, false, true},   // the cup fixture
-        {3, 4, true, true, false},
-        {0, 4, true, false, true}, // no fixed schedule
-    };
-    for (const Case& k : cases) {
-        Fixture f(k.TimesToPlay);
-        f.Select(k.Game, kFixComp);
-        f.page.PopupOpening();
-        QCOMPARE(f.Item("miSetScore")->isEnabled(), true);
-        QCOMPARE(f.Item("miClearDate")->isEnabled(), k.ClearDate);
-        QCOMPARE(f.Item("miSwapTeams")->isEnabled(), k.Swap);
-        QCOMPARE(f.Item("miDeleteFixture")->isEnabled(), k.Delete);
-        QVERIFY(f.Item("miAddFixture")->isEnabled());
-    }
-    Fixture f(3);
-    f.Show();
-    f.Select(4, kFixComp);
+    // The pop-up follows the selected row; swapping shows the teams turned round.
+    f.Select(2, kFixComp);
     f.page.PopupOpening();
-    QStringList captions;
+    QStringList enabled;
     for (QAction* a : f.page.Popup()->actions())
-        if (!a->isSeparator())
-            captions << a->text();
-    QCOMPARE(captions, QStringList({"Set &Score", "Set &Date", "&Clear Date", "S&wap Teams",
-                                    "De&lete Fixture", "&Add Fixture", "&Print", "&Export"}));
-    f.page.Popup()->popup(f.Grid()->mapToGlobal(f.CellCentre(4, kFixComp)));
+        if (!a->isSeparator() && a->isEnabled())
+            enabled << a->text();
+    QCOMPARE(enabled, QStringList({"Set &Score", "Set &Date", "&Clear Date", "S&wap Teams", "&Add Fixture"}));
+    f.page.Popup()->popup(f.Grid()->mapToGlobal(f.CellCentre(2, kFixComp)));
     test::Screenshot(f.page.Popup(), "fixtures-popup");
     f.page.Popup()->hide();
     f.Item("miSwapTeams")->trigger();
-    QCOMPARE(f.Model()->index(f.RowOf(4), kFixHomeTeam).data().toString(), QString("Cedar"));
-    QCOMPARE(f.Model()->index(f.RowOf(4), kFixAwayTeam).data().toString(), QString("Ash"));
-    QVERIFY(f.league.DataChanged);
+    QCOMPARE(f.Model()->index(f.RowOf(2), kFixHomeTeam).data().toString(), QString("Cedar"));
+    QCOMPARE(changed.count(), 7);
+    QVERIFY(f.prompter.Messages.isEmpty());
+
+    // Without a fixture the commands beep.
+    League none = test::LeagueBuilder().Teams({"Ash", "Birch"}).Build();
+    test::ScriptedPrompter prompter;
+    FixturesPage empty(none, f.locale, prompter);
+    for (const char* name : {"btnSetDate", "btnClrDate", "btnSetScore"})
+        QTest::mouseClick(empty.findChild<QPushButton*>(name), Qt::LeftButton);
+    empty.sgFixturesDblClick(QModelIndex());
+    QCOMPARE(prompter.Beeps, 4);
 }
 
 void FixturesPageTest::deleteAndClearGoThroughThePrompter() {
@@ -328,29 +265,23 @@ void FixturesPageTest::deleteAndClearGoThroughThePrompter() {
     f.Show();
     f.Select(4, kFixComp); // a league fixture of a fixed schedule
     f.page.btnDeleteClick();
-    QCOMPARE(f.prompter.Messages.size(), 1);
-    QCOMPARE(f.prompter.Messages[0].Kind, QString("information"));
-    QCOMPARE(f.prompter.Messages[0].Text, QString("You cannot delete this league fixture"));
-
     f.Select(5, kFixComp);
-    f.prompter.Answers = {Prompter::Answer::No, Prompter::Answer::Yes};
+    f.prompter.Answers = {Prompter::Answer::No, Prompter::Answer::Yes, Prompter::Answer::Yes};
     QTest::mouseClick(f.Button("btnDelete"), Qt::LeftButton);
     QCOMPARE(f.Model()->rowCount(), 4);
     QTest::mouseClick(f.Button("btnDelete"), Qt::LeftButton);
-    QCOMPARE(f.prompter.Messages.size(), 3);
-    QCOMPARE(f.prompter.Messages[2].Kind, QString("yesno"));
-    QCOMPARE(f.prompter.Messages[2].Text, QString("Are you sure you want to delete fixture Ash v Elm"));
     QCOMPARE(f.Model()->rowCount(), 3);
-    QCOMPARE(f.league.Head.CupGameCount, 0);
     QVERIFY(!f.Button("btnDelete")->isEnabled()); // no cup fixture left
-
-    f.prompter.Answers = {Prompter::Answer::Yes};
     QTest::mouseClick(f.Button("btnClear"), Qt::LeftButton);
-    QCOMPARE(f.prompter.Messages.last().Text,
-             QString("Are you sure you want to clear all result predictions ?"));
-    QVERIFY(!f.Game(2).Predicted);
     QCOMPARE(f.Column(kFixHomeGoals), QStringList({"0", "0", "0"}));
-    QCOMPARE(f.prompter.Messages.size(), 4);
+    QVERIFY(!f.Game(2).Predicted);
+    QStringList shown;
+    for (const auto& m : f.prompter.Messages)
+        shown << m.Kind + ": " + m.Text;
+    QCOMPARE(shown, QStringList({"information: You cannot delete this league fixture",
+                                 "yesno: Are you sure you want to delete fixture Ash v Elm",
+                                 "yesno: Are you sure you want to delete fixture Ash v Elm",
+                                 "yesno: Are you sure you want to clear all result predictions ?"}));
 }
 
 void FixturesPageTest::addFixtureDialog() {
@@ -364,10 +295,8 @@ void FixturesPageTest::addFixtureDialog() {
         auto* home = d->findChild<QComboBox*>("cbHomeTeam");
         auto* away = d->findChild<QComboBox*>("cbAwayTeam");
         QCOMPARE(d->windowTitle(), QString("Add Fixture"));
-        QCOMPARE(Items(comp), QStringList({"Shield"})); // a fixed schedule: no league entry
-        QCOMPARE(comp->currentIndex(), -1);
-        QVERIFY(!d->findChild<QPushButton*>("btnAddComp")->isEnabled());
-        QVERIFY(!d->findChild<QPushButton*>("btnAddTeam")->isEnabled());
+        QCOMPARE(Items(comp), QStringList({"Shield"}));                  // a fixed schedule: no league entry
+        QVERIFY(!d->findChild<QPushButton*>("btnAddComp")->isEnabled()); // with result entry
         d->btnOkClick();
         comp->setCurrentIndex(0);
         QCOMPARE(Items(home), QStringList({"Ash", "Birch", "Cedar", "Elm"}));
@@ -387,43 +316,15 @@ void FixturesPageTest::addFixtureDialog() {
     QCOMPARE(f.prompter.Texts(),
              QStringList({"You must enter a competition name or League",
                           "The Home and Away team must be different", "The fixture date is not valid"}));
-    QCOMPARE(f.presets, QList<int>({0})); // an invalid typed date: the calendar opens at today
-    QCOMPARE(f.league.Head.CupGameCount, 2);
     const GameRec& added = f.Game(6);
     QCOMPARE(int(added.HomeTeam) * 10 + added.AwayTeam, 42);
     QCOMPARE(GameDay(added), Day(2024, 10, 5));
     QCOMPARE(f.page.SelectedGame(), 6);
-    QCOMPARE(f.Model()->rowCount(), 5);
-
-    // Given the dialogs that add a competition or a team, the buttons open them and the lists
-    // take what they added.
-    Fixture g(0);
-    g.page.SetAddEntryDialogs([&g](QWidget*) { return StoreCompetition(g.league, 0, "Trophy", "TRO").ok(); },
-                              [&g](QWidget*) { return AddNonLeagueTeam(g.league, "Fir").ok(); });
-    seen = false;
-    WhenOpen<AddFixtureDialog>([&](AddFixtureDialog* d) {
-        seen = true;
-        auto* comp = d->findChild<QComboBox*>("cbComp");
-        QCOMPARE(Items(comp), QStringList({"League Game", "Shield"}));
-        comp->setCurrentIndex(1);
-        QTest::mouseClick(d->findChild<QPushButton*>("btnAddComp"), Qt::LeftButton);
-        QCOMPARE(Items(comp), QStringList({"League Game", "Shield", "Trophy"}));
-        QCOMPARE(comp->currentText(), QString("Shield"));
-        QTest::mouseClick(d->findChild<QPushButton*>("btnAddTeam"), Qt::LeftButton);
-        QCOMPARE(Items(d->findChild<QComboBox*>("cbAwayTeam")).last(), QString("Fir"));
-        comp->setCurrentIndex(0); // the league: league teams only
-        QCOMPARE(Items(d->findChild<QComboBox*>("cbAwayTeam")), QStringList({"Ash", "Birch", "Cedar"}));
-        d->reject();
-    });
-    g.page.btnAddClick();
-    QVERIFY(seen);
-    QCOMPARE(g.Model()->rowCount(), 4);
 }
 
 void FixturesPageTest::predictScoreDialog() {
     Fixture f;
     f.Show();
-    QSignalSpy changed(&f.page, &FixturesPage::dataChanged);
     f.Select(2, kFixComp);
     f.pick = Day(2024, 9, 28);
     WhenOpen<PredictScoreDialog>([&](PredictScoreDialog* d) {
@@ -431,7 +332,6 @@ void FixturesPageTest::predictScoreDialog() {
         QCOMPARE(d->findChild<QLabel*>("lblTeams")->text(), QString("Birch v Cedar"));
         auto* home = d->findChild<QSpinBox*>("udHomeGoals");
         QCOMPARE(home->value(), 2);
-        QCOMPARE(home->maximum(), 30);
         QCOMPARE(d->findChild<QLineEdit*>("edDate")->text(), QString("07/09/2024"));
         home->setValue(30);
         d->findChild<QSpinBox*>("udAwayGoals")->setValue(3);
@@ -445,9 +345,9 @@ void FixturesPageTest::predictScoreDialog() {
     QCOMPARE(int(f.Game(2).HomeGoals) * 100 + f.Game(2).AwayGoals, 3003);
     QCOMPARE(GameDay(f.Game(2)), Day(2024, 9, 28));
     QCOMPARE(f.Model()->index(f.RowOf(2), kFixHomeGoals).data().toString(), QString("30"));
-    QCOMPARE(changed.count(), 1);
 
-    // An undated fixture shows the date last picked here; Cancel keeps the fixture as it was.
+    // An undated fixture shows the date last picked here; Cancel keeps the fixture as it was,
+    // OK predicts it with that date.
     f.Select(3, kFixComp);
     WhenOpen<PredictScoreDialog>([](PredictScoreDialog* d) {
         QCOMPARE(d->findChild<QLineEdit*>("edDate")->text(), QString("28/09/2024"));
@@ -456,7 +356,6 @@ void FixturesPageTest::predictScoreDialog() {
     });
     f.page.btnSetScoreClick();
     QCOMPARE(int(f.Game(3).HomeGoals) + GameDay(f.Game(3)) + f.Game(3).Predicted, 0);
-    // OK there predicts it with that date.
     WhenOpen<PredictScoreDialog>([](PredictScoreDialog* d) { d->accept(); });
     f.page.btnSetScoreClick();
     QVERIFY(f.Game(3).Predicted);
@@ -521,10 +420,7 @@ void FixturesPageTest::autoPredictionAndTheLeagueTable() {
     QCOMPARE(help->Browser()->source().fileName(), QString("fixtures.html"));
     help->close();
 
-    // Cancel predicts nothing; OK with "non-predicted" leaves the hand-made 7-0 alone.
-    WhenOpen<AutoPredictDialog>([](AutoPredictDialog* d) { d->reject(); });
-    QTest::mouseClick(autoButton, Qt::LeftButton);
-    QVERIFY(!window.GetLeague().DataChanged);
+    // OK with "non-predicted" leaves the hand-made 7-0 alone.
     bool seen = false;
     WhenOpen<AutoPredictDialog>([&](AutoPredictDialog* d) {
         seen = true;

@@ -81,25 +81,23 @@ AddFixtureDialog::AddFixtureDialog(League& league, const Locale& locale, Prompte
     m_date->setToolTip("Leave empty for a fixture without a date");
     m_dateButton = CalendarButton(this);
 
-    // The competition and non-league team dialogs come with result entry; until the program
-    // hands them over (SetAddCompetition, SetAddTeam) these buttons stay disabled.
-    m_addCompButton = new QPushButton("Add &Competition...", this);
-    m_addCompButton->setObjectName("btnAddComp");
-    m_addCompButton->setAutoDefault(false);
-    m_addCompButton->setEnabled(false);
-    m_addTeamButton = new QPushButton("Add &New Team...", this);
-    m_addTeamButton->setObjectName("btnAddTeam");
-    m_addTeamButton->setAutoDefault(false);
-    m_addTeamButton->setEnabled(false);
+    // The competition and non-league team dialogs come with result entry: until they are
+    // here, these buttons stay disabled.
+    auto* addComp = new QPushButton("Add &Competition...", this);
+    addComp->setObjectName("btnAddComp");
+    addComp->setEnabled(false);
+    auto* addTeam = new QPushButton("Add &New Team...", this);
+    addTeam->setObjectName("btnAddTeam");
+    addTeam->setEnabled(false);
 
     auto* compRow = new QHBoxLayout;
     compRow->addWidget(m_comp, 1);
-    compRow->addWidget(m_addCompButton);
+    compRow->addWidget(addComp);
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(m_date);
     dateRow->addWidget(m_dateButton);
     dateRow->addStretch(1);
-    dateRow->addWidget(m_addTeamButton);
+    dateRow->addWidget(addTeam);
 
     auto* form = new QFormLayout;
     auto addRow = [&](const QString& caption, QWidget* buddy, QLayout* row) {
@@ -124,22 +122,10 @@ AddFixtureDialog::AddFixtureDialog(League& league, const Locale& locale, Prompte
 
     connect(m_comp, &QComboBox::currentIndexChanged, this, &AddFixtureDialog::cbCompChange);
     connect(m_dateButton, &QPushButton::clicked, this, &AddFixtureDialog::btnDateClick);
-    connect(m_addCompButton, &QPushButton::clicked, this, &AddFixtureDialog::btnAddCompClick);
-    connect(m_addTeamButton, &QPushButton::clicked, this, &AddFixtureDialog::btnAddTeamClick);
     connect(buttons, &QDialogButtonBox::accepted, this, &AddFixtureDialog::btnOkClick);
 
     FillCompetitions();
     m_comp->setFocus();
-}
-
-void AddFixtureDialog::SetAddCompetition(AddEntry add) {
-    m_addComp = std::move(add);
-    m_addCompButton->setEnabled(static_cast<bool>(m_addComp));
-}
-
-void AddFixtureDialog::SetAddTeam(AddEntry add) {
-    m_addTeam = std::move(add);
-    m_addTeamButton->setEnabled(static_cast<bool>(m_addTeam));
 }
 
 int AddFixtureDialog::ChosenComp() const {
@@ -183,16 +169,6 @@ void AddFixtureDialog::btnDateClick() {
     const int day = m_pickDate(this, preset, m_dateButton->mapToGlobal(QPoint(m_dateButton->width(), 0)));
     if (day != 0)
         m_date->setText(DateText(day, m_locale));
-}
-
-void AddFixtureDialog::btnAddCompClick() {
-    if (m_addComp && m_addComp(this))
-        FillCompetitions();
-}
-
-void AddFixtureDialog::btnAddTeamClick() {
-    if (m_addTeam && m_addTeam(this))
-        FillTeams();
 }
 
 void AddFixtureDialog::btnOkClick() {

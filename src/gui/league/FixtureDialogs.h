@@ -26,27 +26,19 @@ using FixtureDatePicker = std::function<int(QWidget* parent, int presetDay, QPoi
 /// "Add Fixture": a competition ("Competition:" offers the league only when it has no fixed
 /// schedule), two teams from the competition's teams, and an optional date typed or picked.
 /// OK checks through the core and adds the fixture; a refusal is shown and the dialog stays.
+/// "Add Competition" and "Add New Team" stay disabled: the competition and non-league team
+/// dialogs they open come with result entry.
 class AddFixtureDialog : public QDialog {
     Q_OBJECT
 public:
-    /// Opens a dialog that may add a competition or a team; true when it did.
-    using AddEntry = std::function<bool(QWidget* parent)>;
-
     AddFixtureDialog(League& league, const Locale& locale, Prompter& prompter, FixtureDatePicker pickDate,
                      QWidget* parent = nullptr);
-
-    /// "Add Competition" and "Add New Team" stay disabled until given the dialogs they open;
-    /// the lists are filled again after one added something.
-    void SetAddCompetition(AddEntry add);
-    void SetAddTeam(AddEntry add);
 
     /// The new fixture's game after OK, else 0.
     int AddedGame() const { return m_added; }
 
     void cbCompChange(int item);
     void btnDateClick();
-    void btnAddCompClick();
-    void btnAddTeamClick();
     void btnOkClick();
 
 private:
@@ -59,8 +51,6 @@ private:
     const Locale& m_locale;
     Prompter& m_prompter;
     FixtureDatePicker m_pickDate;
-    AddEntry m_addComp;
-    AddEntry m_addTeam;
     int m_added = 0;
 
     QComboBox* m_comp = nullptr;
@@ -68,8 +58,6 @@ private:
     QComboBox* m_away = nullptr;
     QLineEdit* m_date = nullptr;
     QPushButton* m_dateButton = nullptr;
-    QPushButton* m_addCompButton = nullptr;
-    QPushButton* m_addTeamButton = nullptr;
 };
 
 /// "Predict Score": the two predicted goal counts (0..30) and the match date of one fixture.

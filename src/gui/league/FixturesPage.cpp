@@ -433,10 +433,6 @@ void FixturesPage::btnSetScoreClick() {
 
 void FixturesPage::btnAddClick() {
     AddFixtureDialog dialog(m_league, m_locale, m_prompter, m_pickDate, this);
-    if (m_addCompetition)
-        dialog.SetAddCompetition(m_addCompetition);
-    if (m_addTeam)
-        dialog.SetAddTeam(m_addTeam);
     if (dialog.exec() != QDialog::Accepted)
         return;
     ListFixtures();

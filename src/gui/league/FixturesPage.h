@@ -63,12 +63,6 @@ public:
     QMenu* Popup() const { return m_popup; }
     /// Replaces the calendar (tests script it).
     void SetDatePicker(FixtureDatePicker picker) { m_pickDate = std::move(picker); }
-    /// The competition and non-league team dialogs that "Add Fixture" opens (see
-    /// AddFixtureDialog::SetAddCompetition); unset, its two buttons stay disabled.
-    void SetAddEntryDialogs(AddFixtureDialog::AddEntry addCompetition, AddFixtureDialog::AddEntry addTeam) {
-        m_addCompetition = std::move(addCompetition);
-        m_addTeam = std::move(addTeam);
-    }
 
     // Handlers (public so the window and tests can drive them).
     void cbTeamChange(int item);
@@ -114,8 +108,6 @@ private:
     const Locale& m_locale;
     Prompter& m_prompter;
     FixtureDatePicker m_pickDate;
-    AddFixtureDialog::AddEntry m_addCompetition;
-    AddFixtureDialog::AddEntry m_addTeam;
     int m_sortColumn = kFixDate;
     int m_lastFixtureDate = 0;
     int m_lastScoreDate = 0; // the date last picked in "Predict Score"
