@@ -1,5 +1,6 @@
 #include "gui/league/LeaguePages.h"
 
+#include "gui/league/FixturesPage.h"
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/league/SortRulesPage.h"
@@ -47,6 +48,7 @@ void InstallLeaguePages(LeagueHost& host) {
 
     auto* table = new LeagueTablePage(league, context.settings, context.locale, context.prompter);
     host.SetPage(LeagueHost::kLeagueTablePage, table);
+    InstallFixturesPage(host);
 
     auto* sortRules = new SortRulesPage(league, context.settings, context.locale, context.prompter);
     AddMaintenancePage(host, MaintenancePage::SortRules, sortRules);
