@@ -3,6 +3,7 @@
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/league/SortRulesPage.h"
+#include "gui/league/TeamStatisticsPage.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/TabLeaveGuard.h"
 
@@ -46,6 +47,7 @@ void InstallLeaguePages(LeagueHost& host) {
 
     auto* table = new LeagueTablePage(league, context.settings, context.locale, context.prompter);
     host.SetPage(LeagueHost::kLeagueTablePage, table);
+    QPointer<TeamStatisticsPage> teamStats(InstallTeamStatisticsPage(host));
 
     auto* sortRules = new SortRulesPage(league, context.settings, context.locale, context.prompter);
     AddMaintenancePage(host, MaintenancePage::SortRules, sortRules);
@@ -79,8 +81,11 @@ void InstallLeaguePages(LeagueHost& host) {
         if (h->ShowSetup())
             table->SettingsChanged();
     });
-    QObject::connect(table, &LeagueTablePage::teamActivated, window,
-                     [h] { h->Pages()->setCurrentIndex(LeagueHost::kTeamStatisticsPage); });
+    QObject::connect(table, &LeagueTablePage::teamActivated, window, [h, teamStats](int team) {
+        if (teamStats)
+            teamStats->SelectTeam(team);
+        h->Pages()->setCurrentIndex(LeagueHost::kTeamStatisticsPage);
+    });
 }
 
 } // namespace gorlin
