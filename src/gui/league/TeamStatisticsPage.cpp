@@ -28,6 +28,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace gorlin {
 
@@ -39,6 +40,8 @@ constexpr int kFormBoxesWidth = 15 * 10 + 1;
 constexpr int kFormBoxesHeight = 20 + 16 + 2;
 constexpr int kFormHomeY = 2;
 constexpr int kFormAwayY = 20;
+constexpr int kChartMinHeight = 80;
+constexpr int kChartMaxHeight = 160;
 
 QTableView* MakeGrid(QWidget* parent, const char* name, TeamGridModel* model) {
     auto* grid = new QTableView(parent);
@@ -55,6 +58,25 @@ QTableView* MakeGrid(QWidget* parent, const char* name, TeamGridModel* model) {
     grid->horizontalHeader()->setSectionsClickable(true);
     grid->horizontalHeader()->setHighlightSections(false);
     return grid;
+}
+
+constexpr const char* kStretchColumn = "stretchColumn";
+
+/// Columns as wide as their contents; the names' column (the grid's "stretchColumn" property)
+/// takes the room left over. When the contents are wider than the grid, it scrolls.
+void FitColumns(QTableView* grid) {
+    QHeaderView* header = grid->horizontalHeader();
+    header->setStretchLastSection(false);
+    grid->resizeColumnsToContents();
+    int total = 0;
+    for (int c = 0; c < header->count(); ++c) {
+        header->resizeSection(c, header->sectionSize(c) + 6);
+        total += header->sectionSize(c);
+    }
+    const int stretch = grid->property(kStretchColumn).toInt();
+    const int spare = grid->viewport()->width() - total;
+    if (spare > 0 && stretch >= 0 && stretch < header->count())
+        header->resizeSection(stretch, header->sectionSize(stretch) + spare);
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& tip) {
@@ -146,8 +168,8 @@ void TeamStatisticsPage::BuildHighScores() {
     box->setObjectName("gbHighScore");
     auto* grid = new QGridLayout(box);
     grid->setHorizontalSpacing(6);
-    grid->addWidget(new QLabel("<b>Home</b>", box), 0, 1, 1, 2);
-    grid->addWidget(new QLabel("<b>Away</b>", box), 0, 3, 1, 2);
+    grid->addWidget(new QLabel("<b>Home</b>", box), 0, 2);
+    grid->addWidget(new QLabel("<b>Away</b>", box), 0, 4);
     grid->addWidget(new QLabel("For:", box), 1, 0);
     grid->addWidget(new QLabel("Against:", box), 2, 0);
     const char* const names[2][4] = {{"hfHome", "hfHomeTeam", "hfAway", "hfAwayTeam"},
@@ -205,7 +227,7 @@ void TeamStatisticsPage::BuildChart() {
     m_chart = new ShapeBox(box);
     m_chart->setObjectName("pbPoints");
     m_chart->setToolTip("Points after each league game. Double click for the graph");
-    m_chart->setMinimumSize(160, 60);
+    m_chart->setMinimumSize(160, kChartMinHeight);
     m_graph = MakeButton(box, "btnGraph", "&Graph", "Points and position graph of the team");
     m_print = MakeButton(box, "btnTSPrint", "&Print", "Print the team's statistics");
     auto* buttons = new QVBoxLayout;
@@ -227,6 +249,7 @@ void TeamStatisticsPage::BuildTabs() {
     m_gamesModel = new TeamGridModel(TeamGridModel::Grid::Results, settings, this);
     m_games = MakeGrid(results, "sgGames", m_gamesModel);
     m_games->horizontalHeader()->setObjectName("hcGames");
+    m_games->setProperty(kStretchColumn, int(kResOpposition));
     m_games->setToolTip("Double click for the game's details");
     m_gameSummary = MakeButton(results, "btnGameSummary", "Game &Summary", "Details of the selected game");
     m_squads = MakeButton(results, "btnSquads", "S&quads", "Squads of the selected game");
@@ -263,6 +286,7 @@ void TeamStatisticsPage::BuildTabs() {
     m_fixturesModel = new TeamGridModel(TeamGridModel::Grid::Fixtures, settings, this);
     m_fixtures = MakeGrid(fixtures, "sgFixtures", m_fixturesModel);
     m_fixtures->horizontalHeader()->setObjectName("hcFixtures");
+    m_fixtures->setProperty(kStretchColumn, int(kTeamFixOpposition));
     m_fixtures->setToolTip("Right click to set a fixture's date");
     auto* fixturesLayout = new QVBoxLayout(fixtures);
     fixturesLayout->addWidget(m_fixtures, 1);
@@ -412,9 +436,11 @@ void TeamStatisticsPage::ConnectControls() {
             &TeamStatisticsPage::hcTmPlayersSectionClick);
     connect(m_fixtures->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &TeamStatisticsPage::hcFixturesSectionClick);
-    for (QTableView* grid : {m_games, m_players, m_fixtures})
+    for (QTableView* grid : {m_games, m_players, m_fixtures}) {
         connect(grid, &QWidget::customContextMenuRequested, this,
                 [this, grid](const QPoint& at) { GridContextMenu(grid, at); });
+        grid->viewport()->installEventFilter(this);
+    }
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     help->setContext(Qt::WidgetWithChildrenShortcut);
     connect(help, &QShortcut::activated, this, &TeamStatisticsPage::helpRequested);
@@ -456,9 +482,12 @@ void TeamStatisticsPage::TeamStats(int team) {
     m_gamesModel->SetStats(&m_data);
     m_playersModel->SetStats(&m_data);
     m_fixturesModel->SetStats(&m_data);
+    const std::size_t playerName = m_data.PlayerColumns.find('B');
+    m_players->setProperty(kStretchColumn, playerName != std::string::npos
+                                               ? static_cast<int>(playerName)
+                                               : static_cast<int>(m_data.PlayerColumns.size()) - 1);
     for (QTableView* grid : {m_games, m_players, m_fixtures}) {
-        grid->resizeColumnsToContents();
-        grid->horizontalHeader()->setStretchLastSection(true);
+        FitColumns(grid);
         if (grid->model()->rowCount() > 0)
             grid->selectRow(0);
     }
@@ -468,6 +497,8 @@ void TeamStatisticsPage::TeamStats(int team) {
     if (m_rotation.TimerOn)
         m_formTimer->start();
     m_curForm->update();
+    // One pixel a point at least: the bars' unit is the height div the leader's points.
+    m_chart->setMinimumHeight(std::clamp(m_data.Chart.MaxPoints + 1, kChartMinHeight, kChartMaxHeight));
     m_chart->update();
     EnableCommands();
 }
@@ -662,6 +693,14 @@ void TeamStatisticsPage::GridContextMenu(QTableView* grid, QPoint where) {
 
 void TeamStatisticsPage::ResultChanged() {
     TeamStats(m_teams->SelectedTeam());
+}
+
+bool TeamStatisticsPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize)
+        for (QTableView* grid : {m_games, m_players, m_fixtures})
+            if (watched == grid->viewport())
+                FitColumns(grid);
+    return QWidget::eventFilter(watched, event);
 }
 
 void TeamStatisticsPage::showEvent(QShowEvent* event) {

@@ -198,7 +198,10 @@ void PlayerHeaderView::paintSection(QPainter* painter, const QRect& rect, int lo
     const bool pressed = m_pressed == logicalIndex;
     if (pressed)
         opt.state |= QStyle::State_Sunken;
+    // The style leaves the painter clipped to nothing when it had no clip before: keep its state.
+    painter->save();
     style()->drawControl(QStyle::CE_Header, &opt, painter, this);
+    painter->restore();
     const QPixmap shirt = ShirtPicture();
     const int shift = pressed ? 1 : 0;
     painter->drawPixmap(rect.left() + (rect.width() - shirt.width()) / 2 + shift,
