@@ -3,6 +3,7 @@
 #include "core/engine/TeamCharts.h"
 #include "core/model/Dates.h"
 #include "core/model/LeagueFile.h"
+#include "gui/app/HelpWindow.h"
 #include "gui/app/LeagueWindow.h"
 #include "gui/charts/ShapeBox.h"
 #include "gui/league/LeaguePages.h"
@@ -30,6 +31,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 #include <fstream>
@@ -249,6 +251,11 @@ void TeamStatisticsPageTest::openingShowsTheOwnTeamWithPictures() {
         static const char* const kShots[] = {"", "teamstats-players", "teamstats-fixtures", "teamstats-misc"};
         test::Screenshot(&page, kShots[t]);
     }
+    // The page lets the league window shrink well below its first size.
+    QVERIFY(page.minimumSizeHint().width() <= 700);
+    page.resize(page.minimumSizeHint());
+    tabs->setCurrentIndex(0);
+    test::Screenshot(&page, "teamstats-smallest");
 }
 
 void TeamStatisticsPageTest::choosingTeamsAndFilters() {
@@ -621,6 +628,15 @@ void TeamStatisticsPageTest::leagueTableDoubleClickSelectsTheTeam() {
     QCOMPARE(page->SelectedTeam(), int(kAlbion));
     QCOMPARE(Label(*page, "lblLost"), QString("2"));
     test::Screenshot(&window, "teamstats-window");
+    // F1 opens the guide at this page.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    Find<QWidget>(*page, "SelTeamList")->setFocus();
+    QTest::keyClick(Find<QWidget>(*page, "SelTeamList"), Qt::Key_F1);
+    auto* help = window.findChild<HelpWindow*>();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->Browser()->source().fileName(), QString("teamstats.html"));
+    QVERIFY(help->Browser()->toPlainText().contains("Current form"));
 
     // The filter is stored in the league but is not a change to save.
     ChooseFilter(Find<QComboBox>(*page, "cbTeamGames"), 1);

@@ -122,7 +122,7 @@ void TeamStatisticsPage::BuildTeamChooser() {
     m_gameType->setObjectName("cbTeamGames");
     m_gameType->setToolTip("The games the statistics count");
     m_gameType->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_gameType->setMinimumContentsLength(16);
+    m_gameType->setMinimumContentsLength(10);
     m_teams = new StatsTeamListBox(this);
     m_teams->setObjectName("SelTeamList");
     m_teams->setToolTip("Choose a team to see its statistics");
@@ -168,8 +168,8 @@ void TeamStatisticsPage::BuildHighScores() {
     box->setObjectName("gbHighScore");
     auto* grid = new QGridLayout(box);
     grid->setHorizontalSpacing(6);
-    grid->addWidget(new QLabel("<b>Home</b>", box), 0, 2);
-    grid->addWidget(new QLabel("<b>Away</b>", box), 0, 4);
+    grid->addWidget(new QLabel("<b>Home</b>", box), 0, 1, 1, 2);
+    grid->addWidget(new QLabel("<b>Away</b>", box), 0, 3, 1, 2);
     grid->addWidget(new QLabel("For:", box), 1, 0);
     grid->addWidget(new QLabel("Against:", box), 2, 0);
     const char* const names[2][4] = {{"hfHome", "hfHomeTeam", "hfAway", "hfAwayTeam"},
@@ -181,11 +181,14 @@ void TeamStatisticsPage::BuildHighScores() {
                 value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 value->setMinimumWidth(value->fontMetrics().horizontalAdvance("00"));
             } else {
-                value->setMinimumWidth(value->fontMetrics().horizontalAdvance("Wolverhampton Wanderers"));
+                // Long names are cut rather than widening the window beyond its first size.
+                value->setMinimumWidth(value->fontMetrics().horizontalAdvance("Liverpool"));
             }
             grid->addWidget(value, row + 1, c + 1);
         }
     grid->setRowStretch(3, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(4, 1);
     m_highScores = box;
 }
 
@@ -227,7 +230,7 @@ void TeamStatisticsPage::BuildChart() {
     m_chart = new ShapeBox(box);
     m_chart->setObjectName("pbPoints");
     m_chart->setToolTip("Points after each league game. Double click for the graph");
-    m_chart->setMinimumSize(160, kChartMinHeight);
+    m_chart->setMinimumSize(120, kChartMinHeight);
     m_graph = MakeButton(box, "btnGraph", "&Graph", "Points and position graph of the team");
     m_print = MakeButton(box, "btnTSPrint", "&Print", "Print the team's statistics");
     auto* buttons = new QVBoxLayout;
@@ -313,7 +316,7 @@ void TeamStatisticsPage::BuildTabs() {
         if (att[row].Team)
             attGrid->addWidget(ValueLabel(att[row].Team), row, 2);
     }
-    attGrid->setColumnMinimumWidth(2, 180);
+    attGrid->setColumnMinimumWidth(2, attendance->fontMetrics().horizontalAdvance("Wolverhampton Wanderers"));
     attGrid->setColumnStretch(3, 1);
     auto* clean = new QGroupBox("Clean Sheets", misc);
     clean->setObjectName("gbCleanSheets");
@@ -402,8 +405,12 @@ void TeamStatisticsPage::LayoutPage() {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(left);
     layout->addLayout(right, 1);
-    m_teams->setFixedWidth(m_teams->fontMetrics().horizontalAdvance("Wolverhampton Wanderers") + 50);
-    m_gameType->setFixedWidth(m_teams->width());
+    // As wide as a long team name when there is room, narrower in a small window.
+    const int listWidth = m_teams->fontMetrics().horizontalAdvance("Wolverhampton Wanderers") + 50;
+    m_teams->setMinimumWidth(listWidth * 2 / 3);
+    m_teams->setMaximumWidth(listWidth);
+    m_gameType->setMinimumWidth(listWidth * 2 / 3);
+    m_gameType->setMaximumWidth(listWidth);
 
     setTabOrder(m_gameType, m_teams);
     setTabOrder(m_teams, m_graph);
