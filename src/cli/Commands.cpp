@@ -13,11 +13,13 @@ namespace {
 const Command kCommands[] = {
     {"check", "report whether league files can be opened", kCheckUsage, RunCheck},
     {"dump", "print a league as JSON", kDumpUsage, RunDump},
+    {"fixtures", "print the fixtures with their dates and predicted scores", kFixturesUsage, RunFixtures},
+    {"form", "print a team's current form", kFormUsage, RunForm},
+    {"predict", "predict the scores of the league fixtures and save", kPredictUsage, RunPredict},
     {"save", "load and save league files in the current layout", kSaveUsage, RunSave},
     {"settings", "print every setting with its value", kSettingsUsage, RunSettings},
     {"table", "print the league table", kTableUsage, RunTable},
     {"team-stats", "print a team's statistics", kTeamStatsUsage, RunTeamStats},
-    {"form", "print a team's current form", kFormUsage, RunForm},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -6,6 +6,7 @@
 #include "gui/app/HelpWindow.h"
 #include "gui/app/LeagueWindow.h"
 #include "gui/charts/ShapeBox.h"
+#include "gui/league/FixturesPage.h"
 #include "gui/league/LeaguePages.h"
 #include "gui/league/LeagueTableModel.h"
 #include "gui/league/LeagueTablePage.h"
@@ -637,6 +638,15 @@ void TeamStatisticsPageTest::leagueTableDoubleClickSelectsTheTeam() {
     QVERIFY(help && help->isVisible());
     QCOMPARE(help->Browser()->source().fileName(), QString("teamstats.html"));
     QVERIFY(help->Browser()->toPlainText().contains("Current form"));
+
+    // A date given on this page is the fixtures page's last fixture date too.
+    page->SelectTeam(kRovers);
+    const int day = ToDayNumber(2024, 11, 2);
+    page->SetDatePicker([day](QWidget*, int, QPoint) { return day; });
+    page->miSetDateClick();
+    QCOMPARE(qobject_cast<FixturesPage*>(window.Page(LeagueHost::kFixturesPage))->LastFixtureDate(), day);
+    QVERIFY(window.SaveAction()->isEnabled());
+    QVERIFY(window.SaveData());
 
     // The filter is stored in the league but is not a change to save.
     ChooseFilter(Find<QComboBox>(*page, "cbTeamGames"), 1);

@@ -1,5 +1,6 @@
 #include "gui/league/LeaguePages.h"
 
+#include "gui/league/FixturesPage.h"
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/league/SortRulesPage.h"
@@ -48,6 +49,15 @@ void InstallLeaguePages(LeagueHost& host) {
     auto* table = new LeagueTablePage(league, context.settings, context.locale, context.prompter);
     host.SetPage(LeagueHost::kLeagueTablePage, table);
     QPointer<TeamStatisticsPage> teamStats(InstallTeamStatisticsPage(host));
+    InstallFixturesPage(host);
+    // Both pages date fixtures: they share the last date given.
+    if (QPointer<FixturesPage> fixtures =
+            qobject_cast<FixturesPage*>(host.Pages()->widget(LeagueHost::kFixturesPage)))
+        teamStats->ShareLastFixtureDate([fixtures] { return fixtures ? fixtures->LastFixtureDate() : 0; },
+                                        [fixtures](int day) {
+                                            if (fixtures)
+                                                fixtures->SetLastFixtureDate(day);
+                                        });
 
     auto* sortRules = new SortRulesPage(league, context.settings, context.locale, context.prompter);
     AddMaintenancePage(host, MaintenancePage::SortRules, sortRules);

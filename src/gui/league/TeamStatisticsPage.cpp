@@ -643,15 +643,24 @@ void TeamStatisticsPage::miSetDateClick() {
     }
     const QRect cell = m_fixtures->visualRect(current);
     const QPoint where = m_fixtures->viewport()->mapToGlobal(QPoint(cell.left(), cell.bottom()));
-    const int picked = m_pickDate(this, SetDatePreset(m_league, game, m_lastFixtureDate), where);
+    int last = m_readLastFixtureDate ? m_readLastFixtureDate() : m_lastFixtureDate;
+    const int picked = m_pickDate(this, SetDatePreset(m_league, game, last), where);
     if (picked == 0)
         return;
-    if (!SetFixtureDate(m_league, game, picked, m_lastFixtureDate)) {
+    if (!SetFixtureDate(m_league, game, picked, last)) {
         m_prompter.Beep();
         return;
     }
+    m_lastFixtureDate = last;
+    if (m_writeLastFixtureDate)
+        m_writeLastFixtureDate(last);
     emit dataChanged();
     TeamStats(m_data.Team);
+}
+
+void TeamStatisticsPage::ShareLastFixtureDate(std::function<int()> read, std::function<void(int)> write) {
+    m_readLastFixtureDate = std::move(read);
+    m_writeLastFixtureDate = std::move(write);
 }
 
 void TeamStatisticsPage::Resorted(QTableView* grid, TeamGridModel* model, const std::function<void()>& sort) {

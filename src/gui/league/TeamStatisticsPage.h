@@ -55,6 +55,10 @@ public:
     /// The 4000 ms timer that rotates the form phrases.
     QTimer* FormTimer() const { return m_formTimer; }
     void SetDatePicker(DatePicker picker) { m_pickDate = std::move(picker); }
+    /// Where the last date given to a fixture is kept when another page shares it ("Set Date"
+    /// presets an undated fixture to it and stores its choice there). Without it the page keeps
+    /// its own, today's date at first.
+    void ShareLastFixtureDate(std::function<int()> read, std::function<void(int)> write);
 
     /// Switches on the commands that open other windows.
     void SetGraphAvailable(bool on);
@@ -132,6 +136,8 @@ private:
     TeamStatsSorts m_sorts;
     FormRotation m_rotation;
     int m_lastFixtureDate = 0;
+    std::function<int()> m_readLastFixtureDate;
+    std::function<void(int)> m_writeLastFixtureDate;
     DatePicker m_pickDate;
     bool m_graphAvailable = false;
     bool m_playerAvailable = false;
