@@ -13,9 +13,11 @@
 #include "support/TestPaths.h"
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -154,6 +156,7 @@ private slots:
     void fromBaseTablesThroughEveryCheck();
     void folderWindowNewRunsTheWizardAndSelectsTheTable();
     void helpAndCancel();
+    void realSaveDialogAddsTheExtensionAndAsksBeforeReplacing();
 };
 
 void NewTableWizardTest::fromScratchThroughEveryCheck() {
@@ -513,6 +516,19 @@ void NewTableWizardTest::helpAndCancel() {
     QCOMPARE(w.Help()->Browser()->source().toString(), QString("qrc:/guide/newtable.html"));
     QCOMPARE(w.Help()->Browser()->documentTitle(), QString("The New Table wizard"));
 
+    // The captions read as given; '&' only marks the keyboard shortcut.
+    const QList<std::pair<const char*, const char*>> captions = {{"rbScratch", kFromScratchCaption},
+                                                                 {"rbExisting", kFromTablesCaption},
+                                                                 {"cbCopyPlayers", kCopyPlayersCaption},
+                                                                 {"cbCopyReferees", kCopyRefereesCaption},
+                                                                 {"btnSelectAll", kSelectAllCaption},
+                                                                 {"btnClearAll", kClearAllCaption},
+                                                                 {"btnAdd", kAddCaption},
+                                                                 {"btnEdit", kEditCaption}};
+    for (const auto& [name, caption] : captions)
+        QCOMPARE(Get<QAbstractButton>(&w, name)->text().remove('&'), QString(caption));
+    QCOMPARE(Get<QLabel>(&w, "lbBaseNote")->text(), QString(kBaseLevelNote));
+
     // The tab order on page 5 starts at the name box.
     auto* box = Get<QLineEdit>(&w, "edTeamName");
     QCOMPARE(NextTabStop(box), Get<QPushButton>(&w, "btnAdd"));
@@ -522,6 +538,38 @@ void NewTableWizardTest::helpAndCancel() {
     Get<QPushButton>(&w, "btnCancel")->click();
     QCOMPARE(w.result(), int(QDialog::Rejected));
     QVERIFY(f.dialogs.Asked.isEmpty());
+}
+
+void NewTableWizardTest::realSaveDialogAddsTheExtensionAndAsksBeforeReplacing() {
+    test::TempDir dir;
+    std::ofstream(dir / "OLD.div") << "x";
+    QtFileDialogs dialogs;
+    QWidget parent;
+    QString asked;
+    auto answer = [&](const QString& typed) {
+        QTimer::singleShot(0, [&asked, typed] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            dialog->selectFile(typed);
+            // Replacing a file is asked about in a box of its own: answer No.
+            QTimer::singleShot(0, [&asked] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked = box->text();
+                    box->button(QMessageBox::No)->click();
+                }
+            });
+            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection); // as the Save button does
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+    };
+    answer("NEW");
+    QCOMPARE(dialogs.SaveFileAs(&parent, "Save", Q(dir.Path()), "League Division (*.div)", "div"),
+             Q(dir / "NEW.div"));
+    QVERIFY(asked.isEmpty());
+    answer("OLD");
+    QCOMPARE(dialogs.SaveFileAs(&parent, "Save", Q(dir.Path()), "League Division (*.div)", "div"), QString());
+    QVERIFY(asked.contains("OLD.div"));
 }
 
 QTEST_MAIN(NewTableWizardTest)
