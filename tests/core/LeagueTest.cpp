@@ -14,42 +14,29 @@ League TenGames() {
     b.Teams({"Alpha", "Beta", "Gamma", "Delta"});
     for (int i = 1; i <= 10; ++i)
         b.Played(1 + i % 4, 1 + (i + 1) % 4, i % 3, 1, 40000 + i);
-    League l = b.Build();
-    // Two goals and a squad and a missed penalty on games 4, 5 and 6.
+    // Two goals, a squad and a missed penalty on games 4, 5 and 6.
     for (int g : {4, 5, 6}) {
-        AddGoal(l, g, 1, 0, 10, false, false);
-        AddGoal(l, g, 2, 0, 20, false, true);
+        b.Goal(g, 1, 0, 10);
+        b.Goal(g, 2, 0, 20, false, true);
+        b.Squad(g, b.Get().Games[static_cast<std::size_t>(g)].HomeTeam, {});
+        b.MissedPen(g, 0, 1, 30);
     }
-    for (int g : {4, 5, 6}) {
-        const auto s = static_cast<std::size_t>(++l.Head.SquadCount);
-        GrowTo(l.Squads, s);
-        l.Squads[s].Game = static_cast<u16>(g);
-        l.Games[static_cast<std::size_t>(g)].HomeSquad = static_cast<u16>(s);
-        const auto p = static_cast<std::size_t>(++l.Head.MissedPenCount);
-        l.MissedPens[p].Game = static_cast<u16>(g);
-    }
-    return l;
+    return b.Build();
 }
 
 } // namespace
 
 TEST(ModelOps, OutcomeFollowsAwardBeforeGoals) {
-    GameRec g{};
-    g.HomeGoals = 3;
-    g.AwayGoals = 1;
-    EXPECT_EQ(+GameOutcome(g), 1);
-    g.Awarded = 2;
-    EXPECT_EQ(+GameOutcome(g), 2);
-    g.Awarded = 0;
-    g.AwayGoals = 3;
-    EXPECT_EQ(+GameOutcome(g), 0);
-    g.AwayGoals = 4;
-    EXPECT_EQ(+GameOutcome(g), 2);
-
+    for (auto [home, away, awarded, outcome] :
+         {std::tuple{3, 1, 0, 1}, {3, 1, 2, 2}, {3, 3, 0, 0}, {3, 4, 0, 2}, {0, 4, 1, 1}}) {
+        GameRec g{};
+        g.HomeGoals = static_cast<u8>(home);
+        g.AwayGoals = static_cast<u8>(away);
+        g.Awarded = static_cast<u8>(awarded);
+        EXPECT_EQ(+GameOutcome(g), outcome) << home << "-" << away << " awarded " << awarded;
+    }
     League l = TenGames();
     l.Games[7].Awarded = 2;
-    l.Games[7].HomeGoals = 5;
-    l.Games[7].AwayGoals = 0;
     UpdateGameEx(l, 0);
     EXPECT_EQ(+l.Games[7].Outcome, 2);
 }

@@ -100,12 +100,32 @@ TEST(SetupPositions, Lines) {
 }
 
 TEST(SetupOk, ProxyPortText) {
-    EXPECT_EQ(ProxyPortFromText("8080"), 8080);
-    EXPECT_EQ(ProxyPortFromText(" 3128 "), 3128);
-    EXPECT_EQ(ProxyPortFromText("8x"), 80);
-    EXPECT_EQ(ProxyPortFromText(""), 80);
-    EXPECT_EQ(ProxyPortFromText("-1"), 80);
-    EXPECT_EQ(ProxyPortFromText("99999"), 80);
+    for (auto [text, port] : {std::pair{"8080", 8080},
+                              {" 3128 ", 3128},
+                              {"0", 0},
+                              {"65535", 65535},
+                              {"8x", 80},
+                              {"", 80},
+                              {"-1", 80},
+                              {"65536", 80}})
+        EXPECT_EQ(ProxyPortFromText(text), port) << text;
+}
+
+TEST(SetupPalette, TheNamedColoursInTheirOrder) {
+    const std::pair<const char*, std::array<Colour, 3>> named[] = {
+        {"Maroon", {128, 0, 0}},     {"Green", {0, 128, 0}},     {"Olive", {128, 128, 0}},
+        {"Navy", {0, 0, 128}},       {"Purple", {128, 0, 128}},  {"Teal", {0, 128, 128}},
+        {"Silver", {192, 192, 192}}, {"Red", {255, 0, 0}},       {"Lime", {0, 255, 0}},
+        {"Yellow", {255, 255, 0}},   {"Blue", {0, 0, 255}},      {"Fuchsia", {255, 0, 255}},
+        {"Aqua", {0, 255, 255}},     {"White", {255, 255, 255}},
+    };
+    for (std::size_t i = 0; i < kSetupPalette.size(); ++i) {
+        const auto& [name, rgb] = named[i];
+        EXPECT_STREQ(kSetupPaletteNames[i], name);
+        EXPECT_EQ(kSetupPalette[i], rgb[0] | rgb[1] << 8 | rgb[2] << 16) << name << ", stored as 0x00BBGGRR";
+        EXPECT_EQ(PaletteIndex(kSetupPalette[i]), static_cast<int>(i));
+    }
+    EXPECT_EQ(PaletteIndex(0x123456), -1);
 }
 
 TEST(SetupOk, OwnColourMustDifferFromTheOthers) {

@@ -26,18 +26,18 @@ Entry Make(const std::string& name, std::vector<int> teams, int teamCount = 5) {
     return e;
 }
 
-TEST(TeamSelectionValidate, UnusedSlotAndCompleteSelectionAreValid) {
-    EXPECT_EQ(TeamSelectionEdit::Validate(Make("", {})), "");
-    EXPECT_EQ(TeamSelectionEdit::Validate(Make("Top", {1, 2, 3})), "");
-}
-
-TEST(TeamSelectionValidate, TooFewTeamsOrNoNameAreRefused) {
-    EXPECT_EQ(TeamSelectionEdit::Validate(Make("Pair", {1, 2})), "You must select at least three teams");
-    EXPECT_EQ(TeamSelectionEdit::Validate(Make("Named", {})), "You must select at least three teams");
-    EXPECT_EQ(TeamSelectionEdit::Validate(Make("", {1, 2, 3})), "You must give the selection a name");
-    EXPECT_EQ(TeamSelectionEdit::Validate(Make("   ", {1, 2, 3})), "You must give the selection a name");
-    // With both wrong the team count is reported first.
-    EXPECT_EQ(TeamSelectionEdit::Validate(Make("", {1})), "You must select at least three teams");
+TEST(TeamSelectionValidate, UnusedOrCompleteSlotsOnly) {
+    const std::pair<Entry, const char*> cases[] = {
+        {Make("", {}), ""},
+        {Make("Top", {1, 2, 3}), ""},
+        {Make("Pair", {1, 2}), "You must select at least three teams"},
+        {Make("Named", {}), "You must select at least three teams"},
+        {Make("", {1, 2, 3}), "You must give the selection a name"},
+        {Make("   ", {1, 2, 3}), "You must give the selection a name"},
+        {Make("", {1}), "You must select at least three teams"}, // the team count is reported first
+    };
+    for (const auto& [entry, message] : cases)
+        EXPECT_EQ(TeamSelectionEdit::Validate(entry), message) << entry.Name;
 }
 
 TEST(TeamSelectionEdit, WorksOnACopyUntilOk) {
@@ -98,29 +98,18 @@ TEST(TeamSelectionEdit, NameIsCutToTwentyCharacters) {
     EXPECT_EQ(league.TeamSels[1].Name.view(), "A very long selectio");
 }
 
-TEST(ApplySelectionEdit, SelectionInForceWithoutMembersFallsBackToAllTeams) {
-    League league = FiveTeams();
-    league.CurrentSel = 2;
-    league.TeamSels[2] = TeamSelRec{};
-    ApplySelectionEdit(league, 1);
-    EXPECT_EQ(league.CurrentSel, 0); // the reported slot does not come into force here
-}
-
-TEST(ApplySelectionEdit, SelectionInForceWithMembersStays) {
-    League league = FiveTeams();
-    league.CurrentSel = 2;
-    ApplySelectionEdit(league, 0);
-    EXPECT_EQ(league.CurrentSel, 2);
-}
-
-TEST(ApplySelectionEdit, ReportedSlotComesIntoForceWhenAllTeamsShown) {
-    League league = FiveTeams();
-    league.CurrentSel = 0;
-    ApplySelectionEdit(league, 2);
-    EXPECT_EQ(league.CurrentSel, 2);
-    league.CurrentSel = 0;
-    ApplySelectionEdit(league, 0);
-    EXPECT_EQ(league.CurrentSel, 0);
+TEST(ApplySelectionEdit, WhichSelectionIsInForceAfterTheDialog) {
+    // A selection in force keeps its place while it has members; with all teams shown the
+    // reported slot comes into force.
+    for (auto [current, emptied, reported, expected] :
+         {std::tuple{2, true, 1, 0}, {2, false, 0, 2}, {0, false, 2, 2}, {0, false, 0, 0}}) {
+        League league = FiveTeams();
+        league.CurrentSel = static_cast<u16>(current);
+        if (emptied)
+            league.TeamSels[2] = TeamSelRec{};
+        ApplySelectionEdit(league, reported);
+        EXPECT_EQ(league.CurrentSel, expected) << current << " " << reported;
+    }
 }
 
 } // namespace
