@@ -2,42 +2,34 @@
 
 #include "gui/widgets/Prompter.h"
 
-#include <QString>
 #include <QStringList>
 #include <deque>
+#include <utility>
 
 namespace gorlin::test {
 
-/// Records every message and answers questions from a script (default: the given fallback).
+/// Records every message as "kind: text" (kind: error, information, warning, yesno,
+/// yesnocancel) and answers questions from a script (then the fallback).
 class ScriptedPrompter final : public Prompter {
 public:
-    struct Shown {
-        QString Kind; // "error", "information", "warning", "yesno", "yesnocancel"
-        QString Text;
-    };
-
     std::deque<Answer> Answers;
     Answer Fallback = Answer::No;
-    QList<Shown> Messages;
+    QStringList Messages;
     int Beeps = 0;
 
-    void Error(QWidget*, const QString& text) override { Messages.push_back({"error", text}); }
-    void Information(QWidget*, const QString& text) override { Messages.push_back({"information", text}); }
-    void Warning(QWidget*, const QString& text) override { Messages.push_back({"warning", text}); }
-    Answer YesNo(QWidget*, const QString& text) override { return Next("yesno", text); }
-    Answer YesNoCancel(QWidget*, const QString& text) override { return Next("yesnocancel", text); }
+    void Error(QWidget*, const QString& text) override { Messages << "error: " + text; }
+    void Information(QWidget*, const QString& text) override { Messages << "information: " + text; }
+    void Warning(QWidget*, const QString& text) override { Messages << "warning: " + text; }
+    Answer YesNo(QWidget*, const QString& text) override { return Next("yesno: " + text); }
+    Answer YesNoCancel(QWidget*, const QString& text) override { return Next("yesnocancel: " + text); }
     void Beep() override { ++Beeps; }
 
-    QStringList Texts() const {
-        QStringList out;
-        for (const Shown& s : Messages)
-            out << s.Text;
-        return out;
-    }
+    /// The messages so far, forgotten.
+    QStringList Take() { return std::exchange(Messages, {}); }
 
 private:
-    Answer Next(const QString& kind, const QString& text) {
-        Messages.push_back({kind, text});
+    Answer Next(const QString& message) {
+        Messages << message;
         if (Answers.empty())
             return Fallback;
         const Answer a = Answers.front();
@@ -46,10 +38,10 @@ private:
     }
 };
 
-/// Answers file dialogs from a script; records captions.
+/// Answers file dialogs from a script (empty = cancelled); records their captions.
 class ScriptedFileDialogs final : public FileDialogs {
 public:
-    std::deque<QString> Answers; // empty string = cancelled
+    std::deque<QString> Answers;
     QStringList Captions;
 
     QString OpenFile(QWidget*, const QString& caption, const QString&, const QString&) override {
@@ -70,8 +62,5 @@ private:
         return a;
     }
 };
-
-/// Saves a PNG of the widget into $GORLIN_SCREENSHOTS/<name>.png when that variable is set.
-void Screenshot(QWidget* widget, const QString& name);
 
 } // namespace gorlin::test
