@@ -4,29 +4,6 @@
 
 namespace gorlin::test {
 
-ByteWriter& ByteWriter::U8(int value) {
-    m_bytes.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    return *this;
-}
-
-ByteWriter& ByteWriter::U16(int value) {
-    return U8(value).U8(value >> 8);
-}
-
-ByteWriter& ByteWriter::I16(int value) {
-    return U16(value & 0xFFFF);
-}
-
-ByteWriter& ByteWriter::U32(std::uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        U8(static_cast<int>((value >> (8 * i)) & 0xFF));
-    return *this;
-}
-
-ByteWriter& ByteWriter::Double(double value) {
-    return Raw(&value, sizeof value);
-}
-
 ByteWriter& ByteWriter::Str(std::string_view text, int capacity) {
     const std::size_t n = std::min(text.size(), static_cast<std::size_t>(capacity));
     U8(static_cast<int>(n));
@@ -73,10 +50,10 @@ void PutHeader(ByteWriter& w, const DivHead& head, int version) {
 
 void PutTeam(ByteWriter& w, std::string_view name, int storedAdjust, int increment, int version) {
     if (version >= 44) {
-        w.Str(name, 30).I16(storedAdjust).U8(increment);
+        w.Str(name, 30).Put<std::int16_t>(static_cast<std::int16_t>(storedAdjust)).U8(increment);
         return;
     }
-    w.Str(name, 33).I16(storedAdjust);
+    w.Str(name, 33).Put<std::int16_t>(static_cast<std::int16_t>(storedAdjust));
     if (version >= 34)
         w.U8(increment);
 }
@@ -90,8 +67,8 @@ void PutGame(ByteWriter& w, const GameRec& g, int version) {
         .U8(g.AwayTeam)
         .U8(g.HomeGoals)
         .U8(g.AwayGoals)
-        .Double(g.Date)
-        .U32(g.Attendance);
+        .Put(g.Date)
+        .Put(g.Attendance);
     if (version < 20)
         return;
     w.U8(g.Predicted).U16(g.HomeSquad).U16(g.AwaySquad);
@@ -108,7 +85,7 @@ void PutGame(ByteWriter& w, const GameRec& g, int version) {
 void PutPlayer(ByteWriter& w, const PlayerRec& p, int version) {
     w.Str(p.Name.view(), 20).U8(p.Team);
     if (version >= 44) {
-        w.U8(p.Position).U8(p.SquadNo).U16(p.BirthDate).U8(p.Foreign).U32(p.Cost);
+        w.U8(p.Position).U8(p.SquadNo).U16(p.BirthDate).U8(p.Foreign).Put(p.Cost);
         return;
     }
     w.U8(0xEE);
@@ -117,7 +94,7 @@ void PutPlayer(ByteWriter& w, const PlayerRec& p, int version) {
     if (version >= 25)
         w.U8(0xEE);
     if (version >= 43)
-        w.U16(p.BirthDate).U8(p.Foreign).U32(p.Cost);
+        w.U16(p.BirthDate).U8(p.Foreign).Put(p.Cost);
 }
 
 void PutSquad(ByteWriter& w, const SquadRec& s, int version) {

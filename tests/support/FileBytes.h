@@ -11,11 +11,10 @@ namespace gorlin::test {
 /// Little-endian bytes written field by field, for building league files of any version by hand.
 class ByteWriter {
 public:
-    ByteWriter& U8(int value);
-    ByteWriter& U16(int value);
-    ByteWriter& I16(int value);
-    ByteWriter& U32(std::uint32_t value);
-    ByteWriter& Double(double value);
+    /// A value of the width of T (a byte, a 16- or 32-bit integer, a double).
+    template <typename T> ByteWriter& Put(T value) { return Raw(&value, sizeof value); }
+    ByteWriter& U8(int value) { return Put(static_cast<std::uint8_t>(value)); }
+    ByteWriter& U16(int value) { return Put(static_cast<std::uint16_t>(value)); }
     /// A length-prefixed text of the given capacity: length byte, text, zero padding.
     ByteWriter& Str(std::string_view text, int capacity);
     ByteWriter& Fill(std::size_t count, int value = 0);
