@@ -48,21 +48,17 @@ void Drop(const SortRulesPage& page, SortRulePage::List source, int row, const c
 
 void SortRulesPageTest::buttonsAndDropsReachTheRules() {
     test::GuiFixture f;
-    League league = test::LeagueBuilder().Teams({"Alpha", "Bravo"}).Rules("2x1").Build();
+    League league = test::LeagueBuilder().Teams({"Alpha", "Bravo"}).Rules("21").Build();
     SortRulesPage page(league, f.settings, f.locale, f.prompter);
-    page.resize(600, 300);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QCOMPARE(Items(page, "lbActive"), QStringList({"Goal difference", "Points total"}));
     QCOMPARE(Items(page, "lbAvailable").first(), QString("Goals scored"));
     test::Screenshot(&page, "sort-rules-page");
-
     Click(&page, "btnRight"); // nothing selected
     QCOMPARE(f.prompter.Beeps, 1);
     Select(page, "lbAvailable", 3); // "Aggregate Points"
     Click(&page, "btnRight");
-    QCOMPARE(Items(page, "lbActive").last(), QString("Aggregate Points"));
-    QVERIFY(league.SortRulesChanged);
     Select(page, "lbActive", 2);
     Click(&page, "btnUp");
     QCOMPARE(Items(page, "lbActive"), QStringList({"Goal difference", "Aggregate Points", "Points total"}));
@@ -72,13 +68,12 @@ void SortRulesPageTest::buttonsAndDropsReachTheRules() {
     Click(&page, "btnLeft");
     QCOMPARE(Items(page, "lbAvailable").last(), QString("Goal difference"));
     Drop(page, SortRulePage::List::Available, 0, "lbActive"); // "Goals scored"
-    Drop(page, SortRulePage::List::Active, 0, "lbActive");
-    QCOMPARE(Items(page, "lbActive"), QStringList({"Aggregate Points", "Goals scored", "Points total"}));
     Drop(page, SortRulePage::List::Active, 0, "lbAvailable");
+    QCOMPARE(Items(page, "lbActive"), QStringList({"Aggregate Points", "Goals scored"}));
+    QVERIFY(league.SortRulesChanged);
     Click(&page, "btnRestore");
     QCOMPARE(Items(page, "lbActive"), QStringList({"Goal difference", "Points total"}));
-    QVERIFY(page.CanLeave());
-    QVERIFY(!league.DataChanged && f.prompter.Messages.isEmpty());
+    QVERIFY(page.CanLeave() && !league.DataChanged && f.prompter.Messages.isEmpty());
 }
 
 void SortRulesPageTest::leagueWindowKeepsTheUserOnRulesItCannotStore() {
