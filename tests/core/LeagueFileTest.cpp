@@ -102,6 +102,7 @@ TEST_P(LeagueFileGolden, LoadsAsItsDumpShowsAndSavesWithoutConvertingTwice) {
     ASSERT_TRUE(loaded) << loaded.error().Message;
     EXPECT_FALSE(loaded->DataChanged);
     EXPECT_EQ(loaded->Teams[0].Name.view(), "Transferred-Out");
+    EXPECT_EQ(loaded->Comps[0].Name.view(), "League Game");
     TempDir dir;
     ASSERT_TRUE(SaveLeague(*loaded, dir / "AGAIN.DIV"));
     EXPECT_EQ(Dump(dir / "AGAIN.DIV"), Dump(file));

@@ -1,6 +1,5 @@
 #include "core/engine/Standings.h"
 
-#include "core/engine/SortRules.h"
 #include "support/LeagueBuilder.h"
 
 #include <gtest/gtest.h>
@@ -195,19 +194,6 @@ TEST(FillTable, SelectionCountsOnlyGamesBetweenMembers) {
     EXPECT_EQ(FillTable(l, Range(0, 1000)).TableSize, 4);
 }
 
-TEST(FillTable, PrevPosSurvivesAndEverythingElseIsRebuilt) {
-    LeagueBuilder b;
-    b.Teams({"Alpha", "Beta"});
-    b.Played(1, 2, 1, 0, 100);
-    const League l = b.Build();
-    Standings before = FillTable(l, Range(0, 1000));
-    before.TeamTotals[1].PrevPos = 2;
-    before.TeamTotals[1].Played = 40;
-    const Standings s = FillTable(l, Range(0, 1000), &before);
-    EXPECT_EQ((Ints{Of(s, 1).PrevPos, Of(s, 1).Played}), (Ints{2, 1}));
-    EXPECT_EQ(Of(FillTable(l, Range(0, 1000)), 1).PrevPos, 0);
-}
-
 TEST(FillTable, EveryGameOfATeamCountsBeyondAHundredAndDamageStaysInBounds) {
     LeagueBuilder b;
     b.Teams({"Alpha", "Beta"});
@@ -307,14 +293,6 @@ TEST(TableNote, FirstApplyingRule) {
 }
 
 // --- Ranking by the sort rules ---------------------------------------------------------------
-
-TEST(SortRules, CatalogueDigitsAndNames) {
-    EXPECT_STREQ(SortRuleName('1'), "Points total");
-    EXPECT_STREQ(SortRuleName('9'), "Increment");
-    EXPECT_EQ(SortRuleName('0'), nullptr);
-    EXPECT_EQ(SortRuleDigit("Goal Average"), '8');
-    EXPECT_EQ(SortRuleDigit("goal average"), '\0');
-}
 
 TEST(Ranking, EachRuleDecidesAndLevelTeamsKeepIndexOrder) {
     LeagueBuilder b;

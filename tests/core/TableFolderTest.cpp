@@ -23,10 +23,6 @@ void WriteDiv(const fs::path& path, const std::string& title, char version = 46)
     test::WriteFile(path, bytes);
 }
 
-void WriteText(const fs::path& path, const std::string& text) {
-    test::WriteFile(path, text);
-}
-
 std::vector<std::string> Titles(const TableFolderScan& scan, const std::vector<FolderNode>& nodes) {
     std::vector<std::string> out;
     for (const FolderNode& n : nodes)
@@ -36,24 +32,26 @@ std::vector<std::string> Titles(const TableFolderScan& scan, const std::vector<F
 }
 
 TEST(TableFolderTest, FileNamesQualifyByLengthAndExtension) {
-    EXPECT_TRUE(IsDivFileName("LEAGUE.DIV"));
-    EXPECT_TRUE(IsDivFileName("league.div"));
-    EXPECT_TRUE(IsDivFileName("Ab.DiV"));
-    EXPECT_FALSE(IsDivFileName("A.DIV")); // five characters
-    EXPECT_FALSE(IsDivFileName(".DIV"));
-    EXPECT_FALSE(IsDivFileName("LEAGUE.DIV.bak"));
-    EXPECT_FALSE(IsDivFileName("LEAGUE.bak"));
-    EXPECT_FALSE(IsDivFileName("LEAGUEDIV"));
-    EXPECT_TRUE(IsDivFileName("\xC3\xA9t\xC3\xA9.div")); // six characters, eight bytes
-    EXPECT_FALSE(IsDivFileName("\xC3\xA9.div"));         // five characters
+    // Six characters at least (characters, not bytes), ending in .DIV in any case.
+    for (auto [name, qualifies] : {std::pair{"LEAGUE.DIV", true},
+                                   {"league.div", true},
+                                   {"Ab.DiV", true},
+                                   {"A.DIV", false},
+                                   {".DIV", false},
+                                   {"LEAGUE.DIV.bak", false},
+                                   {"LEAGUE.bak", false},
+                                   {"LEAGUEDIV", false},
+                                   {"\xC3\xA9t\xC3\xA9.div", true},
+                                   {"\xC3\xA9.div", false}})
+        EXPECT_EQ(IsDivFileName(name), qualifies) << name;
 }
 
 TEST(TableFolderTest, ListsOnlyCompatibleLeagueFilesAndWarnsOnce) {
     TempDir dir;
     WriteDiv(dir / "LEAGUE.DIV", "Premier League");
-    WriteText(dir / "notes.txt", "not a league");
+    test::WriteFile(dir / "notes.txt", "not a league");
     WriteDiv(dir / "A.DIV", "Too Short A Name");
-    WriteText(dir / "FOREIGN.DIV", std::string(200, 'x'));
+    test::WriteFile(dir / "FOREIGN.DIV", std::string(200, 'x'));
     WriteDiv(dir / "NEWER.DIV", "From The Future", 47);
     WriteDiv(dir / "OLDEST.DIV", "Version Six", 6);
     WriteDiv(dir / "OLDER.DIV", "Version Five", 5);
@@ -91,7 +89,7 @@ TEST(TableFolderTest, UnopenableFileGivesTheReadOnlyWarningUnlessAForeignOneWasF
     bool warned = false;
     EXPECT_EQ(FolderWarning(scan, warned), std::string(kCouldNotOpenWarning));
 
-    WriteText(dir / "FOREIGN.DIV", std::string(200, 'x'));
+    test::WriteFile(dir / "FOREIGN.DIV", std::string(200, 'x'));
     scan = ScanTableFolder(dir.Path(), true);
     warned = false;
     EXPECT_EQ(FolderWarning(scan, warned), std::string(kNotCompatibleWarning));
@@ -104,7 +102,7 @@ TEST(TableFolderTest, SubFoldersAreWalkedOnlyWhenShown) {
     WriteDiv(dir / "Cups" / "FACUP.DIV", "FA Cup");
     WriteDiv(dir / "Cups" / "Old" / "CUP1999.DIV", "Cup 1999");
     fs::create_directories(dir / "Empty");
-    WriteText(dir / "Cups" / "FOREIGN.DIV", std::string(200, 'x'));
+    test::WriteFile(dir / "Cups" / "FOREIGN.DIV", std::string(200, 'x'));
 
     const TableFolderScan flat = ScanTableFolder(dir.Path(), false);
     EXPECT_EQ(flat.DivFileCount, 1);

@@ -40,62 +40,40 @@ TEST(TeamSelectionValidate, UnusedOrCompleteSlotsOnly) {
         EXPECT_EQ(TeamSelectionEdit::Validate(entry), message) << entry.Name;
 }
 
-TEST(TeamSelectionEdit, WorksOnACopyUntilOk) {
+TEST(TeamSelectionEdit, WorksOnACopyAndKeepsTheUserOnAnInvalidSlot) {
     League league = FiveTeams();
     TeamSelectionEdit edit(league);
     EXPECT_EQ(edit.CurrentSlot(), 1);
-    EXPECT_EQ(edit.TabCaption(1), "Selection 1");
-    EXPECT_EQ(edit.TabCaption(2), "North");
+    EXPECT_EQ(edit.TabCaption(1) + "|" + edit.TabCaption(2), "Selection 1|North");
     EXPECT_EQ(edit.EntryOf(2).Checked, (std::vector<bool>{true, true, true, false, false}));
-
-    EXPECT_EQ(edit.SwitchTo(2, Make("South", {3, 4, 5})).Message, "");
-    EXPECT_EQ(edit.CurrentSlot(), 2);
-    EXPECT_EQ(edit.TabCaption(1), "South");
-    EXPECT_TRUE(league.TeamSels[1].Name.empty()); // the league is untouched
-    EXPECT_FALSE(league.DataChanged);
-}
-
-TEST(TeamSelectionEdit, InvalidSlotKeepsTheUserOnItsTab) {
-    League league = FiveTeams();
-    TeamSelectionEdit edit(league);
     EXPECT_EQ(edit.SwitchTo(3, Make("Pair", {1, 2})).Message, "You must select at least three teams");
+    EXPECT_EQ(edit.Ok(league, Make("Pair", {1, 2})).Message, "You must select at least three teams");
     EXPECT_EQ(edit.CurrentSlot(), 1);
     EXPECT_TRUE(edit.Slot(1).Name.empty());
-    EXPECT_EQ(edit.Ok(league, Make("Pair", {1, 2})).Message, "You must select at least three teams");
-    EXPECT_FALSE(league.DataChanged);
+    EXPECT_TRUE(edit.SwitchTo(2, Make("South", {3, 4, 5})).Ok);
+    EXPECT_EQ(edit.CurrentSlot(), 2);
+    EXPECT_EQ(edit.TabCaption(1), "South");
+    EXPECT_TRUE(league.TeamSels[1].Name.empty() && !league.DataChanged) << "the league is untouched";
 }
 
-TEST(TeamSelectionEdit, OkCopiesAllSlotsBackAndReportsTheCurrentSlot) {
+TEST(TeamSelectionEdit, OkCopiesAllSlotsBackTrimmedAndCutAndReportsTheCurrentSlot) {
     League league = FiveTeams();
     TeamSelectionEdit edit(league);
-    ASSERT_EQ(edit.SwitchTo(2, Make("", {})).Message, "");
-    ASSERT_EQ(edit.Ok(league, Make("  West  ", {2, 4, 5})).Message, "");
+    ASSERT_TRUE(edit.SwitchTo(2, Make("", {})).Ok);
+    ASSERT_TRUE(edit.Ok(league, Make("  Western Conference Selection  ", {2, 4, 5})).Ok);
     EXPECT_TRUE(league.DataChanged);
-    EXPECT_EQ(league.TeamSels[2].Name.view(), "West");
-    EXPECT_FALSE(league.TeamSels[2].IsMember(1));
-    EXPECT_TRUE(league.TeamSels[2].IsMember(5));
+    EXPECT_EQ(league.TeamSels[2].Name.view(), "Western Conference S");
+    EXPECT_TRUE(!league.TeamSels[2].IsMember(1) && league.TeamSels[2].IsMember(5));
     EXPECT_EQ(league.Head.TeamSelCount, 1);
     EXPECT_EQ(edit.ReportedSlot(), 2);
-}
 
-TEST(TeamSelectionEdit, ClearedSlotIsStoredUnusedAndReportsZero) {
-    League league = FiveTeams();
-    TeamSelectionEdit edit(league);
-    ASSERT_EQ(edit.SwitchTo(2, Make("", {})).Message, "");
-    edit.Clear(2);
-    EXPECT_EQ(edit.TabCaption(2), "Selection 2");
-    ASSERT_EQ(edit.Ok(league, edit.EntryOf(2)).Message, "");
-    EXPECT_TRUE(league.TeamSels[2].Name.empty());
+    TeamSelectionEdit clear(league); // a cleared slot is stored unused and reports 0
+    ASSERT_TRUE(clear.SwitchTo(2, clear.EntryOf(1)).Ok);
+    clear.Clear(2);
+    EXPECT_EQ(clear.TabCaption(2), "Selection 2");
+    ASSERT_TRUE(clear.Ok(league, clear.EntryOf(2)).Ok);
     EXPECT_EQ(SelectionSize(league, 2), 0);
-    EXPECT_EQ(league.Head.TeamSelCount, 0);
-    EXPECT_EQ(edit.ReportedSlot(), 0);
-}
-
-TEST(TeamSelectionEdit, NameIsCutToTwentyCharacters) {
-    League league = FiveTeams();
-    TeamSelectionEdit edit(league);
-    ASSERT_EQ(edit.Ok(league, Make("A very long selection name indeed", {1, 2, 3})).Message, "");
-    EXPECT_EQ(league.TeamSels[1].Name.view(), "A very long selectio");
+    EXPECT_EQ(league.Head.TeamSelCount + clear.ReportedSlot(), 0);
 }
 
 TEST(ApplySelectionEdit, WhichSelectionIsInForceAfterTheDialog) {
