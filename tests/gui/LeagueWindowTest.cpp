@@ -181,16 +181,37 @@ void LeagueWindowTest::aboutBoxHasTheStatisticsAndMinimisingMinimisesTheProgram(
     test::GuiFixture f;
     LeagueWindow w(f.context);
     QVERIFY(w.Load(Q(f.file)));
-    bool seen = false;
+    League& league = w.GetLeague();
+    league.Head.GoalCount = 812;
+    league.Head.PlayerCount = 431;
+    league.Head.SquadCount = 760;
+    league.Head.VersionId = 4321;
+    bool checked = false;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
         QVERIFY(box != nullptr);
-        QTest::keyClicks(box, "gor");
-        seen = box->StatsVisible();
-        box->accept();
+        QVERIFY(test::Child<QLabel>(box, "lblVersion")->text().contains(kProgramVersion));
+        QString stats;
+        for (const char* name :
+             {"lblGoalCount", "lblPlayerCount", "lblSquadCount", "lblLoadedVersion", "lblVersionId"})
+            stats += test::Child<QLabel>(box, name)->text() + " ";
+        QCOMPARE(stats, QString("812 431 760 %1 4321 ").arg(league.LoadedVersion));
+        const auto type = [box](const QString& keys) {
+            QTest::keyClicks(box->focusWidget() ? box->focusWidget() : box, keys);
+        };
+        type("GOxr"); // a wrong key breaks the code
+        QVERIFY(!box->StatsVisible());
+        type("zzgor"); // the last three keys count, in any case
+        QVERIFY(box->StatsVisible());
+        test::Screenshot(box, "about-box");
+        type("q"); // any key hides them
+        QVERIFY(!box->StatsVisible());
+        QTest::keyClick(box, Qt::Key_Escape);
+        checked = !box->isVisible();
     });
     w.ShowAbout();
-    QVERIFY(seen);
+    QVERIFY(checked);
+
     QWidget other; // e.g. the help window, left open
     other.show();
     w.show();

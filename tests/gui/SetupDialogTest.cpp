@@ -106,8 +106,8 @@ void SetupDialogTest::okTakesTheControlsAndWritesOnlyItsKeys() {
     Child<QCheckBox>(&d, "cbUseProxy")->click();
     QVERIFY(Child<QLineEdit>(&d, "edProxyPort")->isEnabled());
     QTest::keyClicks(Child<QLineEdit>(&d, "edProxyName"), "proxy.example");
-    QCOMPARE(f.settings.Positions[5] + f.settings.TableLong, std::string("ABCDEFGHIJKLMSU"))
-        << "only OK takes them";
+    QCOMPARE(f.settings.Positions[5] + f.settings.TableLong,
+             std::string("ABCDEFGHIJKLMSU")); // only OK takes them
 
     Click(&d, "btnApply");
     QCOMPARE(d.result(), int(QDialog::Accepted));
