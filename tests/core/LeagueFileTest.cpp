@@ -159,8 +159,7 @@ TEST(LeagueFileLayout, CompactOnlyWhenItHoldsTheLeague) {
         {"an unplayed cup game", [](League& l) { l.Games[14].Played = 0; }, 46},
         {"no fixed schedule", [](League& l) { l.Head.TimesToPlay = 0; }, 46},
         {"an update address", [](League& l) { l.Head.UpdateAddress = "example.org/x"; }, 46},
-        {"a sixth selection", [](League& l) { l.TeamSels[6].Name = "Sixth"; }, 46},
-    };
+        {"a sixth selection", [](League& l) { l.TeamSels[6].Name = "Sixth"; }, 46}};
     for (const Case& c : cases) {
         League l = RichLeague(5);
         l.Games[14].Played = 1;
@@ -294,6 +293,7 @@ TEST(LeagueFileHeaderCheck, OutcomesOfEveryKindOfFile) {
     const CliRun run = RunCli(args);
     std::filesystem::current_path(previous);
     EXPECT_EQ(run.Out, ReadFile(DataDir() / "headers" / "check.txt"));
+    EXPECT_EQ(run.Exit, 1);
     EXPECT_TRUE(LoadLeague(DataDir() / "headers" / "TINY.DIV"));
 }
 

@@ -113,12 +113,11 @@ TEST(SetupOk, ProxyPortText) {
 
 TEST(SetupPalette, TheNamedColoursInTheirOrder) {
     const std::pair<const char*, std::array<Colour, 3>> named[] = {
-        {"Maroon", {128, 0, 0}},     {"Green", {0, 128, 0}},     {"Olive", {128, 128, 0}},
-        {"Navy", {0, 0, 128}},       {"Purple", {128, 0, 128}},  {"Teal", {0, 128, 128}},
-        {"Silver", {192, 192, 192}}, {"Red", {255, 0, 0}},       {"Lime", {0, 255, 0}},
-        {"Yellow", {255, 255, 0}},   {"Blue", {0, 0, 255}},      {"Fuchsia", {255, 0, 255}},
-        {"Aqua", {0, 255, 255}},     {"White", {255, 255, 255}},
-    };
+        {"Maroon", {128, 0, 0}},     {"Green", {0, 128, 0}},    {"Olive", {128, 128, 0}},
+        {"Navy", {0, 0, 128}},       {"Purple", {128, 0, 128}}, {"Teal", {0, 128, 128}},
+        {"Silver", {192, 192, 192}}, {"Red", {255, 0, 0}},      {"Lime", {0, 255, 0}},
+        {"Yellow", {255, 255, 0}},   {"Blue", {0, 0, 255}},     {"Fuchsia", {255, 0, 255}},
+        {"Aqua", {0, 255, 255}},     {"White", {255, 255, 255}}};
     for (std::size_t i = 0; i < kSetupPalette.size(); ++i) {
         const auto& [name, rgb] = named[i];
         EXPECT_STREQ(kSetupPaletteNames[i], name);

@@ -78,8 +78,7 @@ TEST(SortRulePageUpdate, RefusalsKeepTheStoredRules) {
         {"1", [](SortRulePage& p) { p.Left(0); }, "You must have at least one active sort rule"},
         {"12345678", [](SortRulePage& p) { p.Right(0); }, "You cannot have more than 8 active sort rules"},
         // An edit that changes nothing still needs the check.
-        {"61", [](SortRulePage& p) { p.Up(*p.Down(0)); }, "Sort rule 'Aggregate Points' cannot be first"},
-    };
+        {"61", [](SortRulePage& p) { p.Up(*p.Down(0)); }, "Sort rule 'Aggregate Points' cannot be first"}};
     for (const Case& c : cases) {
         League league = LeagueWithRules(c.Stored);
         SortRulePage page(league);
@@ -108,7 +107,7 @@ TEST(SortRulePageUpdate, StoresTheActiveListAndMarksTheLeagueOnlyWhenItChanged) 
          },
          "23456789", true},
         {"1234", [](SortRulePage& p) { p.Up(*p.Down(0)); }, "1234", false},
-        {"1x2", [](SortRulePage& p) { p.Right(0); }, "123", true}, // stray characters go with the next store
+        {"1x2", [](SortRulePage& p) { p.Right(0); }, "123", true} // stray characters go with the next store
     };
     for (const Case& c : cases) {
         League league = LeagueWithRules(c.Stored);

@@ -111,9 +111,11 @@ TEST(FillTable, DateRangeCountsItsEndsAndNothingOutside) {
     b.CupGame(2, 1, 5, 0, 200); // never counts
     const League l = b.Build();
     const std::pair<std::pair<int, int>, std::vector<bool>> cases[] = {
-        {{100, 300}, {false, true, true, true}},    {{101, 299}, {false, false, true, false}},
-        {{200, 200}, {false, false, true, false}},  {{201, 299}, {false, false, false, false}},
-        {{300, 100}, {false, false, false, false}}, // a reversed range
+        {{100, 300}, {false, true, true, true}},
+        {{101, 299}, {false, false, true, false}},
+        {{200, 200}, {false, false, true, false}},
+        {{201, 299}, {false, false, false, false}},
+        {{300, 100}, {false, false, false, false}} // a reversed range
     };
     for (const auto& [range, counted] : cases) {
         const Standings s = FillTable(l, Range(range.first, range.second));
@@ -310,7 +312,7 @@ TEST(Ranking, EachRuleDecidesAndLevelTeamsKeepIndexOrder) {
         {"1234", {1, 2, 4, 3}}, {"2", {1, 2, 4, 3}},
         {"3", {1, 3, 2, 4}},    {"8", {2, 1, 3, 4}},  // 2.0, 1.25, 0.8, 0.5
         {"9", {4, 3, 1, 2}},    {"41", {1, 2, 3, 4}}, // the team name rule always decides
-        {"x0 3", {1, 3, 2, 4}}, {"", {1, 2, 3, 4}},   // characters other than rule digits are ignored
+        {"x0 3", {1, 3, 2, 4}}, {"", {1, 2, 3, 4}}    // characters other than rule digits are ignored
     };
     for (const Case& c : cases)
         EXPECT_EQ(Ranked(l, c.Rules), c.Order) << c.Rules;

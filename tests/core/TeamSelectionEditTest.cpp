@@ -34,7 +34,7 @@ TEST(TeamSelectionValidate, UnusedOrCompleteSlotsOnly) {
         {Make("Named", {}), "You must select at least three teams"},
         {Make("", {1, 2, 3}), "You must give the selection a name"},
         {Make("   ", {1, 2, 3}), "You must give the selection a name"},
-        {Make("", {1}), "You must select at least three teams"}, // the team count is reported first
+        {Make("", {1}), "You must select at least three teams"} // the team count is reported first
     };
     for (const auto& [entry, message] : cases)
         EXPECT_EQ(TeamSelectionEdit::Validate(entry), message) << entry.Name;

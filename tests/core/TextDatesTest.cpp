@@ -13,8 +13,7 @@ TEST(Text, Win1252AgainstKnownCodePoints) {
     // Both ways against the code points themselves (a round trip alone would hide a wrong entry).
     const std::pair<const char*, const char*> known[] = {
         {"\x80", "\u20AC"},   {"\x91", "\u2018"}, {"\x9F", "\u0178"}, {"\x8A", "\u0160"},
-        {"\x81", "\xC2\x81"}, {"\xA0", "\u00A0"}, {"\xE9", "\u00E9"}, {"\xFF", "\u00FF"},
-    };
+        {"\x81", "\xC2\x81"}, {"\xA0", "\u00A0"}, {"\xE9", "\u00E9"}, {"\xFF", "\u00FF"}};
     for (const auto& [byte, utf8] : known) {
         EXPECT_EQ(Win1252ToUtf8(byte), utf8) << int(static_cast<unsigned char>(byte[0]));
         EXPECT_EQ(Utf8ToWin1252(utf8), byte) << utf8;
@@ -30,8 +29,7 @@ TEST(Text, Utf8TheLeagueTextCannotHoldOrThatIsMalformed) {
         {"\xE2\x82!", "\xE2\x82!"},               // as is one broken by a non-continuation byte
         {"\xF8\x80\x80\x80", "\xF8\x80\x80\x80"}, // lead bytes F8..FF start no sequence
         {"\xFC\x80\x80\x80", "\xFC\x80\x80\x80"},
-        {"\xFF\x80\x80\x80", "\xFF\x80\x80\x80"},
-    };
+        {"\xFF\x80\x80\x80", "\xFF\x80\x80\x80"}};
     for (const auto& [utf8, bytes] : cases)
         EXPECT_EQ(Utf8ToWin1252(utf8), bytes) << utf8;
 }
@@ -50,8 +48,7 @@ TEST(Dates, DayNumbersAndTheCalendar) {
         {"2000-02-29", true}, {"1900-02-29", false}, {"2100-02-29", false}, {"2400-02-29", true},
         {"2024-02-29", true}, {"2023-02-29", false}, {"2019-04-31", false}, {"2019-04-30", true},
         {"2019-12-31", true}, {"2019-13-01", false}, {"2019-00-10", false}, {"9999-12-31", true},
-        {"0001-01-01", true}, {"2019-3-7", false},
-    };
+        {"0001-01-01", true}, {"2019-3-7", false}};
     for (const auto& [text, valid] : iso)
         EXPECT_EQ(ParseIsoDate(text).has_value(), valid) << text;
     EXPECT_EQ(ParseIsoDate("2019-03-07"), ToDayNumber(2019, 3, 7));
@@ -61,12 +58,10 @@ TEST(Dates, DayNumbersAndTheCalendar) {
 TEST(Dates, FormatTokens) {
     Locale loc;
     const int d = ToDayNumber(2019, 3, 7);
-    const std::pair<const char*, const char*> cases[] = {
-        {"dd/mm/yyyy", "07/03/2019"},
-        {"d/m/yy", "7/3/19"},
-        {"d mmm yyyy", "7 Mar 2019"},
-        {"mmmm yyyy", "March 2019"},
-    };
+    const std::pair<const char*, const char*> cases[] = {{"dd/mm/yyyy", "07/03/2019"},
+                                                         {"d/m/yy", "7/3/19"},
+                                                         {"d mmm yyyy", "7 Mar 2019"},
+                                                         {"mmmm yyyy", "March 2019"}};
     for (const auto& [format, text] : cases)
         EXPECT_EQ(FormatDate(d, format, loc), text) << format;
     EXPECT_EQ(FormatDate(ToDayNumber(2020, 1, 31), "mmmm mmm", loc), "January Jan");
@@ -101,8 +96,7 @@ TEST(Dates, ParseShortDateFollowsTheFormat) {
         {"dd/mmm/yyyy", "07/mar/2019", ToDayNumber(2019, 3, 7)},
         {"d/mmmm/yyyy", "7 March 2019", ToDayNumber(2019, 3, 7)},
         {"mmmm/d/yyyy", "January 7 2019", ToDayNumber(2019, 1, 7)},
-        {"dd/mmm/yyyy", "07/Mrz/2019", 0},
-    };
+        {"dd/mmm/yyyy", "07/Mrz/2019", 0}};
     for (const Case& c : cases) {
         loc.ShortDateFormat = c.Format;
         EXPECT_EQ(ParseShortDate(c.Text, loc).value_or(0), c.Expected) << c.Format << " " << c.Text;

@@ -92,8 +92,7 @@ void LeagueWindowTest::closeQuestions() {
         {"yes", 1, {A::Yes}, {save}, true, true},
         {"no", 1, {A::No}, {save}, true, false},
         {"cancel", 1, {A::Cancel}, {save}, false, false},
-        {"pending", 2, {}, {"error: " + QString(LeagueWindow::kPendingGameText)}, false, false},
-    };
+        {"pending", 2, {}, {"error: " + QString(LeagueWindow::kPendingGameText)}, false, false}};
     for (const Case& c : cases) {
         test::GuiFixture f;
         const std::string before = ReadFile(f.file);

@@ -26,17 +26,15 @@ void PlatformTest::programFolder() {
 
 void PlatformTest::localesAndDatePatterns() {
     // The system's pattern, its short date format and separator.
-    const char* const patterns[][3] = {
-        {"dd/MM/yyyy", "dd/mm/yyyy", "/"},
-        {"M/d/yy", "m/d/yy", "/"},
-        {"dd.MM.yy", "dd/mm/yy", "."},
-        {"yyyy-MM-dd", "yyyy/mm/dd", "-"},
-        {"yy. M. d.", "yy/m/d", "."},
-        {"d MMM yyyy", "d/mmm/yyyy", " "},
-        {"dddd, d MMMM yyyy", "d/mmmm/yyyy", " "},
-        {"d'.'MM'.'yyyy", "d/mm/yyyy", "."},
-        {"dd/MM", "dd/mm/yyyy", "/"},
-    };
+    const char* const patterns[][3] = {{"dd/MM/yyyy", "dd/mm/yyyy", "/"},
+                                       {"M/d/yy", "m/d/yy", "/"},
+                                       {"dd.MM.yy", "dd/mm/yy", "."},
+                                       {"yyyy-MM-dd", "yyyy/mm/dd", "-"},
+                                       {"yy. M. d.", "yy/m/d", "."},
+                                       {"d MMM yyyy", "d/mmm/yyyy", " "},
+                                       {"dddd, d MMMM yyyy", "d/mmmm/yyyy", " "},
+                                       {"d'.'MM'.'yyyy", "d/mm/yyyy", "."},
+                                       {"dd/MM", "dd/mm/yyyy", "/"}};
     for (const auto& [pattern, format, separator] : patterns) {
         Locale locale;
         ApplyQtDatePattern(pattern, locale);
