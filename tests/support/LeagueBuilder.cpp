@@ -114,12 +114,6 @@ int LeagueBuilder::Player(const std::string& name, int team) {
     return index;
 }
 
-int LeagueBuilder::Player(const PlayerRec& player) {
-    const int index = Player(std::string(player.Name.view()), player.Team);
-    m_league.Players[static_cast<std::size_t>(index)] = player;
-    return index;
-}
-
 int LeagueBuilder::Goal(int game, int team, int scorer, int minute, bool ownGoal, bool penalty) {
     AddGoal(m_league, game, team, scorer, minute, ownGoal, penalty);
     return m_league.Head.GoalCount;

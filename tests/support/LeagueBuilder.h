@@ -29,8 +29,6 @@ public:
     int CupGame(int home, int away, int homeGoals, int awayGoals, int date, int comp = 1);
     LeagueBuilder& Comp(const std::string& name, const std::string& shortName);
     int Player(const std::string& name, int team);
-    /// A player with his details; returns his index.
-    int Player(const PlayerRec& player);
     /// A goal of `game` credited to `team` (scorer 0 = not known); returns its index.
     int Goal(int game, int team, int scorer = 0, int minute = 0, bool ownGoal = false, bool penalty = false);
     /// A squad of `team` in `game`, linked from the game's HomeSquad or AwaySquad; entries are

@@ -38,27 +38,20 @@ private:
     }
 };
 
-/// Answers file dialogs from a script (empty = cancelled); records their captions.
+/// Answers folder dialogs from a script (empty = cancelled) and records their captions; open
+/// and save dialogs are cancelled.
 class ScriptedFileDialogs final : public FileDialogs {
 public:
     std::deque<QString> Answers;
     QStringList Captions;
 
-    QString OpenFile(QWidget*, const QString& caption, const QString&, const QString&) override {
-        return Next(caption);
-    }
-    QString SaveFile(QWidget*, const QString& caption, const QString&, const QString&) override {
-        return Next(caption);
-    }
-    QString Folder(QWidget*, const QString& caption, const QString&) override { return Next(caption); }
-
-private:
-    QString Next(const QString& caption) {
+    QString OpenFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString Folder(QWidget*, const QString& caption, const QString&) override {
         Captions << caption;
-        if (Answers.empty())
-            return {};
-        QString a = Answers.front();
-        Answers.pop_front();
+        const QString a = Answers.empty() ? QString() : Answers.front();
+        if (!Answers.empty())
+            Answers.pop_front();
         return a;
     }
 };
