@@ -1,5 +1,7 @@
 #include "core/app/SetupRules.h"
 
+#include "support/TestPaths.h"
+
 #include <gtest/gtest.h>
 
 using namespace gorlin;
@@ -144,35 +146,26 @@ TEST(SetupOk, TakesEveryChoice) {
     Settings s;
     SetupChoices c = ChoicesOf(s);
     c.Colours = {0x000080, 0x008000, 0x008080, 0x800000, 0x800080};
-    c.ShowPoss = true;
-    c.TakeBackup = false;
+    c.ShowPoss = c.ShortTab = true;
+    c.ShowHints = c.TakeBackup = c.ShowStatus = c.RecycleOnDelete = c.ShowSubFolders = false;
     c.FormGames = 30;
     c.SquadSort = 0;
     c.PositionLines[5] = "5 - Sweeper";
+    c.PositionLines[9] = "9 - 123456789012345678901234";
     c.TableTag = "<TABLE>";
     c.TableLong = "AB";
+    c.TableShort = "UA";
     c.ManualConnect = false;
     c.ConnectName = "Dial";
     c.DiscOption = 2;
     c.UseProxy = true;
     c.ProxyAddressText = "  proxy.example  ";
-    c.ProxyPortText = "8x";
+    c.ProxyPortText = " 3128 ";
     ASSERT_TRUE(TakeSetup(c, s).Ok);
-    EXPECT_EQ(s.Colour4, 0x800000u);
-    EXPECT_TRUE(s.ShowPoss);
-    EXPECT_FALSE(s.TakeBackup);
-    EXPECT_EQ(s.FormGames, 30);
-    EXPECT_EQ(s.SquadSort, 0);
-    EXPECT_EQ(s.Positions[5], "Sweeper");
-    EXPECT_EQ(s.Positions[1], "Goal Keeper");
-    EXPECT_EQ(s.TableTag, "<TABLE>");
-    EXPECT_EQ(s.TableLong, "AB");
-    EXPECT_FALSE(s.ManualConnect);
-    EXPECT_EQ(s.ConnectName, "Dial");
-    EXPECT_EQ(s.DiscOption, 2);
-    EXPECT_EQ(s.ProxyName, "proxy.example");
-    EXPECT_EQ(s.ProxyPort, 80);
-
+    IniFile written;
+    s.WriteSetup(written);
+    EXPECT_EQ(written.Text(),
+              gorlin::test::ReadFile(gorlin::test::DataDir() / "settings" / "setup-taken.ini"));
     // Manual connection keeps the stored entry name.
     c.ManualConnect = true;
     c.ConnectName = "";
