@@ -109,21 +109,18 @@ TEST(CliProgram, UsageErrorsGiveStatusTwoAndTheUsage) {
 }
 
 TEST(ProgramFolderRule, ChoosesInOrder) {
-    ProgramFolderInputs in;
-    in.ExeFolder = "/opt/gorlin";
-    in.UserConfigHome = "/home/u/.config";
-    EXPECT_EQ(ChooseProgramFolder(in), "/home/u/.config/gorlin/"); // installed read-only
-    in.ExeFolderWritable = true;
-    EXPECT_EQ(ChooseProgramFolder(in), "/opt/gorlin/"); // portable: writable
-    in.ExeFolderWritable = false;
-    in.ExeFolderHasIni = true;
-    EXPECT_EQ(ChooseProgramFolder(in), "/opt/gorlin/"); // portable: holds gorlin.ini
-    in.ConfigDir = "rel";
-    EXPECT_EQ(ChooseProgramFolder(in), "rel/"); // the explicit folder wins
-    ProgramFolderInputs bare;
-    bare.ExeFolder = "/opt/gorlin";
-    EXPECT_EQ(ChooseProgramFolder(bare), "/opt/gorlin/") << "no config home known";
-    EXPECT_EQ(ChooseProgramFolder(ProgramFolderInputs{}), "./");
+    // The explicit folder wins; then the executable's folder when it holds gorlin.ini or can be
+    // written (a portable install); then the user's configuration folder; the executable's folder
+    // when no configuration home is known.
+    const std::pair<ProgramFolderInputs, std::string> cases[] = {
+        {{"rel", "/opt/gorlin", true, true, "/home/u/.config"}, "rel/"},
+        {{"", "/opt/gorlin", true, false, "/home/u/.config"}, "/opt/gorlin/"},
+        {{"", "/opt/gorlin", false, true, "/home/u/.config"}, "/opt/gorlin/"},
+        {{"", "/opt/gorlin", false, false, "/home/u/.config"}, "/home/u/.config/gorlin/"},
+        {{"", "/opt/gorlin", false, false, ""}, "/opt/gorlin/"},
+        {{}, "./"}};
+    for (const auto& [inputs, folder] : cases)
+        EXPECT_EQ(ChooseProgramFolder(inputs), folder) << folder;
 }
 
 TEST(CliSettings, ListsEveryKeyAfterDefaultsAndNeverWrites) {

@@ -46,15 +46,17 @@ DivHead Head(int teams, int games) {
 } // namespace
 
 TEST(GamesPerTeam, FixtureListOrTeamCountAndHalvedForOneSide) {
-    EXPECT_EQ(GamesPerTeam(Head(20, 380), kHomeAndAway), 38);
-    EXPECT_EQ(GamesPerTeam(Head(20, 190), kHomeAndAway), 19);
-    EXPECT_EQ(GamesPerTeam(Head(20, 50), kHomeAndAway), 19); // no fixture list: TeamCount - 1
-    EXPECT_EQ(GamesPerTeam(Head(20, 380), kHomeOnly), 19);
-    EXPECT_EQ(GamesPerTeam(Head(20, 190), kAwayOnly), 9);
-    EXPECT_EQ(GamesPerTeam(Head(20, 50), kHomeOnly), 9);
-    EXPECT_EQ(GamesPerTeam(Head(0, 10), kHomeAndAway), 0); // no division by zero
-    // 16-bit: 65535 games of one team give 131070, which wraps to -2.
-    EXPECT_EQ(GamesPerTeam(Head(1, 65535), kHomeAndAway), -2);
+    // No fixture list: TeamCount - 1; no division by zero; 16-bit: 65535 games of one team give
+    // 131070, which wraps to -2.
+    for (auto [teams, games, side, expected] : {std::tuple{20, 380, kHomeAndAway, 38},
+                                                {20, 190, kHomeAndAway, 19},
+                                                {20, 50, kHomeAndAway, 19},
+                                                {20, 380, kHomeOnly, 19},
+                                                {20, 190, kAwayOnly, 9},
+                                                {20, 50, kHomeOnly, 9},
+                                                {0, 10, kHomeAndAway, 0},
+                                                {1, 65535, kHomeAndAway, -2}})
+        EXPECT_EQ(GamesPerTeam(Head(teams, games), side), expected) << teams << " " << games << " " << side;
 }
 
 TEST(FillTable, CountsResultsIntoHomeAndAwayTotals) {

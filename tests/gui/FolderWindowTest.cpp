@@ -223,10 +223,8 @@ void FolderWindowTest::helpShowsTheGuideAndHintsFollowTheSetting() {
     auto* help = w.findChild<HelpWindow*>();
     QVERIFY(help != nullptr && help->isVisible());
     QCOMPARE(help->Browser()->documentTitle(), QString("Gorlin Help: Contents"));
-    for (const char* page : {"folder.html", "league.html", "setup.html", "table.html", "files.html"}) {
-        help->Browser()->setSource(QUrl(QString("qrc:/guide/") + page));
-        QVERIFY2(help->Browser()->toPlainText().contains("Contents"), page); // every page linked is shipped
-    }
+    for (const char* page : {"folder.html", "league.html", "setup.html", "table.html", "files.html"})
+        QVERIFY2(QFile::exists(QString(":/guide/") + page), page); // every page linked is shipped
 }
 
 QTEST_MAIN(FolderWindowTest)

@@ -8,11 +8,10 @@ namespace gorlin {
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
-    void programFolder();
-    void localesAndDatePatterns();
+    void programFolderLocalesAndDatePatterns();
 };
 
-void PlatformTest::programFolder() {
+void PlatformTest::programFolderLocalesAndDatePatterns() {
     QCOMPARE(ConfigDirArgument({"gorlin", "--config-dir", "/tmp/x"}), QString("/tmp/x"));
     QCOMPARE(ConfigDirArgument({"gorlin", "--config-dir=/tmp/y"}), QString("/tmp/y"));
     QCOMPARE(ConfigDirArgument({"gorlin", "--config-dir"}) + ConfigDirArgument({"gorlin", "a.div"}),
@@ -22,9 +21,7 @@ void PlatformTest::programFolder() {
     QCOMPARE(ProgramFolder(f.context.programFolder), f.context.programFolder);
     // The test's own folder is a build folder, which can be written: a portable install.
     QCOMPARE(ProgramFolder(QString()), QCoreApplication::applicationDirPath() + '/');
-}
 
-void PlatformTest::localesAndDatePatterns() {
     // The system's pattern, its short date format and separator.
     const char* const patterns[][3] = {{"dd/MM/yyyy", "dd/mm/yyyy", "/"},
                                        {"M/d/yy", "m/d/yy", "/"},
