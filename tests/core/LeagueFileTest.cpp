@@ -18,6 +18,7 @@ using namespace gorlin::test;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using Ints = std::vector<int>;
 
 /// A league using every section: 20 teams, 2 other teams, league and cup games (cup tie 14
 /// unplayed, so the full layout), goals, players, a squad, a competition, selections, a referee
@@ -208,9 +209,7 @@ TEST(LeagueFileSave, KeepsThePreviousContentsAsBackupAndRecordsTheVersionWritten
     loaded->Games[14].Played = 1;
     ASSERT_TRUE(SaveLeague(*loaded, path, SaveOptions{false}));
     EXPECT_EQ(ReadFile(dir / "LEAGUE.bak"), before);
-    EXPECT_EQ(ReadFile(path)[6], 45);
-    EXPECT_EQ(+loaded->LoadedVersion, 45);
-    EXPECT_EQ(loaded->Head.Version, 46);
+    EXPECT_EQ((Ints{ReadFile(path)[6], loaded->LoadedVersion, loaded->Head.Version}), (Ints{45, 45, 46}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2) << "no temporary file";
 }
 

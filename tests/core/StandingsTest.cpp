@@ -79,29 +79,21 @@ TEST(FillTable, CountsResultsIntoHomeAndAwayTotals) {
     EXPECT_EQ(s.GameCounted, (std::vector<bool>{false, true, true, true, false}));
 }
 
-TEST(FillTable, AwardedGameCountsForTheAwardedSideWithItsGoals) {
+TEST(FillTable, AwardedGameCountsForTheAwardedSideWithItsGoalsAndGoalAverage) {
     LeagueBuilder b;
-    b.Teams({"Alpha", "Beta"});
+    b.Teams({"Alpha", "Beta", "Gamma", "Delta"});
     const int g = b.Played(1, 2, 3, 1, 100);
+    b.Played(3, 4, 6, 0, 100);
     League l = b.Build();
     l.Games[static_cast<std::size_t>(g)].Awarded = 2;
     UpdateGameEx(l, g);
     const Standings s = FillTable(l, Range(0, 1000));
     EXPECT_EQ((Ints{Of(s, 1).HomeLost, Of(s, 1).Points, Of(s, 1).HomeFor}), (Ints{1, 0, 3}));
     EXPECT_EQ((Ints{Of(s, 2).AwayWon, Of(s, 2).Points, Of(s, 2).GoalDiff}), (Ints{1, 3, -2}));
-    EXPECT_EQ(Order(s), (Ints{2, 1}));
-}
-
-TEST(FillTable, GoalAverageAndItsZeroCases) {
-    LeagueBuilder b;
-    b.Teams({"Alpha", "Beta", "Gamma", "Delta"});
-    b.Played(1, 2, 10, 0, 100); // Alpha 10/0
-    b.Played(3, 4, 6, 0, 100);
-    b.Played(4, 3, 4, 4, 101); // Gamma 10/4
-    const Standings s = FillTable(b.Build(), Range(0, 1000));
-    EXPECT_DOUBLE_EQ(Of(s, 1).GoalAverage, 10.0);
-    EXPECT_DOUBLE_EQ(Of(s, 2).GoalAverage, 0.0);
-    EXPECT_DOUBLE_EQ(Of(s, 3).GoalAverage, 2.5);
+    // Goals for over against; the goals for when none were conceded.
+    EXPECT_EQ((std::vector<double>{Of(s, 1).GoalAverage, Of(s, 2).GoalAverage, Of(s, 3).GoalAverage,
+                                   Of(s, 4).GoalAverage}),
+              (std::vector<double>{3.0, 1.0 / 3.0, 6.0, 0.0}));
 }
 
 TEST(FillTable, DateRangeCountsItsEndsAndNothingOutside) {

@@ -58,12 +58,7 @@ TEST(Dates, DayNumbersAndTheCalendar) {
 TEST(Dates, FormatTokens) {
     Locale loc;
     const int d = ToDayNumber(2019, 3, 7);
-    const std::pair<const char*, const char*> cases[] = {{"dd/mm/yyyy", "07/03/2019"},
-                                                         {"d/m/yy", "7/3/19"},
-                                                         {"d mmm yyyy", "7 Mar 2019"},
-                                                         {"mmmm yyyy", "March 2019"}};
-    for (const auto& [format, text] : cases)
-        EXPECT_EQ(FormatDate(d, format, loc), text) << format;
+    EXPECT_EQ(FormatDate(d, "dd/mm/yyyy d/m/yy d mmm yyyy mmmm", loc), "07/03/2019 7/3/19 7 Mar 2019 March");
     EXPECT_EQ(FormatDate(ToDayNumber(2020, 1, 31), "mmmm mmm", loc), "January Jan");
     EXPECT_EQ(FormatDate(ToDayNumber(2020, 12, 1), "mmmm mmm", loc), "December Dec");
     loc.DateSeparator = '.';

@@ -126,8 +126,7 @@ void LeagueWindowTest::saveCommandFollowsDataChangedAndShift() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QAction* save = w.SaveAction();
-    QCOMPARE(save->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    QVERIFY(!save->isEnabled());
+    QVERIFY(!save->isEnabled() && save->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_S));
     w.GetLeague().Head.TableName = "Saved Once";
     w.GetLeague().DataChanged = true;
     w.DataChangedNotify();

@@ -9,11 +9,10 @@
 namespace gorlin::test {
 
 /// Records every message as "kind: text" (kind: error, information, warning, yesno,
-/// yesnocancel) and answers questions from a script (then the fallback).
+/// yesnocancel) and answers questions from a script (then No).
 class ScriptedPrompter final : public Prompter {
 public:
     std::deque<Answer> Answers;
-    Answer Fallback = Answer::No;
     QStringList Messages;
     int Beeps = 0;
 
@@ -30,10 +29,9 @@ public:
 private:
     Answer Next(const QString& message) {
         Messages << message;
-        if (Answers.empty())
-            return Fallback;
-        const Answer a = Answers.front();
-        Answers.pop_front();
+        const Answer a = Answers.empty() ? Answer::No : Answers.front();
+        if (!Answers.empty())
+            Answers.pop_front();
         return a;
     }
 };
