@@ -80,6 +80,7 @@ std::vector<std::filesystem::path> GoldenFiles() {
     for (const char* schedule :
          {"0-teams-v19", "1-team-v44", "1-team-v46", "unstored-v45", "12-games-v44", "20-games-v44"})
         files.push_back(DataDir() / "eras" / ("schedule-" + std::string(schedule)));
+    files.push_back(DataDir() / "eras" / "v19-fixture-first");
     files.push_back(DataDir() / "damaged" / "links-cleared");
     files.push_back(DataDir() / "damaged" / "at-the-limits");
     return files;
@@ -87,12 +88,9 @@ std::vector<std::filesystem::path> GoldenFiles() {
 
 } // namespace
 
-// Golden files: tests/data/eras holds a small league written in the layout of each version
-// (every field the era stores set, a 33-character team name before 44, an unnamed selection
-// record between named ones, dated fixtures first and last) and leagues whose schedule older
-// versions derive from the games (none for fewer than two teams, at most 8); tests/data/damaged a league
-// whose links that may be empty point past their arrays (cleared on loading) and one with every fixed array
-// full; each beside its dump as loaded.
+// Golden files (tests/data/README.md): a league in the layout of each version, leagues whose
+// schedule older versions derive, damaged links that are cleared, every fixed array full; each
+// beside its dump as loaded.
 TEST_P(LeagueFileGolden, LoadsAsItsDumpShowsAndSavesWithoutConvertingTwice) {
     const std::filesystem::path file = GetParam().string() + ".DIV";
     const CliRun dump = RunCli({"dump", file.string()});

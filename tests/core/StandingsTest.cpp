@@ -320,15 +320,14 @@ TEST(Ranking, EachRuleDecidesAndLevelTeamsKeepIndexOrder) {
 
 TEST(Ranking, NumberOfWinsBreaksATieOnPoints) {
     LeagueBuilder b;
-    b.Teams({"Alpha", "Beta", "Gamma"});
-    b.Played(1, 3, 0, 0, 100); // Alpha: three draws, 3 points
-    b.Played(3, 1, 0, 0, 101);
-    b.Played(1, 3, 1, 1, 102);
-    b.Played(3, 2, 0, 1, 103); // Beta: an away win and two defeats, 3 points
-    b.Played(2, 3, 0, 5, 104);
-    b.Played(2, 3, 0, 5, 105);
-    EXPECT_EQ(Ranked(b.Build(), "17"), (Ints{3, 2, 1}));
-    EXPECT_EQ(Ranked(b.Build(), "14"), (Ints{3, 1, 2}));
+    b.Teams({"Alpha", "Beta", "Gamma", "Delta"}); // 6 points each but Delta
+    b.Played(1, 4, 1, 0, 100);                    // Alpha: one win and 3 points more
+    b.Played(4, 2, 0, 1, 101);                    // Beta: two wins, both away
+    b.Played(4, 2, 0, 1, 102);
+    b.Get().Teams[1].PointsAdjust = 3;
+    b.Get().Teams[3].PointsAdjust = 6; // Gamma: no win
+    EXPECT_EQ(Ranked(b.Build(), "17"), (Ints{2, 1, 3, 4}));
+    EXPECT_EQ(Ranked(b.Build(), "14"), (Ints{1, 2, 3, 4}));
 }
 
 TEST(Ranking, TheLastTwoOfAFullTableAreCompared) {
