@@ -2,6 +2,7 @@
 
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
+#include "gui/league/ResultPages.h"
 #include "gui/league/SortRulesPage.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/TabLeaveGuard.h"
@@ -81,6 +82,8 @@ void InstallLeaguePages(LeagueHost& host) {
     });
     QObject::connect(table, &LeagueTablePage::teamActivated, window,
                      [h] { h->Pages()->setCurrentIndex(LeagueHost::kTeamStatisticsPage); });
+
+    InstallResultPages(host);
 }
 
 } // namespace gorlin
