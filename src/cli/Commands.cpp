@@ -13,6 +13,7 @@ namespace {
 const Command kCommands[] = {
     {"check", "report whether league files can be opened", kCheckUsage, RunCheck},
     {"dump", "print a league as JSON", kDumpUsage, RunDump},
+    {"record", "record one result and save the league", kRecordUsage, RunRecord},
     {"save", "load and save league files in the current layout", kSaveUsage, RunSave},
     {"settings", "print every setting with its value", kSettingsUsage, RunSettings},
     {"table", "print the league table", kTableUsage, RunTable},
