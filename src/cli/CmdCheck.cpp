@@ -1,5 +1,7 @@
 #include "cli/Cli.h"
+#include "cli/Output.h"
 #include "core/model/LeagueFile.h"
+#include "core/model/SafeFile.h"
 #include "core/model/Text.h"
 
 #include <ostream>
@@ -14,6 +16,8 @@ const char* const kCheckUsage =
     "  FILE  ok  VERSION  TABLE NAME     the file can be opened (version 6 to 46)\n"
     "  FILE  not compatible              not a league file, or a version this program cannot read\n"
     "  FILE  could not be opened         missing, unreadable or a folder\n"
+    "  FILE  could not be opened  is not a regular file    a FIFO, a device or a socket\n"
+    "Control characters in a name are shown escaped (\\t, \\n, \\xHH).\n"
     "\n"
     "Exit status: 0 when every file is ok, 1 otherwise, 2 when no file is given.\n";
 
@@ -29,17 +33,19 @@ int RunCheck(const Invocation& inv, std::ostream& out, std::ostream& err) {
     bool allOk = true;
     for (const std::string& file : files) {
         const HeaderInfo info = VerifyDivFile(file);
-        out << file << '\t';
         switch (info.Result) {
         case HeaderCheck::Ok:
-            out << "ok\t" << info.Version << '\t' << Win1252ToUtf8(info.TableName) << '\n';
+            WriteTsvRow(out, {file, "ok", std::to_string(info.Version), Win1252ToUtf8(info.TableName)});
             break;
         case HeaderCheck::NotCompatible:
-            out << "not compatible\n";
+            WriteTsvRow(out, {file, "not compatible"});
             allOk = false;
             break;
         case HeaderCheck::CouldNotOpen:
-            out << "could not be opened\n";
+            if (info.Reason == kNotRegularFile)
+                WriteTsvRow(out, {file, "could not be opened", info.Reason});
+            else
+                WriteTsvRow(out, {file, "could not be opened"});
             allOk = false;
             break;
         }

@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "cli/Output.h"
 #include "core/app/Settings.h"
 #include "core/model/Text.h"
 
@@ -27,8 +28,8 @@ int RunSettings(const Invocation& inv, std::ostream& out, std::ostream& err) {
     }
     // Texts are Windows-1252; the table folder is already a system path.
     for (const SettingEntry& e : ListSettings(file.Ini, folder))
-        out << e.Section << '\t' << Win1252ToUtf8(e.Key) << '\t'
-            << (e.Key == "FilePath" ? e.Value : Win1252ToUtf8(e.Value)) << '\n';
+        WriteTsvRow(
+            out, {e.Section, Win1252ToUtf8(e.Key), e.Key == "FilePath" ? e.Value : Win1252ToUtf8(e.Value)});
     return kExitOk;
 }
 

@@ -39,8 +39,14 @@ bool KeyValue(std::string_view line, std::string_view& key, std::string_view& va
     return !key.empty();
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && CompareNoCase(a, b) == 0;
+/// A section or key name as the index keeps it: ASCII lower case (names match without regard
+/// to case).
+std::string Lower(std::string_view name) {
+    std::string out(name);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
 }
 
 std::string OneLine(std::string_view value) {
@@ -57,6 +63,7 @@ IniFile::IniFile(std::string path) : m_path(std::move(path)) {}
 
 Status IniFile::Load() {
     m_lines.clear();
+    Changed();
     m_eol = "\n";
     m_bom = false;
     std::error_code ec;
@@ -84,6 +91,7 @@ Status IniFile::Save() const {
 
 void IniFile::SetText(std::string_view text) {
     m_lines.clear();
+    Changed();
     m_bom = text.substr(0, kBom.size()) == kBom;
     if (m_bom)
         text.remove_prefix(kBom.size());
@@ -115,12 +123,29 @@ std::string IniFile::Text() const {
     return out;
 }
 
-std::size_t IniFile::FindSection(std::string_view section) const {
+const IniFile::Index& IniFile::Indexed() const {
+    if (m_index)
+        return *m_index;
+    Index index;
+    std::unordered_map<std::string, std::size_t>* keys = nullptr; // of the section being read
     std::string_view name;
-    for (std::size_t i = 0; i < m_lines.size(); ++i)
-        if (SectionName(m_lines[i], name) && SameName(name, section))
-            return i;
-    return npos;
+    std::string_view value;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if (SectionName(m_lines[i], name)) {
+            // A section that occurs again is not read: the first one counts.
+            keys = index.Sections.emplace(Lower(name), i).second ? &index.Keys[i] : nullptr;
+        } else if (keys != nullptr && KeyValue(m_lines[i], name, value)) {
+            keys->emplace(Lower(name), i);
+        }
+    }
+    m_index = std::move(index);
+    return *m_index;
+}
+
+std::size_t IniFile::FindSection(std::string_view section) const {
+    const Index& index = Indexed();
+    const auto found = index.Sections.find(Lower(section));
+    return found == index.Sections.end() ? npos : found->second;
 }
 
 std::size_t IniFile::SectionEnd(std::size_t header) const {
@@ -132,13 +157,12 @@ std::size_t IniFile::SectionEnd(std::size_t header) const {
 }
 
 std::size_t IniFile::FindKey(std::size_t header, std::string_view key) const {
-    const std::size_t end = SectionEnd(header);
-    std::string_view k;
-    std::string_view v;
-    for (std::size_t i = header + 1; i < end; ++i)
-        if (KeyValue(m_lines[i], k, v) && SameName(k, key))
-            return i;
-    return npos;
+    const Index& index = Indexed();
+    const auto section = index.Keys.find(header);
+    if (section == index.Keys.end())
+        return npos;
+    const auto found = section->second.find(Lower(key));
+    return found == section->second.end() ? npos : found->second;
 }
 
 bool IniFile::HasKey(std::string_view section, std::string_view key) const {
@@ -198,6 +222,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
             m_lines.emplace_back();
         m_lines.push_back("[" + std::string(section) + "]");
         m_lines.push_back(std::string(key) + "=" + text);
+        Changed();
         return;
     }
     const std::size_t line = FindKey(header, key);
@@ -219,6 +244,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
         if (KeyValue(m_lines[i], k, v))
             insertAt = i + 1;
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::string(key) + "=" + text);
+    Changed();
 }
 
 void IniFile::WriteInt(std::string_view section, std::string_view key, int value) {
@@ -234,8 +260,10 @@ void IniFile::DeleteKey(std::string_view section, std::string_view key) {
     if (header == npos)
         return;
     const std::size_t line = FindKey(header, key);
-    if (line != npos)
+    if (line != npos) {
         m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(line));
+        Changed();
+    }
 }
 
 } // namespace gorlin

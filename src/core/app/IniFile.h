@@ -2,8 +2,10 @@
 
 #include "core/model/Expected.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace gorlin {
@@ -65,7 +67,18 @@ private:
     /// The key's line within the section, or npos.
     std::size_t FindKey(std::size_t header, std::string_view key) const;
 
+    /// Where every counted section and key stands, built on the first lookup after a change:
+    /// lookups cost a hash, not a pass over the lines. Names are kept in ASCII lower case.
+    struct Index {
+        std::unordered_map<std::string, std::size_t> Sections; // name -> header
+        std::unordered_map<std::size_t, std::unordered_map<std::string, std::size_t>>
+            Keys; // header -> key -> line
+    };
+    const Index& Indexed() const;
+    void Changed() { m_index.reset(); }
+
     std::string m_path;
+    mutable std::optional<Index> m_index;
     std::vector<std::string> m_lines;
     std::string m_eol = "\n";
     bool m_bom = false;

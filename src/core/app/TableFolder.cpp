@@ -49,6 +49,11 @@ struct Walker {
             }
             if (!IsDivFileName(name))
                 continue;
+            // A FIFO, device or socket is never opened: it could block the scan.
+            if (!entry.is_regular_file(typeEc)) {
+                Scan.CouldNotOpen = true;
+                continue;
+            }
             const HeaderInfo info = VerifyDivFile(entry.path());
             if (info.Result == HeaderCheck::NotCompatible) {
                 Scan.NotCompatible = true;

@@ -43,14 +43,18 @@ bool SignatureIntact(const League& league) {
 HeaderInfo VerifyDivFile(const std::filesystem::path& path) {
     HeaderInfo info;
     Expected<InFile> file = InFile::Open(path);
-    if (!file)
+    if (!file) {
+        info.Reason = file.error().Message;
         return info;
+    }
     u8 raw[sizeof(DivHead)] = {};
     std::size_t n = 0;
     while (n < sizeof raw) {
         const Expected<std::size_t> got = file->Read(raw + n, sizeof raw - n);
-        if (!got)
+        if (!got) {
+            info.Reason = got.error().Message;
             return info;
+        }
         if (*got == 0)
             break;
         n += *got;
@@ -90,7 +94,8 @@ std::filesystem::path BackupPath(const std::filesystem::path& path) {
     return path.parent_path() / name;
 }
 
-Status SaveLeague(League& league, const std::filesystem::path& path, const SaveOptions& options) {
+Status SaveLeague(League& league, const std::filesystem::path& path, const SaveOptions& options,
+                  SaveReport* report) {
     if (!SignatureIntact(league))
         return Status::Failure(kInternalErrorText);
 
@@ -111,7 +116,8 @@ Status SaveLeague(League& league, const std::filesystem::path& path, const SaveO
     // name (a link there is replaced, not followed).
     const std::filesystem::path backup = BackupPath(path);
     std::optional<AtomicFile> backupFile;
-    if (options.TakeBackup && target->Exists && !SamePlace(backup, path)) {
+    const bool skipBackup = options.TakeBackup && target->Exists && SamePlace(backup, path);
+    if (options.TakeBackup && target->Exists && !skipBackup) {
         Expected<AtomicFile> created = AtomicFile::Create(ReplaceTarget{backup, false, target->Mode});
         if (!created)
             return fail(created.error().Message);
@@ -137,6 +143,8 @@ Status SaveLeague(League& league, const std::filesystem::path& path, const SaveO
 
     league.DataChanged = false;
     league.LoadedVersion = static_cast<u16>(version);
+    if (report != nullptr)
+        report->BackupSkipped = skipBackup;
     return Status::Success();
 }
 

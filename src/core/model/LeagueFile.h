@@ -30,6 +30,7 @@ struct HeaderInfo {
     HeaderCheck Result = HeaderCheck::CouldNotOpen;
     int Version = 0;
     std::string TableName; // Windows-1252 bytes
+    std::string Reason;    // why it could not be opened (the system's words, or kNotRegularFile)
 };
 
 /// The header check of the folder list: opens the file for reading, reads 131 bytes and accepts
@@ -66,6 +67,13 @@ struct SaveOptions {
     bool TakeBackup = true;
 };
 
+/// What a successful save did besides writing the league.
+struct SaveReport {
+    /// A backup was asked for but not taken: the backup's name is the file's own (a league
+    /// named X.bak), and a file is never copied onto itself.
+    bool BackupSkipped = false;
+};
+
 /// Saves the league over path: copies the old file to the backup when asked (nothing to copy
 /// when there is no file yet, and no backup when the backup's name is the file's own), writes
 /// the new bytes into a temporary file beside it, flushes them to the disk, and renames them
@@ -75,6 +83,7 @@ struct SaveOptions {
 /// On success DataChanged is cleared and LoadedVersion set to the version written; on failure
 /// the file and its backup are as they were, the league is unchanged (DataChanged kept) and the
 /// error says what failed.
-Status SaveLeague(League& league, const std::filesystem::path& path, const SaveOptions& options = {});
+Status SaveLeague(League& league, const std::filesystem::path& path, const SaveOptions& options = {},
+                  SaveReport* report = nullptr);
 
 } // namespace gorlin

@@ -1,9 +1,10 @@
 #include "core/model/SafeFile.h"
 
-#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -22,13 +23,34 @@ std::string Quoted(const fs::path& path) {
     return path.string();
 }
 
-/// A name no other save uses at the same time, short enough for any folder.
+constexpr int kNameAttempts = 16;
+
+/// A name no other save uses at the same time, short enough for any folder, and not one a
+/// planted link could wait at: the process number and 64 random bits.
 fs::path UniqueTempName(const fs::path& folder) {
-    static std::atomic<unsigned> counter{0};
-    const unsigned n = counter.fetch_add(1);
+    static std::mt19937_64 random{std::random_device{}() ^ static_cast<std::uint64_t>(::getpid())};
     char name[64];
-    std::snprintf(name, sizeof name, ".gorlin-%ld-%u.tmp", static_cast<long>(::getpid()), n);
+    std::snprintf(name, sizeof name, ".gorlin-%ld-%016llx.tmp", static_cast<long>(::getpid()),
+                  static_cast<unsigned long long>(random()));
     return folder / name;
+}
+
+/// Removes the named temporaries that saves of processes no longer running left behind (a save
+/// killed between naming its file and renaming it), so they never pile up.
+void RemoveStaleTemporaries(const fs::path& folder) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        long pid = 0;
+        unsigned long long n = 0;
+        char tail[8] = {};
+        if (std::sscanf(name.c_str(), ".gorlin-%ld-%llx.%4s", &pid, &n, tail) != 3 ||
+            std::string_view(tail) != "tmp")
+            continue;
+        if (pid > 0 && pid != static_cast<long>(::getpid()) && ::kill(static_cast<pid_t>(pid), 0) != 0 &&
+            errno == ESRCH)
+            ::unlink(it->path().c_str());
+    }
 }
 
 fs::path FolderOf(const fs::path& file) {
@@ -210,6 +232,7 @@ Expected<AtomicFile> AtomicFile::Create(const ReplaceTarget& target) {
     AtomicFile file;
     file.m_target = target.File;
     const fs::path folder = FolderOf(target.File);
+    RemoveStaleTemporaries(folder);
 #ifdef O_TMPFILE
     // An anonymous file: nothing is left behind if the program is killed while writing.
     file.m_fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
@@ -223,11 +246,12 @@ Expected<AtomicFile> AtomicFile::Create(const ReplaceTarget& target) {
         }
     }
 #endif
-    if (file.m_fd < 0) {
+    for (int attempt = 0; file.m_fd < 0; ++attempt) {
+        // Created exclusively: an existing name, a planted link among them, is never opened.
         file.m_tempName = UniqueTempName(folder);
         file.m_fd =
             ::open(file.m_tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (file.m_fd < 0) {
+        if (file.m_fd < 0 && (errno != EEXIST || attempt + 1 == kNameAttempts)) {
             const int error = errno;
             file.m_tempName.clear();
             return Error{"Could not write " + Quoted(target.File) + ": " + SystemErrorText(error)};
@@ -308,18 +332,6 @@ Status AtomicFile::Finish() {
         return Status::Failure("Could not write " + Quoted(m_target));
     if (::fsync(m_fd) != 0)
         return Fail("Could not write", errno);
-    if (m_anonymous) {
-        const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
-        const fs::path name = UniqueTempName(FolderOf(m_target));
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) != 0)
-            return Fail("Could not write", errno);
-        m_tempName = name;
-    }
-    if (::close(m_fd) != 0) {
-        m_fd = -1;
-        return Fail("Could not write", errno);
-    }
-    m_fd = -1;
     m_finished = true;
     return Status::Success();
 }
@@ -327,8 +339,24 @@ Status AtomicFile::Finish() {
 Status AtomicFile::Commit() {
     if (Status st = Finish(); !st)
         return st;
-    if (m_committed)
+    if (m_committed || m_fd < 0)
         return Status::Failure("Could not write " + Quoted(m_target));
+    if (m_anonymous) {
+        // Named only now, so a save killed at any point leaves at most one named temporary.
+        const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+        for (int attempt = 0; m_tempName.empty(); ++attempt) {
+            // linkat never replaces an existing name, a planted link among them.
+            const fs::path name = UniqueTempName(FolderOf(m_target));
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+                m_tempName = name;
+            else if (errno != EEXIST || attempt + 1 == kNameAttempts)
+                return Fail("Could not write", errno);
+        }
+    }
+    const int closed = ::close(m_fd);
+    m_fd = -1;
+    if (closed != 0)
+        return Fail("Could not write", errno);
     if (::rename(m_tempName.c_str(), m_target.c_str()) != 0)
         return Fail("Could not replace", errno);
     m_tempName.clear();

@@ -82,10 +82,10 @@ public:
     Status Write(std::string_view text) { return Write(text.data(), text.size()); }
     /// Appends a whole regular file, a block at a time.
     Status CopyFrom(const std::filesystem::path& source);
-    /// Flushes the bytes to the disk and gives the temporary file a name in the folder; after
-    /// this only Commit is left, which cannot fail for lack of room.
+    /// Flushes the bytes to the disk: after this nothing is left to fail for lack of room.
     Status Finish();
-    /// Finishes when not done yet, renames the file over its target and flushes the folder.
+    /// Finishes when not done yet, puts the file in place of its target (naming an anonymous
+    /// file first) and flushes the folder.
     Status Commit();
 
     const std::filesystem::path& Target() const { return m_target; }
@@ -96,7 +96,7 @@ private:
     void Discard();
 
     std::filesystem::path m_target;
-    std::filesystem::path m_tempName; // empty until Finish names it
+    std::filesystem::path m_tempName; // empty until the file has a name
     int m_fd = -1;
     bool m_anonymous = false;
     bool m_finished = false;

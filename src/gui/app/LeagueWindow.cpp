@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
@@ -167,7 +168,9 @@ bool LeagueWindow::SaveData() {
         return false;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Status saved = SaveLeague(m_league, ToPath(m_path), SaveOptions{m_context.settings.TakeBackup});
+    SaveReport report;
+    const Status saved =
+        SaveLeague(m_league, ToPath(m_path), SaveOptions{m_context.settings.TakeBackup}, &report);
     QApplication::restoreOverrideCursor();
     if (!saved) {
         m_context.prompter.Error(this,
@@ -176,6 +179,13 @@ bool LeagueWindow::SaveData() {
                                      .arg(QString::fromStdString(saved.Message)));
         DataChangedNotify();
         return false;
+    }
+    if (report.BackupSkipped && !m_backupSkipTold) {
+        m_backupSkipTold = true;
+        m_context.prompter.Information(
+            this, tr("The league was saved without a backup: the backup of %1 would have the same name as "
+                     "the league file itself. Rename the file to keep backups.")
+                      .arg(QFileInfo(m_path).fileName()));
     }
     DataChangedNotify();
     return true;

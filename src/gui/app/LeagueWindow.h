@@ -104,6 +104,7 @@ private:
     bool m_finished = false;
     bool m_fileListStale = false;
     bool m_firstShow = true;
+    bool m_backupSkipTold = false; // "saved without a backup" is said once per opening
 };
 
 } // namespace gorlin
