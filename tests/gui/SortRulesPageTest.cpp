@@ -219,11 +219,15 @@ void SortRulesPageTest::leagueWindowGuardsLeavingTheRules() {
     QVERIFY(qobject_cast<LeagueTablePage*>(w.Page(LeagueWindow::kLeagueTablePage)));
     auto* maintenance = qobject_cast<QTabWidget*>(w.Page(LeagueWindow::kTableMaintenancePage));
     QVERIFY(maintenance);
-    QCOMPARE(maintenance->tabText(0), QString("Sort Rules"));
-    auto* page = qobject_cast<SortRulesPage*>(maintenance->widget(0));
+    int rulesTab = -1;
+    for (int i = 0; i < maintenance->count(); ++i)
+        if (maintenance->tabText(i) == QString("Sort Rules"))
+            rulesTab = i;
+    auto* page = qobject_cast<SortRulesPage*>(maintenance->widget(rulesTab));
     QVERIFY(page);
 
     w.Pages()->setCurrentIndex(LeagueWindow::kTableMaintenancePage);
+    maintenance->setCurrentWidget(page);
     Select(*page, "lbActive", 0);
     Click(*page, "btnDown");
     Select(*page, "lbActive", 1);
