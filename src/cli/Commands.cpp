@@ -13,6 +13,9 @@ namespace {
 const Command kCommands[] = {
     {"check", "report whether league files can be opened", kCheckUsage, RunCheck},
     {"dump", "print a league as JSON", kDumpUsage, RunDump},
+    {"fixtures", "print the fixtures with their dates and predicted scores", kFixturesUsage, RunFixtures},
+    {"predict", "predict the scores of the league fixtures and save", kPredictUsage, RunPredict},
+    {"query", "run a query over a league and print its results", kQueryUsage, RunQuery},
     {"record", "record one result and save the league", kRecordUsage, RunRecord},
     {"save", "load and save league files in the current layout", kSaveUsage, RunSave},
     {"settings", "print every setting with its value", kSettingsUsage, RunSettings},

@@ -1,9 +1,11 @@
 #include "gui/league/LeaguePages.h"
 
+#include "gui/league/FixturesPage.h"
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/league/ResultPages.h"
 #include "gui/league/SortRulesPage.h"
+#include "gui/query/QueryWindow.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/TabLeaveGuard.h"
 
@@ -47,6 +49,7 @@ void InstallLeaguePages(LeagueHost& host) {
 
     auto* table = new LeagueTablePage(league, context.settings, context.locale, context.prompter);
     host.SetPage(LeagueHost::kLeagueTablePage, table);
+    InstallFixturesPage(host);
 
     auto* sortRules = new SortRulesPage(league, context.settings, context.locale, context.prompter);
     AddMaintenancePage(host, MaintenancePage::SortRules, sortRules);
@@ -83,6 +86,7 @@ void InstallLeaguePages(LeagueHost& host) {
     QObject::connect(table, &LeagueTablePage::teamActivated, window,
                      [h] { h->Pages()->setCurrentIndex(LeagueHost::kTeamStatisticsPage); });
 
+    InstallQueryWindow(host);
     InstallResultPages(host);
 }
 
