@@ -2,10 +2,13 @@
 #include "core/model/Dates.h"
 #include "core/model/LeagueFile.h"
 #include "gui/app/LeagueWindow.h"
+#include "gui/league/CompetitionDialog.h"
+#include "gui/league/FixtureDialogs.h"
 #include "gui/league/GoalDialog.h"
 #include "gui/league/GoalsMaintenancePage.h"
 #include "gui/league/LeaguePages.h"
 #include "gui/league/MissedPensWindow.h"
+#include "gui/league/NonLeagueTeamDialog.h"
 #include "gui/league/PlayerDialog.h"
 #include "gui/league/ResultDetailsWindow.h"
 #include "gui/league/ResultsMaintenancePage.h"
@@ -121,6 +124,7 @@ private slots:
     void squadWindowEditsAndWritesBackOnOk();
     void resultDetailsShowAGameAndOpenItsDialogs();
     void missedPenaltiesAndPlayerChanges();
+    void addFixtureOpensTheCompetitionAndTeamDialogs();
 };
 
 void ResultWindowsTest::maintenanceTabsHoldResultsAndGoals() {
@@ -417,6 +421,28 @@ void ResultWindowsTest::missedPenaltiesAndPlayerChanges() {
     QCOMPARE(f.league.Players[static_cast<std::size_t>(f.ids.Brown)].Name.str(), std::string("Browne"));
     QCOMPARE(+f.league.Players[static_cast<std::size_t>(f.ids.Brown)].Cost, 1500000u);
     QCOMPARE(script.Problems(), QStringList());
+}
+
+void ResultWindowsTest::addFixtureOpensTheCompetitionAndTeamDialogs() {
+    Fixture f;
+    AddFixtureDialog dialog(f.league, f.locale, f.prompter, [](QWidget*, int, QPoint) { return 0; });
+    test::ModalScript script;
+    script
+        .Then<CompetitionDialog>([](CompetitionDialog* d) {
+            d->NameEdit()->setText("Shield");
+            d->ShortNameEdit()->setText("SH");
+            d->findChild<QPushButton*>("btnOK")->click();
+        })
+        .Then<NonLeagueTeamDialog>([](NonLeagueTeamDialog* d) {
+            d->NameEdit()->setText("Athletic");
+            d->findChild<QPushButton*>("btnOK")->click();
+        });
+    Click(&dialog, "btnAddComp");
+    QCOMPARE(dialog.findChild<QComboBox*>("cbComp")->currentText(), QString("Shield"));
+    Click(&dialog, "btnAddTeam");
+    QVERIFY(dialog.findChild<QComboBox*>("cbHomeTeam")->findText("Athletic") >= 0);
+    QCOMPARE(script.Problems(), QStringList());
+    QCOMPARE(+f.league.Head.CompCount, 2);
 }
 
 QTEST_MAIN(ResultWindowsTest)
