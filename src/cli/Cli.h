@@ -45,6 +45,8 @@ int RunRecord(const Invocation&, std::ostream&, std::ostream&);
 int RunSave(const Invocation&, std::ostream&, std::ostream&);
 int RunSettings(const Invocation&, std::ostream&, std::ostream&);
 int RunTable(const Invocation&, std::ostream&, std::ostream&);
+int RunTeamStats(const Invocation&, std::ostream&, std::ostream&);
+int RunForm(const Invocation&, std::ostream&, std::ostream&);
 
 extern const char* const kCheckUsage;
 extern const char* const kDumpUsage;
@@ -55,6 +57,8 @@ extern const char* const kRecordUsage;
 extern const char* const kSaveUsage;
 extern const char* const kSettingsUsage;
 extern const char* const kTableUsage;
+extern const char* const kTeamStatsUsage;
+extern const char* const kFormUsage;
 
 /// The folder of gorlin.ini, found as the program finds it: --config-dir, else the executable's
 /// folder when it holds gorlin.ini or can be written, else $XDG_CONFIG_HOME/gorlin (~/.config/gorlin).
