@@ -14,6 +14,7 @@
 #include "gui/league/ResultsMaintenancePage.h"
 #include "gui/league/SquadDialogs.h"
 #include "gui/league/SquadWindow.h"
+#include "gui/league/TeamStatisticsPage.h"
 #include "gui/league/UpdateResultDialog.h"
 #include "gui/support/ModalScript.h"
 #include "gui/support/ScriptedPrompter.h"
@@ -146,6 +147,27 @@ void ResultWindowsTest::maintenanceTabsHoldResultsAndGoals() {
     test::Screenshot(&w, "ResultsMaintenancePage");
     tabs->setCurrentIndex(1);
     test::Screenshot(&w, "GoalsMaintenancePage");
+
+    // The team statistics page opens the result details and the squads of its games.
+    auto* stats = qobject_cast<TeamStatisticsPage*>(w.Page(LeagueHost::kTeamStatisticsPage));
+    QVERIFY(stats != nullptr);
+    w.Pages()->setCurrentIndex(LeagueHost::kTeamStatisticsPage);
+    QVERIFY(stats->SelectTeam(2)); // Bravo: one game, Alpha v Bravo
+    stats->findChild<QTableView*>("sgGames")->selectRow(0);
+    test::ModalScript script;
+    script
+        .Then<ResultDetailsWindow>([&f](ResultDetailsWindow* d) {
+            QCOMPARE(d->Game(), f.ids.Game);
+            d->accept();
+        })
+        .Then<SquadWindow>([&f](SquadWindow* d) {
+            QCOMPARE(d->Editor().Game(), f.ids.Game);
+            d->reject();
+        });
+    Click(stats, "btnGameSummary");
+    Click(stats, "btnSquads");
+    QCOMPARE(script.Problems(), QStringList());
+    QCOMPARE(script.Pending(), 0);
 }
 
 void ResultWindowsTest::resultsPageUpdatesAndDeletes() {

@@ -8,6 +8,7 @@
 #include "gui/league/ResultDetailsWindow.h"
 #include "gui/league/ResultsMaintenancePage.h"
 #include "gui/league/SquadWindow.h"
+#include "gui/league/TeamStatisticsPage.h"
 #include "gui/widgets/TabLeaveGuard.h"
 
 #include <QPointer>
@@ -42,6 +43,23 @@ void InstallResultPages(LeagueHost& host) {
     QObject::connect(goals, &GoalsMaintenancePage::dataChanged, window, [h] { h->DataChangedNotify(); });
     QObject::connect(goals, &GoalsMaintenancePage::helpRequested, window,
                      [h] { h->ShowHelp("results.html#goals"); });
+
+    // The team statistics page (installed before) offers its games' details and squads.
+    if (auto* teamStats =
+            qobject_cast<TeamStatisticsPage*>(host.Pages()->widget(LeagueHost::kTeamStatisticsPage))) {
+        QPointer<TeamStatisticsPage> stats(teamStats);
+        teamStats->SetGameWindowsAvailable(true);
+        QObject::connect(teamStats, &TeamStatisticsPage::gameSummaryRequested, window, [h, stats](int game) {
+            ShowResultDetails(*h, game);
+            if (stats)
+                stats->ResultChanged();
+        });
+        QObject::connect(teamStats, &TeamStatisticsPage::squadsRequested, window, [h, stats](int game) {
+            ShowSquadWindow(*h, game);
+            if (stats)
+                stats->ResultChanged();
+        });
+    }
 }
 
 void ShowResultDetails(LeagueHost& host, int game) {
