@@ -295,8 +295,7 @@ void FixturesPageTest::addFixtureDialog() {
         auto* home = d->findChild<QComboBox*>("cbHomeTeam");
         auto* away = d->findChild<QComboBox*>("cbAwayTeam");
         QCOMPARE(d->windowTitle(), QString("Add Fixture"));
-        QCOMPARE(Items(comp), QStringList({"Shield"}));                  // a fixed schedule: no league entry
-        QVERIFY(!d->findChild<QPushButton*>("btnAddComp")->isEnabled()); // with result entry
+        QCOMPARE(Items(comp), QStringList({"Shield"})); // a fixed schedule: no league entry
         d->btnOkClick();
         comp->setCurrentIndex(0);
         QCOMPARE(Items(home), QStringList({"Ash", "Birch", "Cedar", "Elm"}));

@@ -81,9 +81,13 @@ void SortRulesPageTest::leagueWindowKeepsTheUserOnRulesItCannotStore() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     auto* maintenance = qobject_cast<QTabWidget*>(w.Page(LeagueWindow::kTableMaintenancePage));
-    auto* page = qobject_cast<SortRulesPage*>(maintenance->widget(0));
-    QVERIFY(page != nullptr && maintenance->tabText(0) == "Sort Rules");
+    SortRulesPage* page = nullptr;
+    for (int i = 0; i < maintenance->count(); ++i)
+        if (maintenance->tabText(i) == "Sort Rules")
+            page = qobject_cast<SortRulesPage*>(maintenance->widget(i));
+    QVERIFY(page != nullptr);
     w.Pages()->setCurrentIndex(LeagueWindow::kTableMaintenancePage);
+    maintenance->setCurrentWidget(page);
     Select(*page, "lbActive", 0);
     Click(page, "btnDown");
     Select(*page, "lbActive", 1);
