@@ -13,6 +13,7 @@ namespace {
 const Command kCommands[] = {
     {"check", "report whether league files can be opened", kCheckUsage, RunCheck},
     {"dump", "print a league as JSON", kDumpUsage, RunDump},
+    {"import", "import results, players, goal scorers or fixtures from a CSV file", kImportUsage, RunImport},
     {"save", "load and save league files in the current layout", kSaveUsage, RunSave},
     {"settings", "print every setting with its value", kSettingsUsage, RunSettings},
     {"table", "print the league table", kTableUsage, RunTable},
