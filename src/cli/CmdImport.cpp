@@ -127,7 +127,7 @@ int RunImport(const Invocation& inv, std::ostream& out, std::ostream& err) {
     const Expected<ImportResult> result =
         ImportFile(league, a.Data, MakeImportOptions(static_cast<ImportWhat>(a.What), dates, settings));
     if (!result) {
-        err << "gorlin-cli import: " << Win1252ToUtf8(result.error().Message) << '\n';
+        err << "gorlin-cli import: " << result.error().Message << '\n'; // names a path: already UTF-8
         return kExitFailure;
     }
     if (!a.DryRun && league.DataChanged) {

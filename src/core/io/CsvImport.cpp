@@ -483,6 +483,8 @@ ImportResult ImportLines(League& league, const std::vector<std::string_view>& li
     result.Lines = static_cast<int>(std::min<std::size_t>(lines.size(), 0x7FFFFFFF));
     if (lines.empty())
         return result;
+    if (options.Started)
+        options.Started(result.Lines);
     const TrackGoalsOff trackGoalsOff(league);
     Importer importer(league, options);
     importer.SetDivLayout(lines.front().substr(0, 3) == "div");

@@ -56,6 +56,8 @@ struct ImportOptions {
     Locale Dates;
     /// The position names a player line's position is looked up in (positions 1 to 4).
     std::array<std::string, 4> PositionNames;
+    /// Called once before the first line with the number of lines (not for an empty file).
+    std::function<void(int lines)> Started;
     /// Called after each line with the counters so far.
     std::function<void(const ImportCounters&)> Progress;
 };
@@ -83,7 +85,8 @@ ImportResult ImportLines(League& league, const std::vector<std::string_view>& li
 
 /// Reads a file (a regular file of at most kMaxImportFileSize bytes) and imports its lines.
 /// A file that cannot be read leaves the league unchanged: "The import file NAME could not be
-/// opened: REASON" (or "... is too large", "... could not be read: REASON").
+/// opened: REASON" (or "... is too large", "... could not be read: REASON"), the path in the
+/// file system's own encoding.
 Expected<ImportResult> ImportFile(League& league, const std::filesystem::path& path,
                                   const ImportOptions& options);
 

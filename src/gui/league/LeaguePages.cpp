@@ -1,5 +1,6 @@
 #include "gui/league/LeaguePages.h"
 
+#include "gui/io/ImportDialog.h"
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/league/SortRulesPage.h"
@@ -46,6 +47,7 @@ void InstallLeaguePages(LeagueHost& host) {
 
     auto* table = new LeagueTablePage(league, context.settings, context.locale, context.prompter);
     host.SetPage(LeagueHost::kLeagueTablePage, table);
+    InstallImport(host);
 
     auto* sortRules = new SortRulesPage(league, context.settings, context.locale, context.prompter);
     AddMaintenancePage(host, MaintenancePage::SortRules, sortRules);
