@@ -50,8 +50,8 @@ struct ImportArgs {
     bool DryRun = false;
 };
 
-/// The locale of a date pattern: three runs of d, m and y (any case), one of each, with the
-/// same character between them, which becomes the separator.
+/// The locale of a date pattern: the tokens d or dd, m to mmmm, yy or yyyy (any case), one of
+/// each, with the same character between them, which becomes the separator.
 std::optional<Locale> PatternLocale(const std::string& pattern, Locale locale) {
     std::string runs;
     char separator = 0;
@@ -62,8 +62,14 @@ std::optional<Locale> PatternLocale(const std::string& pattern, Locale locale) {
             if (needSeparator || runs.find(c) != std::string::npos)
                 return std::nullopt;
             runs += c;
-            while (i + 1 < pattern.size() && std::tolower(static_cast<unsigned char>(pattern[i + 1])) == c)
+            std::size_t length = 1;
+            while (i + 1 < pattern.size() && std::tolower(static_cast<unsigned char>(pattern[i + 1])) == c) {
                 ++i;
+                ++length;
+            }
+            const bool known = c == 'd' ? length <= 2 : c == 'm' ? length <= 4 : length == 2 || length == 4;
+            if (!known)
+                return std::nullopt;
             needSeparator = true;
         } else {
             if (!needSeparator || (separator != 0 && c != separator) ||

@@ -96,6 +96,7 @@ TEST(CliImport, RefusalsWriteNothing) {
         {{"import", file, "--what", "goals", data}, 2},                                // no such kind
         {{"import", file, "--what", "results", "--date-format", "ddmmyyyy", data}, 2}, // no separator
         {{"import", file, "--what", "results", "--date-format", "dd/mm-yyyy", data}, 2},
+        {{"import", file, "--what", "results", "--date-format", "ddd/mm/yyy", data}, 2},
         {{"import", file, "--what", "results"}, 2}, // no data file
         {{"import", file, "--what", "results", (dir / "missing.csv").string()}, 1},
         {{"import", (dir / "missing.div").string(), "--what", "results", data}, 1},
