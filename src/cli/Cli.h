@@ -38,14 +38,18 @@ struct Command {
 // One per command, each in its own file.
 int RunCheck(const Invocation&, std::ostream&, std::ostream&);
 int RunDump(const Invocation&, std::ostream&, std::ostream&);
+int RunFixtures(const Invocation&, std::ostream&, std::ostream&);
 int RunImport(const Invocation&, std::ostream&, std::ostream&);
+int RunPredict(const Invocation&, std::ostream&, std::ostream&);
 int RunSave(const Invocation&, std::ostream&, std::ostream&);
 int RunSettings(const Invocation&, std::ostream&, std::ostream&);
 int RunTable(const Invocation&, std::ostream&, std::ostream&);
 
 extern const char* const kCheckUsage;
 extern const char* const kDumpUsage;
+extern const char* const kFixturesUsage;
 extern const char* const kImportUsage;
+extern const char* const kPredictUsage;
 extern const char* const kSaveUsage;
 extern const char* const kSettingsUsage;
 extern const char* const kTableUsage;

@@ -13,7 +13,9 @@ namespace {
 const Command kCommands[] = {
     {"check", "report whether league files can be opened", kCheckUsage, RunCheck},
     {"dump", "print a league as JSON", kDumpUsage, RunDump},
+    {"fixtures", "print the fixtures with their dates and predicted scores", kFixturesUsage, RunFixtures},
     {"import", "import results, players, goal scorers or fixtures from a CSV file", kImportUsage, RunImport},
+    {"predict", "predict the scores of the league fixtures and save", kPredictUsage, RunPredict},
     {"save", "load and save league files in the current layout", kSaveUsage, RunSave},
     {"settings", "print every setting with its value", kSettingsUsage, RunSettings},
     {"table", "print the league table", kTableUsage, RunTable},

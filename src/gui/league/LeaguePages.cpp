@@ -1,6 +1,7 @@
 #include "gui/league/LeaguePages.h"
 
 #include "gui/io/ImportDialog.h"
+#include "gui/league/FixturesPage.h"
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/league/SortRulesPage.h"
@@ -48,6 +49,7 @@ void InstallLeaguePages(LeagueHost& host) {
     auto* table = new LeagueTablePage(league, context.settings, context.locale, context.prompter);
     host.SetPage(LeagueHost::kLeagueTablePage, table);
     InstallImport(host);
+    InstallFixturesPage(host);
 
     auto* sortRules = new SortRulesPage(league, context.settings, context.locale, context.prompter);
     AddMaintenancePage(host, MaintenancePage::SortRules, sortRules);
