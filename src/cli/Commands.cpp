@@ -16,6 +16,7 @@ const Command kCommands[] = {
     {"fixtures", "print the fixtures with their dates and predicted scores", kFixturesUsage, RunFixtures},
     {"import", "import results, players, goal scorers or fixtures from a CSV file", kImportUsage, RunImport},
     {"predict", "predict the scores of the league fixtures and save", kPredictUsage, RunPredict},
+    {"query", "run a query over a league and print its results", kQueryUsage, RunQuery},
     {"save", "load and save league files in the current layout", kSaveUsage, RunSave},
     {"settings", "print every setting with its value", kSettingsUsage, RunSettings},
     {"table", "print the league table", kTableUsage, RunTable},

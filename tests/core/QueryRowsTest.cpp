@@ -24,9 +24,9 @@ TEST(QueryRows, FieldTextsOverLeagueAndCupGames) {
     // Rovers: two home wins, one of them in the cup; cards and ratings from squads.
     ExpectRow(q, 0, {{2, "2"}, {6, "5"}, {8, "4"}, {16, "0"}, {25, "6"}, {23, "6"}, {26, "12,345"}});
     ExpectRow(q, 0, {{28, "12,345"}, {29, "12,345"}, {30, "1"}, {32, "0.50"}, {33, "2.50"}, {34, "7.25"}});
-    ExpectRow(q, 0, {{35, "1"}, {36, "1230000.00"}, {37, "29.00"}});
+    ExpectRow(q, 0, {{35, "1"}, {36, "1,230,000.00"}, {37, "29.00"}});
     // Albion: deduction, red card, missed penalty, no birth dates; City: nothing to divide by.
-    ExpectRow(q, 1, {{24, "-3"}, {25, "-2"}, {31, "1"}, {38, "1"}, {37, ""}, {36, "4000000000.00"}});
+    ExpectRow(q, 1, {{24, "-3"}, {25, "-2"}, {31, "1"}, {38, "1"}, {37, ""}, {36, "4,000,000,000.00"}});
     ExpectRow(q, 2, {{26, "0"}, {28, "0"}, {34, "0.00"}});
     ExpectRow(q, 3, {{1, "Athletic"}, {5, "1"}, {23, "0"}}); // outside the league
     // Games: the league game, the 3-3 draw, the cup game.

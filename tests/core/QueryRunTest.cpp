@@ -55,6 +55,7 @@ TEST(QueryCriteria, SelectsByKind) {
         {"less than a date", Design(kTabGames, {{102}, {101, "<10/02/2019"}}), {"Rovers", "Rovers"}},
         {"grouped crowd read whole", Design(kTabTeams, {{1}, {29, ">12344"}}), {"Rovers"}},
         {"decimal as shown", Design(kTabTeams, {{1}, {34, "7.25"}}), {"Rovers"}},
+        {"grouped cost read as a decimal", Design(kTabTeams, {{1}, {36, ">1230000"}}), {"Albion"}},
         {"empty decimal meets nothing", Design(kTabTeams, {{1}, {37, "<100"}}), {"Rovers"}},
         {"missing date meets nothing", Design(kTabPlayers, {{300}, {320, "<01/01/2100"}}), {"M\xFCller"}},
     };

@@ -50,6 +50,19 @@ double Ratio(long long numerator, long long denominator) {
     return denominator == 0 ? 0.0 : static_cast<double>(numerator) / static_cast<double>(denominator);
 }
 
+/// A decimal as FormatDecimal writes it, with the locale's thousands separator every three
+/// digits of the whole part (a team's cost, which ReadDecimal reads back).
+std::string GroupedDecimal(double value, const Locale& locale) {
+    std::string text = FormatDecimal(value, locale);
+    if (locale.ThousandSeparator == '\0')
+        return text;
+    const std::size_t first = text.front() == '-' ? 1 : 0;
+    const std::size_t point = text.find(locale.DecimalSeparator, first);
+    for (std::size_t at = (point == std::string::npos ? text.size() : point); at > first + 3; at -= 3)
+        text.insert(at - 3, 1, locale.ThousandSeparator);
+    return text;
+}
+
 std::string TeamText(const QuerySource& s, int id, const TeamRow& r) {
     const League& l = s.Model;
     const Locale& loc = s.Format.Conventions;
@@ -126,7 +139,7 @@ std::string TeamText(const QuerySource& s, int id, const TeamRow& r) {
     case 35:
         return Whole(r.ClnSheets);
     case 36:
-        return FormatDecimal(static_cast<double>(r.Cost), loc);
+        return GroupedDecimal(static_cast<double>(r.Cost), loc);
     case 37:
         return r.AgedPlayers == 0 ? std::string() : FormatDecimal(Ratio(r.AgeTotal, r.AgedPlayers), loc);
     case 38:

@@ -5,6 +5,7 @@
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/league/SortRulesPage.h"
+#include "gui/query/QueryWindow.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/TabLeaveGuard.h"
 
@@ -85,6 +86,8 @@ void InstallLeaguePages(LeagueHost& host) {
     });
     QObject::connect(table, &LeagueTablePage::teamActivated, window,
                      [h] { h->Pages()->setCurrentIndex(LeagueHost::kTeamStatisticsPage); });
+
+    InstallQueryWindow(host);
 }
 
 } // namespace gorlin
