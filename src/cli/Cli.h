@@ -42,9 +42,12 @@ int RunFixtures(const Invocation&, std::ostream&, std::ostream&);
 int RunImport(const Invocation&, std::ostream&, std::ostream&);
 int RunPredict(const Invocation&, std::ostream&, std::ostream&);
 int RunQuery(const Invocation&, std::ostream&, std::ostream&);
+int RunNew(const Invocation&, std::ostream&, std::ostream&);
 int RunSave(const Invocation&, std::ostream&, std::ostream&);
 int RunSettings(const Invocation&, std::ostream&, std::ostream&);
 int RunTable(const Invocation&, std::ostream&, std::ostream&);
+int RunTeamStats(const Invocation&, std::ostream&, std::ostream&);
+int RunForm(const Invocation&, std::ostream&, std::ostream&);
 
 extern const char* const kCheckUsage;
 extern const char* const kDumpUsage;
@@ -52,9 +55,12 @@ extern const char* const kFixturesUsage;
 extern const char* const kImportUsage;
 extern const char* const kPredictUsage;
 extern const char* const kQueryUsage;
+extern const char* const kNewUsage;
 extern const char* const kSaveUsage;
 extern const char* const kSettingsUsage;
 extern const char* const kTableUsage;
+extern const char* const kTeamStatsUsage;
+extern const char* const kFormUsage;
 
 /// The folder of gorlin.ini, found as the program finds it: --config-dir, else the executable's
 /// folder when it holds gorlin.ini or can be written, else $XDG_CONFIG_HOME/gorlin (~/.config/gorlin).

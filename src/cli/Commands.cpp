@@ -14,19 +14,25 @@ const Command kCommands[] = {
     {"check", "report whether league files can be opened", kCheckUsage, RunCheck},
     {"dump", "print a league as JSON", kDumpUsage, RunDump},
     {"fixtures", "print the fixtures with their dates and predicted scores", kFixturesUsage, RunFixtures},
+    {"form", "print a team's current form", kFormUsage, RunForm},
     {"import", "import results, players, goal scorers or fixtures from a CSV file", kImportUsage, RunImport},
+    {"new", "create a league file as the New Table wizard does", kNewUsage, RunNew},
     {"predict", "predict the scores of the league fixtures and save", kPredictUsage, RunPredict},
     {"query", "run a query over a league and print its results", kQueryUsage, RunQuery},
     {"save", "load and save league files in the current layout", kSaveUsage, RunSave},
     {"settings", "print every setting with its value", kSettingsUsage, RunSettings},
     {"table", "print the league table", kTableUsage, RunTable},
+    {"team-stats", "print a team's statistics", kTeamStatsUsage, RunTeamStats},
 };
 
 void PrintHelp(std::ostream& out) {
     out << "Usage: gorlin-cli [--config-dir DIR] COMMAND [ARGS...]\n\n"
            "Commands:\n";
-    for (const Command& c : kCommands)
-        out << "  " << c.Name << std::string(10 - std::string(c.Name).size(), ' ') << c.Summary << '\n';
+    for (const Command& c : kCommands) {
+        // Names longer than the column still get two blanks before their summary.
+        const std::size_t length = std::string(c.Name).size();
+        out << "  " << c.Name << std::string(length < 14 ? 16 - length : 2, ' ') << c.Summary << '\n';
+    }
     out << "\nRun 'gorlin-cli COMMAND --help' for the options of a command.\n";
 }
 

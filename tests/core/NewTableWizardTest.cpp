@@ -23,6 +23,12 @@ TEST(NewTableWizardPages, HeadingsAndTheWayThroughThePages) {
     }
 }
 
+TEST(NewTableWizardPages, BaseTablesListedByPathWithoutRegardToCase) {
+    const std::vector<DivFileRec> files = {
+        {}, {"spare.div", "S"}, {"cups/Z.DIV", "Z"}, {"LAST.DIV", "L"}, {"Spare.DIV", "T"}, {"Old.div", "O"}};
+    EXPECT_EQ(BaseTableListOrder(files), (std::vector<int>{2, 3, 5, 4, 1}));
+}
+
 TEST(NewTableWizardChecks, PageChecksGiveTheirMessages) {
     EXPECT_EQ(CheckTableName("  ").Message, "Please enter a name for the new table");
 

@@ -3,6 +3,7 @@
 #include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace gorlin;
 using Names = std::vector<std::string>;
@@ -13,6 +14,19 @@ TEST(ResultsTeamNames, SeasonFileGivesEveryTeamOnce) {
     EXPECT_EQ(names->size(), 20u);
     EXPECT_EQ(names->front(), "Manchester United");
     EXPECT_FALSE(ReadResultsTeamNames(gorlin::test::DataDir() / "missing.csv"));
+}
+
+TEST(ResultsTeamNames, OnlyRegularFilesAreRead) {
+    // A pipe with no writer would block a plain open for ever.
+    gorlin::test::TempDir dir;
+    ASSERT_EQ(mkfifo((dir / "pipe.csv").c_str(), 0600), 0);
+    for (const auto& path : {dir / "pipe.csv", dir.Path()}) {
+        auto names = ReadResultsTeamNames(path);
+        ASSERT_FALSE(names);
+        EXPECT_EQ(
+            names.error().Message.rfind("The results file " + path.string() + " could not be opened", 0), 0u)
+            << names.error().Message;
+    }
 }
 
 TEST(ResultsTeamNames, LayoutsAndDamage) {

@@ -114,10 +114,10 @@ TEST(TeamStatsGrids, FixturesOrdersWithAnUndatedFixture) {
         GridSort Sort;
         Ids Games;
     } cases[] = {
-        {{kFixDate, true}, {3, 2, 4, 1}},        {{kFixComp, false}, {1, 3, 2, 4}},
-        {{kFixComp, true}, {4, 1, 3, 2}},        {{kFixHomeAway, true}, {2, 1, 4, 3}},
-        {{kFixFor, false}, {4, 1, 3, 2}},        {{kFixAgainst, true}, {1, 4, 3, 2}},
-        {{kFixOpposition, false}, {3, 2, 4, 1}},
+        {{kTeamFixDate, true}, {3, 2, 4, 1}},        {{kTeamFixComp, false}, {1, 3, 2, 4}},
+        {{kTeamFixComp, true}, {4, 1, 3, 2}},        {{kTeamFixHomeAway, true}, {2, 1, 4, 3}},
+        {{kTeamFixFor, false}, {4, 1, 3, 2}},        {{kTeamFixAgainst, true}, {1, 4, 3, 2}},
+        {{kTeamFixOpposition, false}, {3, 2, 4, 1}},
     };
     for (const auto& c : cases) {
         std::vector<TeamFixtureRow> rows = d.FixtureRows;

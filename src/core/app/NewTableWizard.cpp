@@ -40,6 +40,17 @@ const char* NextButtonCaption(int page) {
     return page == kWizardPageCount - 1 ? kFinishCaption : kNextCaption;
 }
 
+std::vector<int> BaseTableListOrder(const std::vector<DivFileRec>& divFiles) {
+    std::vector<int> order;
+    for (std::size_t i = 1; i < divFiles.size(); ++i)
+        order.push_back(static_cast<int>(i));
+    std::stable_sort(order.begin(), order.end(), [&divFiles](int a, int b) {
+        return TeamNameBefore(divFiles[static_cast<std::size_t>(a)].Path,
+                              divFiles[static_cast<std::size_t>(b)].Path);
+    });
+    return order;
+}
+
 std::string BaseTabCaption(int slot) {
     return "Table " + std::to_string(slot);
 }

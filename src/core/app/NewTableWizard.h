@@ -2,6 +2,7 @@
 
 #include "core/app/BaseTables.h"
 #include "core/app/NewTable.h"
+#include "core/app/TableFolder.h"
 #include "core/edit/TeamList.h"
 #include "core/model/Expected.h"
 
@@ -86,6 +87,11 @@ int NextWizardPage(int page, bool fromScratch);
 int PreviousWizardPage(int page, bool fromScratch);
 /// "Finish" on the last page, "Next >" elsewhere.
 const char* NextButtonCaption(int page);
+
+/// The DivFiles indexes (entry 0 left out) in the order page 3 lists the tables: by relative
+/// path without regard to case, as the folder tree orders files (the folder walk itself comes
+/// in no particular order); paths equal but for case by character code.
+std::vector<int> BaseTableListOrder(const std::vector<DivFileRec>& divFiles);
 
 /// The caption of the team tab of base slot 1..3: "Table 1".
 std::string BaseTabCaption(int slot);

@@ -1,12 +1,10 @@
 #include "core/app/ResultsTeamNames.h"
 
+#include "core/model/SafeFile.h"
 #include "core/model/Text.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <optional>
 #include <set>
-#include <system_error>
 
 namespace gorlin {
 namespace {
@@ -96,27 +94,10 @@ Expected<std::vector<std::string>> TeamNamesFromResultsCsv(std::string_view utf8
 }
 
 Expected<std::vector<std::string>> ReadResultsTeamNames(const std::filesystem::path& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr)
-        return Error{"Could not open " + path.string() + ": " + std::generic_category().message(errno)};
-    std::string text;
-    char block[65536];
-    bool tooLarge = false;
-    std::size_t n = 0;
-    while ((n = std::fread(block, 1, sizeof block, f)) > 0) {
-        if (text.size() + n > kMaxResultsFileSize) {
-            tooLarge = true;
-            break;
-        }
-        text.append(block, n);
-    }
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (tooLarge)
-        return Error{"The results file " + path.string() + " is too large"};
-    if (failed)
-        return Error{"Could not read " + path.string()};
-    return TeamNamesFromResultsCsv(text);
+    Expected<std::string> text = ReadWholeFile(path, kMaxResultsFileSize);
+    if (!text)
+        return Error{"The results file " + path.string() + " " + text.error().Message};
+    return TeamNamesFromResultsCsv(*text);
 }
 
 } // namespace gorlin

@@ -21,7 +21,8 @@ inline constexpr std::uintmax_t kMaxResultsFileSize = 16u << 20;
 /// row 1; blank lines are not counted).
 Expected<std::vector<std::string>> TeamNamesFromResultsCsv(std::string_view utf8);
 
-/// Reads a results file (at most kMaxResultsFileSize bytes) and takes its team names.
+/// Reads a results file (a regular file of at most kMaxResultsFileSize bytes) and takes its team
+/// names; the error names the file ("The results file F could not be opened: ...").
 Expected<std::vector<std::string>> ReadResultsTeamNames(const std::filesystem::path& path);
 
 } // namespace gorlin

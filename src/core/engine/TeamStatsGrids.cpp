@@ -160,7 +160,7 @@ TeamFixtureRow MakeFixtureRow(const League& league, int game, int team, const Lo
     r.Opponent = TeamName(league, r.Home ? g.AwayTeam : g.HomeTeam);
     r.For = r.Home ? g.HomeGoals : g.AwayGoals;
     r.Against = r.Home ? g.AwayGoals : g.HomeGoals;
-    r.Cells.reserve(kFixColumns);
+    r.Cells.reserve(kTeamFixColumns);
     r.Cells.push_back(CompShortName(league, r.Comp));
     r.Cells.push_back(DateCell(r.Day, locale));
     r.Cells.emplace_back(r.Home ? "H" : "A");
@@ -225,14 +225,14 @@ void SortFixtures(std::vector<TeamFixtureRow>& rows, GridSort sort) {
     auto by = [&rows](auto less) { StableSortRows(rows, less); };
     const bool second = sort.Second;
     switch (sort.Column) {
-    case kFixComp:
+    case kTeamFixComp:
         by([&](const F& a, const F& b) {
             if (a.Comp != b.Comp)
                 return second ? a.Comp > b.Comp : a.Comp < b.Comp;
             return earliest(a, b);
         });
         break;
-    case kFixDate:
+    case kTeamFixDate:
         by([second](const F& a, const F& b) {
             if (a.Day != b.Day)
                 return second ? a.Day > b.Day : a.Day < b.Day;
@@ -241,23 +241,23 @@ void SortFixtures(std::vector<TeamFixtureRow>& rows, GridSort sort) {
             return a.Home && !b.Home;
         });
         break;
-    case kFixHomeAway:
+    case kTeamFixHomeAway:
         by([&](const F& a, const F& b) {
             if (a.Home != b.Home)
                 return second ? b.Home : a.Home;
             return earliest(a, b);
         });
         break;
-    case kFixOpposition: // both orders alike
+    case kTeamFixOpposition: // both orders alike
         by([](const F& a, const F& b) {
             if (a.Opponent != b.Opponent)
                 return a.Opponent < b.Opponent;
             return a.Home && !b.Home;
         });
         break;
-    case kFixFor:
-    case kFixAgainst: {
-        const bool isFor = sort.Column == kFixFor;
+    case kTeamFixFor:
+    case kTeamFixAgainst: {
+        const bool isFor = sort.Column == kTeamFixFor;
         by([&](const F& a, const F& b) {
             const int ka = isFor ? a.For : a.Against;
             const int kb = isFor ? b.For : b.Against;

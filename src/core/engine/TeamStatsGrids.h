@@ -28,13 +28,13 @@ enum ResultsColumn : int {
 };
 /// Columns of the fixtures grid `sgFixtures`.
 enum FixturesColumn : int {
-    kFixComp = 0,
-    kFixDate,
-    kFixHomeAway,
-    kFixOpposition,
-    kFixFor,
-    kFixAgainst,
-    kFixColumns
+    kTeamFixComp = 0,
+    kTeamFixDate,
+    kTeamFixHomeAway,
+    kTeamFixOpposition,
+    kTeamFixFor,
+    kTeamFixAgainst,
+    kTeamFixColumns
 };
 
 const std::vector<std::string>& ResultsHeadings();
@@ -55,9 +55,9 @@ GridSort ClickHeading(GridSort current, int column);
 
 /// The sort states of the page's grids, kept for the life of the league window.
 struct TeamStatsSorts {
-    GridSort Results{kResDate, false};  // most recent first
-    GridSort Fixtures{kFixDate, false}; // earliest first
-    char Players = 0;                   // a column letter; 0 = InitialPlayerSort of the columns
+    GridSort Results{kResDate, false};      // most recent first
+    GridSort Fixtures{kTeamFixDate, false}; // earliest first
+    char Players = 0;                       // a column letter; 0 = InitialPlayerSort of the columns
 };
 
 /// The players grid's first sort: by name ("B") when that column is shown, else by squad number.

@@ -4,6 +4,7 @@
 #include "gui/app/AboutBox.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/LeagueWindow.h"
+#include "gui/app/NewTableWizard.h"
 #include "gui/app/SetupDialog.h"
 #include "gui/widgets/LeagueText.h"
 #include "platform/Trash.h"
@@ -19,6 +20,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace gorlin {
@@ -82,8 +84,6 @@ void FolderWindow::BuildButtons(QWidget* central) {
     m_btnHelp = MakeButton(central, "btnHelp", tr("&Help"), tr("Display Help table of contents"));
     m_btnAbout = MakeButton(central, "btnAbout", tr("&About"), tr("Display program version information"));
     m_btnExit = MakeButton(central, "btnExit", tr("&Exit"), QString());
-    // Creating tables arrives with the new-table wizard.
-    m_btnNew->setEnabled(false);
 }
 
 void FolderWindow::LayOut(QWidget* central) {
@@ -115,6 +115,7 @@ void FolderWindow::LayOut(QWidget* central) {
 }
 
 void FolderWindow::ConnectControls() {
+    connect(m_btnNew, &QPushButton::clicked, this, &FolderWindow::btnNewClick);
     connect(m_btnOpen, &QPushButton::clicked, this, &FolderWindow::btnOpenClick);
     connect(m_btnDelete, &QPushButton::clicked, this, &FolderWindow::btnDeleteClick);
     connect(m_btnDirect, &QPushButton::clicked, this, &FolderWindow::btnDirectClick);
@@ -208,6 +209,31 @@ void FolderWindow::AddNodes(QTreeWidgetItem* parent, const std::vector<FolderNod
 
 void FolderWindow::UpdateDeleteEnabled() {
     m_btnDelete->setEnabled(m_divFileCount > 0 && FileIndexOf(m_tree->currentItem()) > 0);
+}
+
+void FolderWindow::btnNewClick() {
+    NewTableWizard wizard(m_context, m_scan.DivFiles, this);
+    const bool created = wizard.exec() == QDialog::Accepted;
+    UpdateFileTable();
+    if (created)
+        SelectFile(wizard.SavedFile());
+}
+
+bool FolderWindow::SelectFile(const QString& path) {
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    if (wanted.isEmpty())
+        return false;
+    for (QTreeWidgetItemIterator it(m_tree); *it != nullptr; ++it) {
+        const int index = FileIndexOf(*it);
+        if (index > 0 && QFileInfo(FilePathOf(index)).canonicalFilePath() == wanted) {
+            for (QTreeWidgetItem* up = (*it)->parent(); up != nullptr; up = up->parent())
+                up->setExpanded(true);
+            m_tree->setCurrentItem(*it);
+            m_tree->scrollToItem(*it);
+            return true;
+        }
+    }
+    return false;
 }
 
 void FolderWindow::btnOpenClick() {

@@ -51,7 +51,11 @@ public:
     /// The league window while one is open (tests drive it from a timer).
     LeagueWindow* OpenLeagueWindow() const;
 
+    /// Selects the node of the listed file at `path` (showing its folder); false when it is not listed.
+    bool SelectFile(const QString& path);
+
 public slots:
+    void btnNewClick();
     void btnOpenClick();
     void btnDeleteClick();
     void btnDirectClick();

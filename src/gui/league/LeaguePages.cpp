@@ -5,6 +5,7 @@
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/league/SortRulesPage.h"
+#include "gui/league/TeamStatisticsPage.h"
 #include "gui/query/QueryWindow.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/TabLeaveGuard.h"
@@ -50,7 +51,16 @@ void InstallLeaguePages(LeagueHost& host) {
     auto* table = new LeagueTablePage(league, context.settings, context.locale, context.prompter);
     host.SetPage(LeagueHost::kLeagueTablePage, table);
     InstallImport(host);
+    QPointer<TeamStatisticsPage> teamStats(InstallTeamStatisticsPage(host));
     InstallFixturesPage(host);
+    // Both pages date fixtures: they share the last date given.
+    if (QPointer<FixturesPage> fixtures =
+            qobject_cast<FixturesPage*>(host.Pages()->widget(LeagueHost::kFixturesPage)))
+        teamStats->ShareLastFixtureDate([fixtures] { return fixtures ? fixtures->LastFixtureDate() : 0; },
+                                        [fixtures](int day) {
+                                            if (fixtures)
+                                                fixtures->SetLastFixtureDate(day);
+                                        });
 
     auto* sortRules = new SortRulesPage(league, context.settings, context.locale, context.prompter);
     AddMaintenancePage(host, MaintenancePage::SortRules, sortRules);
@@ -84,8 +94,11 @@ void InstallLeaguePages(LeagueHost& host) {
         if (h->ShowSetup())
             table->SettingsChanged();
     });
-    QObject::connect(table, &LeagueTablePage::teamActivated, window,
-                     [h] { h->Pages()->setCurrentIndex(LeagueHost::kTeamStatisticsPage); });
+    QObject::connect(table, &LeagueTablePage::teamActivated, window, [h, teamStats](int team) {
+        if (teamStats)
+            teamStats->SelectTeam(team);
+        h->Pages()->setCurrentIndex(LeagueHost::kTeamStatisticsPage);
+    });
 
     InstallQueryWindow(host);
 }

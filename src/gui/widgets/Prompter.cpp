@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace gorlin {
@@ -47,6 +48,28 @@ QString QtFileDialogs::SaveFile(QWidget* parent, const QString& caption, const Q
 }
 QString QtFileDialogs::Folder(QWidget* parent, const QString& caption, const QString& dir) {
     return QFileDialog::getExistingDirectory(parent, caption, dir);
+}
+
+QString FileDialogs::SaveFileAs(QWidget* parent, const QString& caption, const QString& dir,
+                                const QString& filter, const QString& extension) {
+    QString chosen = SaveFile(parent, caption, dir, filter);
+    if (!chosen.isEmpty() && QFileInfo(chosen).suffix().isEmpty())
+        chosen += '.' + extension;
+    return chosen;
+}
+
+QString QtFileDialogs::SaveFileAs(QWidget* parent, const QString& caption, const QString& dir,
+                                  const QString& filter, const QString& extension) {
+    // The dialog adds the extension before it asks about replacing, so the question names the
+    // file that would really be replaced.
+    QFileDialog dialog(parent, caption, dir, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(extension);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace gorlin

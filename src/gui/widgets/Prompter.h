@@ -35,6 +35,10 @@ public:
     virtual QString SaveFile(QWidget* parent, const QString& caption, const QString& dir,
                              const QString& filter) = 0;
     virtual QString Folder(QWidget* parent, const QString& caption, const QString& dir) = 0;
+    /// A save dialog that adds `extension` ("div") to a name chosen without one and asks before
+    /// replacing a file. This default takes SaveFile's answer and adds the extension.
+    virtual QString SaveFileAs(QWidget* parent, const QString& caption, const QString& dir,
+                               const QString& filter, const QString& extension);
 };
 
 /// QMessageBox and QFileDialog behind the interfaces.
@@ -55,6 +59,8 @@ public:
     QString SaveFile(QWidget* parent, const QString& caption, const QString& dir,
                      const QString& filter) override;
     QString Folder(QWidget* parent, const QString& caption, const QString& dir) override;
+    QString SaveFileAs(QWidget* parent, const QString& caption, const QString& dir, const QString& filter,
+                       const QString& extension) override;
 };
 
 } // namespace gorlin
