@@ -1,7 +1,4 @@
 #include "cli/Cli.h"
-#include "core/app/NewTable.h"
-#include "core/app/ResultsTeamNames.h"
-#include "core/model/LeagueFile.h"
 #include "support/SeasonCsv.h"
 #include "support/TestPaths.h"
 
@@ -32,17 +29,13 @@ CliResult Cli(const TempDir& dir, std::vector<std::string> args) {
     return run;
 }
 
-/// A new league of the teams of a results file, meeting twice, as the new-table wizard makes it.
+/// A new league of the teams of a results file, meeting twice, made by "gorlin-cli new".
 std::string NewLeague(const TempDir& dir, const std::filesystem::path& results) {
-    NewTableInput input;
-    input.TableName = "Premier League 2018-19";
-    input.TeamNames = *ReadResultsTeamNames(results);
-    input.TimesToPlay = 2;
-    Expected<League> league = BuildNewLeague(input);
-    EXPECT_TRUE(league.ok());
-    const auto path = dir / "PREMIER.DIV";
-    EXPECT_TRUE(SaveNewLeague(*league, path).Ok);
-    return path.string();
+    const std::string file = (dir / "PREMIER.DIV").string();
+    const CliResult made = Cli(dir, {"new", file, "--name", "Premier League 2018-19", "--teams-from",
+                                     results.string(), "--times", "2"});
+    EXPECT_EQ(made.Exit, 0) << made.Err;
+    return file;
 }
 
 std::string Bytes(const std::filesystem::path& path) {
