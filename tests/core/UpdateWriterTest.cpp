@@ -2,6 +2,7 @@
 
 #include "core/update/LineReceiver.h"
 #include "core/update/NamesMatch.h"
+#include "core/update/VersionId.h"
 #include "support/LeagueBuilder.h"
 #include "support/TestPaths.h"
 
@@ -104,4 +105,32 @@ TEST(UpdateWriter, CreateRefusesAnEmptyPeriodAndReplacesWhole) {
     EXPECT_EQ(UploadSinceDefault(1000, 900), 940);
     EXPECT_EQ(UploadSinceDefault(1000, 950), 950);
     EXPECT_EQ(ClampUploadSince(800, 900), 900);
+}
+
+TEST(VersionId, BothFieldsCheckedBeforeStoring) {
+    struct Case {
+        const char* Id;
+        const char* Address;
+        VersionResult Result;
+        int Stored;
+        const char* StoredAddress;
+    };
+    const Case cases[] = {
+        {"2000", " h/updates/ ", VersionResult::Stored, 2000, "h/updates"},
+        {"2001", "/", VersionResult::Stored, 2001, "/"},
+        {"0", "", VersionResult::Stored, 0, ""},
+        {"1999", "h", VersionResult::AddressNeedsHighId, 5, "old"},
+        {"12a", "", VersionResult::IdNotNumber, 5, "old"},
+        {"10000", "", VersionResult::IdNotNumber, 5, "old"},
+        {"-1", "", VersionResult::IdNotNumber, 5, "old"},
+    };
+    for (const Case& c : cases) {
+        League league = MakeEmptyLeague();
+        league.Head.VersionId = 5;
+        league.Head.UpdateAddress = "old";
+        EXPECT_EQ(SetLeagueVersion(league, c.Id, c.Address), c.Result) << c.Id;
+        EXPECT_EQ(league.Head.VersionId, c.Stored) << c.Id;
+        EXPECT_EQ(league.Head.UpdateAddress.str(), c.StoredAddress) << c.Id;
+        EXPECT_EQ(league.DataChanged, c.Result == VersionResult::Stored) << c.Id;
+    }
 }
