@@ -24,6 +24,8 @@ const Command kCommands[] = {
     {"settings", "print every setting with its value", kSettingsUsage, RunSettings},
     {"table", "print the league table", kTableUsage, RunTable},
     {"team-stats", "print a team's statistics", kTeamStatsUsage, RunTeamStats},
+    {"update", "apply an update file to a league and save", kUpdateUsage, RunUpdate},
+    {"upload", "write the update file of a league", kUploadUsage, RunUpload},
 };
 
 void PrintHelp(std::ostream& out) {
