@@ -8,6 +8,7 @@
 #include "gui/league/SortRulesPage.h"
 #include "gui/league/TeamStatisticsPage.h"
 #include "gui/query/QueryWindow.h"
+#include "gui/update/UploadDialog.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/TabLeaveGuard.h"
 
@@ -52,6 +53,7 @@ void InstallLeaguePages(LeagueHost& host) {
     auto* table = new LeagueTablePage(league, context.settings, context.locale, context.prompter);
     host.SetPage(LeagueHost::kLeagueTablePage, table);
     InstallImport(host);
+    InstallAdministration(host);
     QPointer<TeamStatisticsPage> teamStats(InstallTeamStatisticsPage(host));
     InstallFixturesPage(host);
     // Both pages date fixtures: they share the last date given.
