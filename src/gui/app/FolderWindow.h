@@ -29,6 +29,9 @@ public:
     static constexpr const char* kFolderDialogTitle = "Set League Files Location";
     static constexpr const char* kDeleteQuestion = "Are you sure you want to delete %1";
     static constexpr const char* kDeleteFailed = "The selected file could not be deleted";
+    static constexpr const char* kNoTrashHint =
+        "There is no usable trash for its folder, so it was kept. Untick \"Send deleted files to the "
+        "Recycle Bin\" in Setup to delete files without the trash.";
 
     explicit FolderWindow(AppContext& context, QWidget* parent = nullptr);
     ~FolderWindow() override;
