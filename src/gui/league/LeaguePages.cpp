@@ -1,8 +1,10 @@
 #include "gui/league/LeaguePages.h"
 
+#include "gui/league/DivisionStatisticsPage.h"
 #include "gui/league/FixturesPage.h"
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
+#include "gui/league/MaintenancePages.h"
 #include "gui/league/ResultPages.h"
 #include "gui/league/SortRulesPage.h"
 #include "gui/league/TeamStatisticsPage.h"
@@ -101,6 +103,8 @@ void InstallLeaguePages(LeagueHost& host) {
 
     InstallQueryWindow(host);
     InstallResultPages(host);
+    InstallMaintenancePages(host);
+    InstallDivisionStatisticsPage(host);
 }
 
 } // namespace gorlin
