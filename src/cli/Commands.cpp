@@ -16,6 +16,7 @@ const Command kCommands[] = {
     {"dump", "print a league as JSON", kDumpUsage, RunDump},
     {"fixtures", "print the fixtures with their dates and predicted scores", kFixturesUsage, RunFixtures},
     {"form", "print a team's current form", kFormUsage, RunForm},
+    {"import", "import results, players, goal scorers or fixtures from a CSV file", kImportUsage, RunImport},
     {"maintain", "change a league's settings, teams, players and referees and save", kMaintainUsage,
      RunMaintain},
     {"new", "create a league file as the New Table wizard does", kNewUsage, RunNew},
