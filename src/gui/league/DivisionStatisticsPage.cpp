@@ -109,7 +109,7 @@ QListWidget* DivisionStatisticsPage::BuildList(const char* name) {
     auto* list = new QListWidget;
     list->setObjectName(name);
     list->setItemDelegate(new HighScoreDelegate(ToQColor(m_context.settings.Colour4), list));
-    list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QString(48, 'n')));
+    list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QString(20, 'n')));
     list->viewport()->installEventFilter(this);
     return list;
 }
