@@ -19,6 +19,7 @@ const Command kCommands[] = {
     {"new", "create a league file as the New Table wizard does", kNewUsage, RunNew},
     {"predict", "predict the scores of the league fixtures and save", kPredictUsage, RunPredict},
     {"query", "run a query over a league and print its results", kQueryUsage, RunQuery},
+    {"record", "record one result and save the league", kRecordUsage, RunRecord},
     {"save", "load and save league files in the current layout", kSaveUsage, RunSave},
     {"settings", "print every setting with its value", kSettingsUsage, RunSettings},
     {"table", "print the league table", kTableUsage, RunTable},

@@ -1,6 +1,5 @@
 #include "cli/Cli.h"
 #include "core/model/LeagueFile.h"
-#include "support/FileBytes.h"
 #include "support/LeagueBuilder.h"
 #include "support/TestPaths.h"
 
@@ -132,11 +131,7 @@ TEST(CliNew, TeamsFromBaseTablesAndFromAResultsFile) {
 
 TEST(CliNew, FailedChecksWriteNothing) {
     TempDir dir;
-    test::LeagueBuilder old;
-    old.Teams({"A", "B", "C", "D"});
-    const auto bytes = test::EncodeAs(old.Build(), 44);
-    std::ofstream(dir / "OLD.DIV", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::filesystem::copy_file(test::DataDir() / "eras" / "v44.DIV", dir / "OLD.DIV");
     std::ofstream(dir / "bad.csv") << "Date,Home,Away\n";
 
     const std::pair<Args, std::string> cases[] = {

@@ -2,7 +2,6 @@
 
 #include "core/app/NewTable.h"
 #include "core/model/LeagueFile.h"
-#include "support/FileBytes.h"
 #include "support/LeagueBuilder.h"
 #include "support/TestPaths.h"
 
@@ -88,7 +87,7 @@ TEST_F(BaseFiles, PlayersOfEveryTeamOfTheSameNameAreCopied) {
 }
 
 TEST_F(BaseFiles, RefusedFilesStopTheReading) {
-    const auto old = gorlin::test::EncodeAs(m_old, 44);
+    const auto old = gorlin::test::ReadBytes(gorlin::test::DataDir() / "eras" / "v44.DIV");
     std::ofstream(m_dir / "OLD.DIV", std::ios::binary)
         .write(reinterpret_cast<const char*>(old.data()), 140); // old, and cut short
     std::ofstream(m_dir / "JUNK.DIV") << std::string(200, 'x');

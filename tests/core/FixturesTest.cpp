@@ -38,11 +38,11 @@ struct CupLeague {
     /// The cup game's details all point at game `g`.
     void ExpectCupGameAt(int g) const {
         EXPECT_EQ(Game(L, g).AwayTeam, 4);
-        EXPECT_EQ(L.Goals[1].Game, g);
-        EXPECT_EQ(L.MissedPens[1].Game, g);
+        EXPECT_EQ(int{L.Goals[1].Game}, g);
+        EXPECT_EQ(int{L.MissedPens[1].Game}, g);
         const int squad = Game(L, g).HomeSquad;
         ASSERT_GE(squad, 1);
-        EXPECT_EQ(L.Squads[static_cast<std::size_t>(squad)].Game, g);
+        EXPECT_EQ(int{L.Squads[static_cast<std::size_t>(squad)].Game}, g);
     }
 };
 
@@ -55,7 +55,7 @@ TEST(Fixtures, LeagueFixtureGoesBeforeTheCupGamesAndTheirDetailsFollowThem) {
     c.ExpectCupGameAt(3);
     const GameRec& g = Game(c.L, 2);
     EXPECT_EQ(g.Played + g.Predicted + g.HomeGoals + g.AwayGoals + g.Comp + g.HomeSquad, 0);
-    EXPECT_EQ(g.Date, 43500.0);
+    EXPECT_EQ(double{g.Date}, 43500.0);
     EXPECT_EQ(AddFixture(c.L, 0, 1, 0, 4).error().Message, kMsgFixtureNotInLeague); // no league team
 }
 

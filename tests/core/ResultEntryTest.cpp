@@ -1,5 +1,6 @@
 #include "core/edit/ResultEntry.h"
 
+#include "core/edit/Competitions.h"
 #include "support/LeagueBuilder.h"
 
 #include <functional>
@@ -155,6 +156,26 @@ TEST(ResultEntryRecord, CupGameIsAppendedAndOwnWinReported) {
     entry.Cancel();
     EXPECT_EQ(entry.StatusText(), "Result input canceled");
     EXPECT_EQ(Names(l, entry.Teams()), (std::vector<std::string>{"Bravo"}));
+}
+
+TEST(ResultEntryLists, NewNonLeagueTeamJoinsTheListMidEntry) {
+    LeagueBuilder b;
+    b.Teams({"Bravo", "Alpha"}).Comp("Cup", "FAC");
+    League l = b.Build();
+    ResultEntry entry(l, kDay);
+    entry.TeamAdded(2); // the league's list is not touched
+    EXPECT_EQ(Names(l, entry.Teams()), (std::vector<std::string>{"Alpha", "Bravo"}));
+    entry.SetCompetition(1);
+    ASSERT_TRUE(entry.ChooseTeam(1));
+    const auto added = AddNonLeagueTeam(l, "Athletic");
+    ASSERT_TRUE(added.ok());
+    entry.TeamAdded(*added);
+    entry.TeamAdded(*added); // listed once
+    entry.TeamAdded(1);      // the chosen home team stays out
+    EXPECT_EQ(entry.Home(), 1);
+    EXPECT_EQ(Names(l, entry.Teams()), (std::vector<std::string>{"Alpha", "Athletic"}));
+    ASSERT_TRUE(entry.ChooseTeam(*added));
+    EXPECT_EQ(entry.Away(), *added);
 }
 
 TEST(ResultEntryRecord, RefusalsChangeNothing) {

@@ -1,5 +1,7 @@
 #include "core/app/SetupRules.h"
 
+#include "support/TestPaths.h"
+
 #include <gtest/gtest.h>
 
 using namespace gorlin;
@@ -55,9 +57,7 @@ TEST(SetupColumns, StoreGivesTickedLettersInListOrder) {
 
 TEST(SetupColumns, ChooserMovesSwitchesAndRestores) {
     ColumnChooser c("ABCDEFGHIJKLMSU", "ABCNOPQRSU");
-    EXPECT_FALSE(c.ShowingShort());
-    EXPECT_EQ(c.Lines().size(), kLongColumnLetters.size());
-
+    EXPECT_TRUE(!c.ShowingShort() && c.Lines().size() == kLongColumnLetters.size());
     // Up and Down keep the tick and stop at the ends.
     EXPECT_EQ(c.MoveUp(0), 0u);
     EXPECT_EQ(c.MoveDown(c.Lines().size() - 1), c.Lines().size() - 1);
@@ -70,8 +70,7 @@ TEST(SetupColumns, ChooserMovesSwitchesAndRestores) {
 
     // Switching stores the long list and builds the short one; switching back rebuilds.
     c.Show(true);
-    EXPECT_TRUE(c.ShowingShort());
-    EXPECT_EQ(c.TableLong(), "VABCDEFGHIJKLMSU");
+    EXPECT_TRUE(c.ShowingShort() && c.TableLong() == "VABCDEFGHIJKLMSU");
     EXPECT_EQ(Letters(c.Lines()), "ABvCNOPQRStU");
     c.SetTicked(0, false);
     c.Show(false);
@@ -82,8 +81,7 @@ TEST(SetupColumns, ChooserMovesSwitchesAndRestores) {
     c.SetTicked(2, false);
     c.RestoreDefault();
     c.Store();
-    EXPECT_EQ(c.TableLong(), "ABCDEFGHIJKLMSU");
-    EXPECT_EQ(c.TableShort(), "BCNOPQRSU");
+    EXPECT_EQ(c.TableLong() + " " + c.TableShort(), "ABCDEFGHIJKLMSU BCNOPQRSU");
     c.Show(true);
     c.RestoreDefault();
     c.Store();
@@ -100,12 +98,31 @@ TEST(SetupPositions, Lines) {
 }
 
 TEST(SetupOk, ProxyPortText) {
-    EXPECT_EQ(ProxyPortFromText("8080"), 8080);
-    EXPECT_EQ(ProxyPortFromText(" 3128 "), 3128);
-    EXPECT_EQ(ProxyPortFromText("8x"), 80);
-    EXPECT_EQ(ProxyPortFromText(""), 80);
-    EXPECT_EQ(ProxyPortFromText("-1"), 80);
-    EXPECT_EQ(ProxyPortFromText("99999"), 80);
+    for (auto [text, port] : {std::pair{"8080", 8080},
+                              {" 3128 ", 3128},
+                              {"0", 0},
+                              {"65535", 65535},
+                              {"8x", 80},
+                              {"", 80},
+                              {"-1", 80},
+                              {"65536", 80}})
+        EXPECT_EQ(ProxyPortFromText(text), port) << text;
+}
+
+TEST(SetupPalette, TheNamedColoursInTheirOrder) {
+    const std::pair<const char*, std::array<Colour, 3>> named[] = {
+        {"Maroon", {128, 0, 0}},     {"Green", {0, 128, 0}},    {"Olive", {128, 128, 0}},
+        {"Navy", {0, 0, 128}},       {"Purple", {128, 0, 128}}, {"Teal", {0, 128, 128}},
+        {"Silver", {192, 192, 192}}, {"Red", {255, 0, 0}},      {"Lime", {0, 255, 0}},
+        {"Yellow", {255, 255, 0}},   {"Blue", {0, 0, 255}},     {"Fuchsia", {255, 0, 255}},
+        {"Aqua", {0, 255, 255}},     {"White", {255, 255, 255}}};
+    for (std::size_t i = 0; i < kSetupPalette.size(); ++i) {
+        const auto& [name, rgb] = named[i];
+        EXPECT_STREQ(kSetupPaletteNames[i], name);
+        EXPECT_EQ(kSetupPalette[i], rgb[0] | rgb[1] << 8 | rgb[2] << 16) << name << ", stored as 0x00BBGGRR";
+        EXPECT_EQ(PaletteIndex(kSetupPalette[i]), static_cast<int>(i));
+    }
+    EXPECT_EQ(PaletteIndex(0x123456), -1);
 }
 
 TEST(SetupOk, OwnColourMustDifferFromTheOthers) {
@@ -125,35 +142,26 @@ TEST(SetupOk, TakesEveryChoice) {
     Settings s;
     SetupChoices c = ChoicesOf(s);
     c.Colours = {0x000080, 0x008000, 0x008080, 0x800000, 0x800080};
-    c.ShowPoss = true;
-    c.TakeBackup = false;
+    c.ShowPoss = c.ShortTab = true;
+    c.ShowHints = c.TakeBackup = c.ShowStatus = c.RecycleOnDelete = c.ShowSubFolders = false;
     c.FormGames = 30;
     c.SquadSort = 0;
     c.PositionLines[5] = "5 - Sweeper";
+    c.PositionLines[9] = "9 - 123456789012345678901234";
     c.TableTag = "<TABLE>";
     c.TableLong = "AB";
+    c.TableShort = "UA";
     c.ManualConnect = false;
     c.ConnectName = "Dial";
     c.DiscOption = 2;
     c.UseProxy = true;
     c.ProxyAddressText = "  proxy.example  ";
-    c.ProxyPortText = "8x";
+    c.ProxyPortText = " 3128 ";
     ASSERT_TRUE(TakeSetup(c, s).Ok);
-    EXPECT_EQ(s.Colour4, 0x800000u);
-    EXPECT_TRUE(s.ShowPoss);
-    EXPECT_FALSE(s.TakeBackup);
-    EXPECT_EQ(s.FormGames, 30);
-    EXPECT_EQ(s.SquadSort, 0);
-    EXPECT_EQ(s.Positions[5], "Sweeper");
-    EXPECT_EQ(s.Positions[1], "Goal Keeper");
-    EXPECT_EQ(s.TableTag, "<TABLE>");
-    EXPECT_EQ(s.TableLong, "AB");
-    EXPECT_FALSE(s.ManualConnect);
-    EXPECT_EQ(s.ConnectName, "Dial");
-    EXPECT_EQ(s.DiscOption, 2);
-    EXPECT_EQ(s.ProxyName, "proxy.example");
-    EXPECT_EQ(s.ProxyPort, 80);
-
+    IniFile written;
+    s.WriteSetup(written);
+    EXPECT_EQ(written.Text(),
+              gorlin::test::ReadFile(gorlin::test::DataDir() / "settings" / "setup-taken.ini"));
     // Manual connection keeps the stored entry name.
     c.ManualConnect = true;
     c.ConnectName = "";

@@ -7,15 +7,15 @@
 namespace gorlin {
 namespace {
 
-using test::LeagueBuilder;
 using Strings = std::vector<std::string>;
+using List = SortRulePage::List;
 
 League LeagueWithRules(const std::string& rules) {
-    return LeagueBuilder().Teams({"Alpha", "Bravo", "Charlie"}).Rules(rules).Build();
+    return test::LeagueBuilder().Teams({"Alpha", "Bravo", "Charlie"}).Rules(rules).Build();
 }
 
-TEST(SortRulePageFill, AvailableInCatalogueOrderActiveInStoredOrder) {
-    League league = LeagueWithRules("3614");
+TEST(SortRulePageFill, AvailableInCatalogueOrderActiveInStoredOrderStrayCharactersHidden) {
+    League league = LeagueWithRules("36x14");
     league.SortRulesChanged = true;
     SortRulePage page(league);
     page.Fill();
@@ -25,147 +25,81 @@ TEST(SortRulePageFill, AvailableInCatalogueOrderActiveInStoredOrder) {
     EXPECT_FALSE(league.SortRulesChanged);
 }
 
-TEST(SortRulePageFill, CharactersOtherThanRuleDigitsAreNotShown) {
-    League league = LeagueWithRules("1x0 2");
+TEST(SortRulePageEdit, MovesMarkTheRulesChangedAndRestoreUndoesThem) {
+    League league = LeagueWithRules("123");
     SortRulePage page(league);
     page.Fill();
-    EXPECT_EQ(page.Active(), (Strings{"Points total", "Goal difference"}));
-    EXPECT_EQ(page.Available().size(), 7u);
-}
-
-TEST(SortRulePageEdit, RightLeftMoveToTheEndAndMarkChanged) {
-    League league = LeagueWithRules("12");
-    SortRulePage page(league);
-    page.Fill();
-    ASSERT_TRUE(page.Right(1)); // available: Goals scored, Team name, ...
-    EXPECT_EQ(page.Active().back(), "Team name");
+    ASSERT_TRUE(page.Right(1)); // available: Team name, Possible Points, ...
+    EXPECT_EQ(page.Active(), (Strings{"Points total", "Goal difference", "Goals scored", "Possible Points"}));
     EXPECT_TRUE(league.SortRulesChanged);
     ASSERT_TRUE(page.Left(0));
     EXPECT_EQ(page.Available().back(), "Points total");
-    EXPECT_EQ(page.Active(), (Strings{"Goal difference", "Team name"}));
+    EXPECT_EQ(page.Up(2), 1);
+    EXPECT_EQ(page.Active(), (Strings{"Goal difference", "Possible Points", "Goals scored"}));
+    EXPECT_EQ(page.Down(0), 1);
+    EXPECT_EQ(page.Active(), (Strings{"Possible Points", "Goal difference", "Goals scored"}));
+    ASSERT_TRUE(page.Drop(List::Available, 0, List::Active)); // appended to the target
+    EXPECT_EQ(page.Active().back(), "Team name");
+    ASSERT_TRUE(page.Drop(List::Active, 0, List::Active)); // on its own list: to its end
+    EXPECT_EQ(page.Active(), (Strings{"Goal difference", "Goals scored", "Team name", "Possible Points"}));
+    ASSERT_TRUE(page.Drop(List::Active, 3, List::Available));
+    EXPECT_EQ(page.Available().back(), "Possible Points");
+
+    page.Restore();
+    EXPECT_EQ(page.Active(), (Strings{"Points total", "Goal difference", "Goals scored"}));
+    EXPECT_EQ(page.Available().front(), "Team name");
+    EXPECT_FALSE(league.SortRulesChanged);
+    EXPECT_EQ(league.Head.SortRules.view(), "123");
 }
 
-TEST(SortRulePageEdit, NothingSelectedBeepsAndChangesNothing) {
+TEST(SortRulePageEdit, NothingSelectedOrAtTheEndChangesNothing) {
     League league = LeagueWithRules("12");
     SortRulePage page(league);
     page.Fill();
     EXPECT_FALSE(page.Right(-1));
+    EXPECT_FALSE(page.Right(7));
     EXPECT_FALSE(page.Left(-1));
     EXPECT_FALSE(page.Left(2));
     EXPECT_FALSE(page.Up(-1).has_value());
-    EXPECT_FALSE(page.Up(0).has_value());   // first item
-    EXPECT_FALSE(page.Down(1).has_value()); // last item
-    EXPECT_FALSE(page.Drop(SortRulePage::List::Active, 5, SortRulePage::List::Available));
+    EXPECT_FALSE(page.Up(0).has_value());
+    EXPECT_FALSE(page.Down(1).has_value());
+    EXPECT_FALSE(page.Drop(List::Active, 5, List::Available));
     EXPECT_FALSE(league.SortRulesChanged);
     EXPECT_EQ(page.Active(), (Strings{"Points total", "Goal difference"}));
 }
 
-TEST(SortRulePageEdit, UpAndDownKeepTheItemSelected) {
-    League league = LeagueWithRules("123");
-    SortRulePage page(league);
-    page.Fill();
-    EXPECT_EQ(page.Up(2), 1);
-    EXPECT_EQ(page.Active(), (Strings{"Points total", "Goals scored", "Goal difference"}));
-    EXPECT_EQ(page.Down(0), 1);
-    EXPECT_EQ(page.Active(), (Strings{"Goals scored", "Points total", "Goal difference"}));
-    EXPECT_TRUE(league.SortRulesChanged);
-}
-
-TEST(SortRulePageEdit, DropAppendsToTargetAndRemovesFromSource) {
-    League league = LeagueWithRules("123");
-    SortRulePage page(league);
-    page.Fill();
-    ASSERT_TRUE(page.Drop(SortRulePage::List::Active, 0, SortRulePage::List::Available));
-    EXPECT_EQ(page.Active(), (Strings{"Goal difference", "Goals scored"}));
-    EXPECT_EQ(page.Available().back(), "Points total");
-    // A drop on its own list moves the item to the end.
-    ASSERT_TRUE(page.Drop(SortRulePage::List::Active, 0, SortRulePage::List::Active));
-    EXPECT_EQ(page.Active(), (Strings{"Goals scored", "Goal difference"}));
-    EXPECT_TRUE(league.SortRulesChanged);
-}
-
-TEST(SortRulePageEdit, RestoreUndoesEveryChange) {
-    League league = LeagueWithRules("21");
-    SortRulePage page(league);
-    page.Fill();
-    page.Right(0);
-    page.Left(0);
-    page.Restore();
-    EXPECT_EQ(page.Active(), (Strings{"Goal difference", "Points total"}));
-    EXPECT_EQ(page.Available().front(), "Goals scored");
-    EXPECT_FALSE(league.SortRulesChanged);
-    EXPECT_EQ(league.Head.SortRules.view(), "21");
-}
-
-TEST(SortRulePageUpdate, EmptyActiveListIsRefused) {
-    League league = LeagueWithRules("1");
-    SortRulePage page(league);
-    page.Fill();
-    page.Left(0);
-    EXPECT_EQ(page.SortUpdate().Message, "You must have at least one active sort rule");
-    EXPECT_TRUE(league.SortRulesChanged);
-    EXPECT_EQ(league.Head.SortRules.view(), "1");
-}
-
-TEST(SortRulePageUpdate, AggregatePointsFirstCannotBeLeftUntilAnotherRuleMovesAbove) {
-    League league = LeagueWithRules("61");
-    SortRulePage page(league);
-    page.Fill();
-    page.Down(0);
-    page.Up(1); // back to "61": an edit that changes nothing still needs the check
-    EXPECT_EQ(page.CheckLeave().Message, "Sort rule 'Aggregate Points' cannot be first");
-    EXPECT_TRUE(league.SortRulesChanged);
-    EXPECT_FALSE(league.DataChanged);
-
-    page.Up(1);
-    EXPECT_EQ(page.CheckLeave().Message, "");
-    EXPECT_FALSE(league.SortRulesChanged);
-    EXPECT_EQ(league.Head.SortRules.view(), "16");
-    EXPECT_TRUE(league.DataChanged);
-}
-
-TEST(SortRulePageUpdate, NineActiveRulesAreTooMany) {
-    League league = LeagueWithRules("12345678");
-    SortRulePage page(league);
-    page.Fill();
-    ASSERT_TRUE(page.Right(0));
-    ASSERT_EQ(page.Active().size(), 9u);
-    EXPECT_EQ(page.SortUpdate().Message, "You cannot have more than 8 active sort rules");
-    EXPECT_EQ(league.Head.SortRules.view(), "12345678");
-    page.Left(0);
-    EXPECT_EQ(page.SortUpdate().Message, "");
-    EXPECT_EQ(league.Head.SortRules.view(), "23456789");
-}
-
-TEST(SortRulePageUpdate, SameRulesInSameOrderDoNotMarkTheLeagueChanged) {
-    League league = LeagueWithRules("1234");
-    SortRulePage page(league);
-    page.Fill();
-    page.Down(0);
-    page.Up(1);
-    EXPECT_TRUE(league.SortRulesChanged);
-    EXPECT_EQ(page.SortUpdate().Message, "");
-    EXPECT_FALSE(league.SortRulesChanged);
-    EXPECT_FALSE(league.DataChanged);
-}
-
-TEST(SortRulePageUpdate, LeavingWithoutEditsNeedsNoCheck) {
-    // Even a stored list the page would refuse is left alone when the user changed nothing.
-    League league = LeagueWithRules("6");
-    SortRulePage page(league);
-    page.Fill();
-    EXPECT_EQ(page.CheckLeave().Message, "");
-    EXPECT_EQ(league.Head.SortRules.view(), "6");
-}
-
-TEST(SortRulePageUpdate, StrayStoredCharactersAreDroppedByTheNextStore) {
-    League league = LeagueWithRules("1x2");
-    SortRulePage page(league);
-    page.Fill();
-    page.Right(0); // "Goals scored"
-    EXPECT_EQ(page.SortUpdate().Message, "");
-    EXPECT_EQ(league.Head.SortRules.view(), "123");
-    EXPECT_TRUE(league.DataChanged);
+TEST(SortRulePageUpdate, StoresValidRulesMarkingTheLeagueOnlyWhenTheyChanged) {
+    struct Case {
+        const char* Stored;
+        void (*Edit)(SortRulePage&);
+        const char* Refusal; // nullptr: stored
+        const char* After;
+        bool Changed;
+    };
+    const Case cases[] = {
+        {"1", [](SortRulePage& p) { p.Left(0); }, "You must have at least one active sort rule", "1", false},
+        {"12345678", [](SortRulePage& p) { p.Right(0); }, "You cannot have more than 8 active sort rules",
+         "12345678", false},
+        // An edit that changes nothing still needs the check.
+        {"61", [](SortRulePage& p) { p.Up(*p.Down(0)); }, "Sort rule 'Aggregate Points' cannot be first",
+         "61", false},
+        {"61", [](SortRulePage& p) { p.Up(1); }, nullptr, "16", true},
+        {"12345678", [](SortRulePage& p) { p.Right(p.Left(0) ? 0 : 9); }, nullptr, "23456789", true},
+        {"1234", [](SortRulePage& p) { p.Up(*p.Down(0)); }, nullptr, "1234", false},
+        {"1x2", [](SortRulePage& p) { p.Right(0); }, nullptr, "123",
+         true},                                          // stray characters go with the store
+        {"6", [](SortRulePage&) {}, nullptr, "6", false} // no edits, no check
+    };
+    for (const Case& c : cases) {
+        League league = LeagueWithRules(c.Stored);
+        SortRulePage page(league);
+        page.Fill();
+        c.Edit(page);
+        EXPECT_EQ(page.CheckLeave().Message, c.Refusal ? c.Refusal : "") << c.Stored;
+        EXPECT_EQ(league.SortRulesChanged, c.Refusal != nullptr) << c.Stored;
+        EXPECT_EQ(league.Head.SortRules.view(), c.After);
+        EXPECT_EQ(league.DataChanged, c.Changed) << c.Stored;
+    }
 }
 
 } // namespace

@@ -1,9 +1,7 @@
 #include "core/app/TableFolder.h"
 
-#include "core/model/League.h"
 #include "support/TestPaths.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace gorlin {
@@ -12,78 +10,52 @@ namespace {
 namespace fs = std::filesystem;
 using test::TempDir;
 
-/// Writes a header-only league file (enough for the header check).
-void WriteDiv(const fs::path& path, const std::string& title, int version = 46,
-              const std::string& signature = "DIVHD") {
-    fs::create_directories(path.parent_path());
-    League league = MakeEmptyLeague();
-    league.Head.TableName = title;
-    league.Head.Version = static_cast<u8>(version);
-    league.Head.Signature = signature;
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&league.Head), sizeof(DivHead));
-}
-
-void WriteText(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-std::vector<std::string> Titles(const TableFolderScan& scan, const std::vector<FolderNode>& nodes) {
-    std::vector<std::string> out;
+/// The scan as text: "Title=path" for a file, "[Name]" for a folder with its entries indented,
+/// then the count and the warnings found.
+std::string Render(const TableFolderScan& scan, const std::vector<FolderNode>& nodes,
+                   const std::string& indent = "") {
+    std::string out;
     for (const FolderNode& n : nodes)
-        out.push_back(n.IsFolder ? "[" + n.Text + "]"
-                                 : n.Text + "=" + scan.DivFiles[static_cast<std::size_t>(n.FileIndex)].Path);
+        out += indent +
+               (n.IsFolder ? "[" + n.Text + "]\n" + Render(scan, n.Children, indent + "  ")
+                           : n.Text + "=" + scan.DivFiles[static_cast<std::size_t>(n.FileIndex)].Path + "\n");
+    if (indent.empty())
+        out += std::to_string(scan.DivFileCount) + (scan.NotCompatible ? " not compatible" : "") +
+               (scan.CouldNotOpen ? " could not open" : "") + "\n";
     return out;
 }
 
 TEST(TableFolderTest, FileNamesQualifyByLengthAndExtension) {
-    EXPECT_TRUE(IsDivFileName("LEAGUE.DIV"));
-    EXPECT_TRUE(IsDivFileName("league.div"));
-    EXPECT_TRUE(IsDivFileName("Ab.DiV"));
-    EXPECT_FALSE(IsDivFileName("A.DIV")); // five characters
-    EXPECT_FALSE(IsDivFileName(".DIV"));
-    EXPECT_FALSE(IsDivFileName("LEAGUE.DIV.bak"));
-    EXPECT_FALSE(IsDivFileName("LEAGUE.bak"));
-    EXPECT_FALSE(IsDivFileName("LEAGUEDIV"));
-    EXPECT_TRUE(IsDivFileName("\xC3\xA9t\xC3\xA9.div")); // six characters, eight bytes
-    EXPECT_FALSE(IsDivFileName("\xC3\xA9.div"));         // five characters
+    // Six characters at least (characters, not bytes), ending in .DIV in any case.
+    for (auto [name, qualifies] : {std::pair{"LEAGUE.DIV", true},
+                                   {"league.div", true},
+                                   {"Ab.DiV", true},
+                                   {"A.DIV", false},
+                                   {".DIV", false},
+                                   {"LEAGUE.DIV.bak", false},
+                                   {"LEAGUE.bak", false},
+                                   {"LEAGUEDIV", false},
+                                   {"\xC3\xA9t\xC3\xA9.div", true},
+                                   {"\xC3\xA9.div", false}})
+        EXPECT_EQ(IsDivFileName(name), qualifies) << name;
 }
 
-TEST(TableFolderTest, ListsOnlyCompatibleLeagueFilesAndWarnsOnce) {
-    TempDir dir;
-    WriteDiv(dir / "LEAGUE.DIV", "Premier League");
-    WriteText(dir / "notes.txt", "not a league");
-    WriteDiv(dir / "A.DIV", "Too Short A Name");
-    WriteText(dir / "FOREIGN.DIV", std::string(200, 'x'));
-    WriteDiv(dir / "NEWER.DIV", "From The Future", 47);
-    WriteDiv(dir / "OLDEST.DIV", "Version Six", 6);
-    WriteDiv(dir / "OLDER.DIV", "Version Five", 5);
-    WriteDiv(dir / "EMPTY.DIV", "");
-
-    const TableFolderScan scan = ScanTableFolder(dir.Path(), true);
-    EXPECT_EQ(scan.DivFileCount, 2);
-    EXPECT_EQ(Titles(scan, scan.Nodes),
-              (std::vector<std::string>{"Premier League=LEAGUE.DIV", "Version Six=OLDEST.DIV"}));
-    EXPECT_TRUE(scan.NotCompatible);
-    EXPECT_FALSE(scan.CouldNotOpen);
-
+TEST(TableFolderTest, ListsCompatibleLeaguesSortedAndWalksSubFoldersOnlyWhenShown) {
+    // tests/data/folder: "tree" of leagues and folders in mixed case with a foreign file in a
+    // sub-folder and a league without a title, "versions" of files of every kind; each beside
+    // the scans that list it.
+    for (const char* name : {"tree", "versions"})
+        for (bool sub : {true, false}) {
+            const TableFolderScan scan = ScanTableFolder(test::DataDir() / "folder" / name, sub);
+            EXPECT_EQ(Render(scan, scan.Nodes),
+                      test::ReadFile(test::DataDir() / "folder" /
+                                     (std::string(name) + (sub ? ".txt" : "-flat.txt"))));
+        }
+    // The warning is given once, a rebuild of the same folder does not repeat it.
     bool warned = false;
+    const TableFolderScan scan = ScanTableFolder(test::DataDir() / "folder" / "versions", true);
     EXPECT_EQ(FolderWarning(scan, warned), std::string(kNotCompatibleWarning));
-    EXPECT_TRUE(warned);
-    // A rebuild of the same folder does not repeat it.
-    EXPECT_EQ(FolderWarning(ScanTableFolder(dir.Path(), true), warned), std::nullopt);
-}
-
-TEST(TableFolderTest, EmptyTitleIsLeftOutSilently) {
-    TempDir dir;
-    WriteDiv(dir / "NONAME.DIV", "");
-    const TableFolderScan scan = ScanTableFolder(dir.Path(), true);
-    EXPECT_EQ(scan.DivFileCount, 0);
-    EXPECT_TRUE(scan.Nodes.empty());
-    bool warned = false;
     EXPECT_EQ(FolderWarning(scan, warned), std::nullopt);
-    EXPECT_FALSE(warned);
 }
 
 TEST(TableFolderTest, UnopenableFileGivesTheReadOnlyWarningUnlessAForeignOneWasFound) {
@@ -95,63 +67,19 @@ TEST(TableFolderTest, UnopenableFileGivesTheReadOnlyWarningUnlessAForeignOneWasF
     bool warned = false;
     EXPECT_EQ(FolderWarning(scan, warned), std::string(kCouldNotOpenWarning));
 
-    WriteText(dir / "FOREIGN.DIV", std::string(200, 'x'));
+    test::WriteFile(dir / "FOREIGN.DIV", std::string(200, 'x'));
     scan = ScanTableFolder(dir.Path(), true);
     warned = false;
     EXPECT_EQ(FolderWarning(scan, warned), std::string(kNotCompatibleWarning));
     EXPECT_EQ(FolderWarning(scan, warned), std::nullopt); // at most one of the two
 }
 
-TEST(TableFolderTest, SubFoldersAreWalkedOnlyWhenShown) {
-    TempDir dir;
-    WriteDiv(dir / "TOP.DIV", "Top");
-    WriteDiv(dir / "Cups" / "FACUP.DIV", "FA Cup");
-    WriteDiv(dir / "Cups" / "Old" / "CUP1999.DIV", "Cup 1999");
-    fs::create_directories(dir / "Empty");
-    WriteText(dir / "Cups" / "FOREIGN.DIV", std::string(200, 'x'));
-
-    const TableFolderScan flat = ScanTableFolder(dir.Path(), false);
-    EXPECT_EQ(flat.DivFileCount, 1);
-    EXPECT_EQ(Titles(flat, flat.Nodes), (std::vector<std::string>{"Top=TOP.DIV"}));
-    EXPECT_FALSE(flat.NotCompatible); // the foreign file lies in a folder that was not walked
-
-    const TableFolderScan tree = ScanTableFolder(dir.Path(), true);
-    EXPECT_EQ(tree.DivFileCount, 3);
-    ASSERT_EQ(Titles(tree, tree.Nodes), (std::vector<std::string>{"Top=TOP.DIV", "[Cups]", "[Empty]"}));
-    const FolderNode& cups = tree.Nodes[1];
-    EXPECT_EQ(cups.FileIndex, 0);
-    ASSERT_EQ(Titles(tree, cups.Children), (std::vector<std::string>{"FA Cup=Cups/FACUP.DIV", "[Old]"}));
-    EXPECT_EQ(Titles(tree, cups.Children[1].Children),
-              (std::vector<std::string>{"Cup 1999=Cups/Old/CUP1999.DIV"}));
-    EXPECT_TRUE(tree.Nodes[2].Children.empty());
-    EXPECT_TRUE(tree.NotCompatible);
-}
-
-TEST(TableFolderTest, SortsFilesByPathAndFoldersByNameIgnoringCase) {
-    TempDir dir;
-    WriteDiv(dir / "beta.div", "Aaa first by title");
-    WriteDiv(dir / "ALPHA.DIV", "Zzz last by title");
-    WriteDiv(dir / "Gamma.Div", "Middle");
-    fs::create_directories(dir / "zoo");
-    fs::create_directories(dir / "Abc");
-    fs::create_directories(dir / "mid");
-    const TableFolderScan scan = ScanTableFolder(dir.Path(), true);
-    EXPECT_EQ(Titles(scan, scan.Nodes),
-              (std::vector<std::string>{"Zzz last by title=ALPHA.DIV", "Aaa first by title=beta.div",
-                                        "Middle=Gamma.Div", "[Abc]", "[mid]", "[zoo]"}));
-    // Every listed entry's index points at its own record.
-    for (const FolderNode& n : scan.Nodes) {
-        if (!n.IsFolder) {
-            EXPECT_EQ(scan.DivFiles[static_cast<std::size_t>(n.FileIndex)].Title, n.Text);
-        }
-    }
-}
-
 TEST(TableFolderTest, MissingFolderAndFolderLinkLoopsEndTheWalk) {
     TempDir dir;
     EXPECT_EQ(ScanTableFolder(dir / "does-not-exist", true).DivFileCount, 0);
 
-    WriteDiv(dir / "sub" / "INNER.DIV", "Inner");
+    fs::create_directories(dir / "sub");
+    fs::copy_file(test::DataDir() / "folder" / "tree" / "ALPHA.DIV", dir / "sub" / "INNER.DIV");
     fs::create_directory_symlink(dir.Path(), dir / "sub" / "loop");
     const TableFolderScan scan = ScanTableFolder(dir.Path(), true);
     EXPECT_EQ(scan.DivFileCount, 1);

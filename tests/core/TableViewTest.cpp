@@ -42,18 +42,12 @@ using Texts = std::vector<std::string>;
 
 } // namespace
 
-TEST(TableHeadings, CatalogueOrderAndPossiblePoints) {
-    EXPECT_EQ(TableHeadings("ABCDEFGHIJKLMSU", false),
-              (Texts{"Pos", "Team", "P", "W", "D", "L", "F", "A", "W", "D", "L", "F", "A", "GD", "Pts"}));
-    EXPECT_EQ(TableHeadings("ABCNOPQRSU", true),
-              (Texts{"Pos", "Team", "P", "W", "D", "L", "F", "A", "GD", "Pts", "PP"}));
-    EXPECT_EQ(TableHeadings("TV", false), (Texts{"GS", "Chg"}));
-}
-
-TEST(TableHeadings, LettersOutsideTheCatalogueAreSkipped) {
+TEST(TableHeadings, CatalogueLettersOnlyAndPossiblePointsLast) {
+    EXPECT_EQ(TableHeadings("ABCDEFGHIJKLMNOPQRSTUV", true),
+              (Texts{"Pos", "Team", "P", "W", "D", "L", "F",  "A",  "W",   "D",   "L", "F",
+                     "A",   "W",    "D", "L", "F", "A", "GD", "GS", "Pts", "Chg", "PP"}));
     EXPECT_EQ(ShownColumns("AbxZ1V w"), "ABV");
     EXPECT_EQ(TableHeadings("AXB", false), (Texts{"Pos", "Team"}));
-    EXPECT_STREQ(ColumnHeading('W'), "");
 }
 
 TEST(ZoneOf, BackgroundRuleOrder) {
@@ -63,15 +57,14 @@ TEST(ZoneOf, BackgroundRuleOrder) {
     h.PlayOffs = 2;
     h.Relegated = 3;
     h.RelPlayOffs = 1;
-    EXPECT_EQ(ZoneOf(h, 1), RowZone::Promoted);
-    EXPECT_EQ(ZoneOf(h, 2), RowZone::Promoted);
-    EXPECT_EQ(ZoneOf(h, 3), RowZone::PlayOff);
-    EXPECT_EQ(ZoneOf(h, 4), RowZone::PlayOff);
-    EXPECT_EQ(ZoneOf(h, 5), RowZone::Default);
-    EXPECT_EQ(ZoneOf(h, 16), RowZone::Default);
-    EXPECT_EQ(ZoneOf(h, 17), RowZone::PlayOff);
-    EXPECT_EQ(ZoneOf(h, 18), RowZone::Relegated);
-    EXPECT_EQ(ZoneOf(h, 20), RowZone::Relegated);
+    std::vector<RowZone> zones;
+    for (int p = 1; p <= 20; ++p)
+        zones.push_back(ZoneOf(h, p));
+    std::vector<RowZone> expected(20, RowZone::Default);
+    expected[0] = expected[1] = RowZone::Promoted;
+    expected[2] = expected[3] = expected[16] = RowZone::PlayOff;
+    expected[17] = expected[18] = expected[19] = RowZone::Relegated;
+    EXPECT_EQ(zones, expected);
 }
 
 TEST(TableView, EveryCellOfTheCatalogue) {
@@ -191,11 +184,9 @@ TEST(TableView, SelectionRowsTitleAndZones) {
     l.CurrentSel = 1;
     EXPECT_EQ(TableTitle(l), "Test League (North)");
     const TableViewData v = DrawTable(l, Args("ABC"));
-    ASSERT_EQ(v.Rows.size(), 3u);
     EXPECT_EQ(Column(v, 1), (Texts{"Beta", "Delta", "Alpha"})); // Gamma's win over Beta is not counted
-    EXPECT_EQ(Column(v, 2), (Texts{"1", "0", "1"}));
-    EXPECT_EQ(v.Rows[0].Zone, RowZone::Promoted);
-    EXPECT_EQ(v.Rows[2].Zone, RowZone::Default); // zones follow the league's places, not the selection's
+    // Zones follow the league's places, not the selection's.
+    EXPECT_TRUE(v.Rows[0].Zone == RowZone::Promoted && v.Rows[2].Zone == RowZone::Default);
 }
 
 TEST(LatestResultHint, LatestPlayedGameOnTheAllowedSides) {

@@ -1,316 +1,153 @@
 #include "gui/app/LeagueWindow.h"
 
-#include "core/engine/TableView.h"
 #include "core/model/LeagueFile.h"
 #include "gui/app/AboutBox.h"
-#include "gui/league/LeaguePages.h"
-#include "gui/support/ScriptedPrompter.h"
-#include "platform/SystemLocale.h"
-#include "support/LeagueBuilder.h"
-#include "support/TestPaths.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QTabWidget>
-#include <QtTest>
-#include <fstream>
+#include "gui/league/LeagueTablePage.h"
+#include "gui/support/GuiFixture.h"
 
 using namespace gorlin;
+using test::Q;
+using test::ReadFile;
 namespace fs = std::filesystem;
-
-namespace {
-
-QString Q(const fs::path& p) {
-    return QString::fromStdString(p.string());
-}
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-struct Fixture {
-    test::TempDir dir;
-    Settings settings;
-    IniFile ini{(dir / "gorlin.ini").string()};
-    Locale locale = LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), QDate(2019, 5, 12));
-    test::ScriptedPrompter prompter;
-    test::ScriptedFileDialogs dialogs;
-    AppContext context{settings, ini, locale, prompter, dialogs, Q(dir.Path()) + "/"};
-    fs::path file = dir / "LEAGUE.DIV";
-    int terminated = 0;
-
-    explicit Fixture(League league = test::LeagueBuilder().Teams({"Arsenal", "Burnley", "Chelsea"}).Build()) {
-        league.Head.TableName = "Premier";
-        settings.FilePath = dir.Path().string() + "/";
-        context.terminate = [this](int) { ++terminated; };
-        context.installLeaguePages = InstallLeaguePages;
-        if (!SaveLeague(league, file, SaveOptions{false}).Ok)
-            qFatal("cannot write the test league");
-    }
-};
-
-} // namespace
 
 class LeagueWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void loadingPreparesTheWindow();
-    void aFileThatCannotBeReadIsReported();
+    void loadingInstallsThePagesOrReportsOnce();
     void sizeAndPlaceComeFromAndGoToTheSettings();
-    void closePromptAnswers_data();
-    void closePromptAnswers();
-    void unchangedTableClosesWithoutAsking();
-    void pendingResultKeepsTheWindowOpen();
-    void sortRulesHookRunsFirst();
+    void closeQuestions();
     void saveCommandFollowsDataChangedAndShift();
-    void aFailedSaveKeepsTheLeagueOpenAndUnsaved();
-    void aDamagedModelIsNeverWritten();
-    void pagesCanBeReplacedInPlace();
-    void aboutBoxFromTheLeagueHasTheStatistics();
-    void minimisingMinimisesTheProgram();
+    void failedOrRefusedSavesKeepTheLeagueUnsaved();
+    void aboutBoxHasTheLeagueStatistics();
 };
 
-void LeagueWindowTest::loadingPreparesTheWindow() {
-    League league = test::LeagueBuilder()
-                        .Teams({"A", "B", "C", "D"})
-                        .TimesToPlay(2)
-                        .Selection(1, "Top Two", {1, 2})
-                        .Build();
-    league.Head.VersionId = 1234;
-    Fixture f(league);
+void LeagueWindowTest::loadingInstallsThePagesOrReportsOnce() {
+    test::GuiFixture f;
     LeagueWindow w(f.context);
     QVERIFY(w.Load(Q(f.file)));
-    QCOMPARE(w.windowTitle(), QString("Gorlin 4.7 - Premier"));
-    QVERIFY(!w.GetLeague().DataChanged);
-    QCOMPARE(w.GetLeague().TeamCount(), 4);
-    QVERIFY(w.UpdateAvailable());
-    QVERIFY(w.MatchGridAvailable());
-    QCOMPARE(QString::fromStdString(TableTitle(w.GetLeague())), QString("Premier")); // fixed schedule
-
-    QTabWidget* pages = w.Pages();
-    QCOMPARE(pages->count(), 7);
-    const QStringList titles = {"League Table",  "Team Statistics", "Goal Statistics",  "Division Statistics",
-                                "Enter Results", "Fixtures",        "Table Maintenance"};
+    QCOMPARE(w.windowTitle(), QString(kProgramCaption) + " - Premier");
+    QCOMPARE(w.Pages()->count(), 7);
     for (int i = 0; i < 7; ++i)
-        QCOMPARE(pages->tabText(i), titles[i]);
+        QCOMPARE(w.Pages()->tabText(i), QString(LeagueHost::PageTitle(i)));
+    QVERIFY(qobject_cast<LeagueTablePage*>(w.Page(LeagueWindow::kLeagueTablePage)) != nullptr);
 
-    // No fixed schedule and a selection: the first selection is in force and named in the title.
-    League open =
-        test::LeagueBuilder().Teams({"A", "B"}).TimesToPlay(0).Selection(1, "Top Two", {1, 2}).Build();
-    Fixture g(open);
-    LeagueWindow w2(g.context);
-    QVERIFY(w2.Load(Q(g.file)));
-    QCOMPARE(QString::fromStdString(TableTitle(w2.GetLeague())), QString("Premier (Top Two)"));
-    QVERIFY(!w2.UpdateAvailable());
-    QVERIFY(!w2.MatchGridAvailable());
-}
+    // Whatever the context installs is put in place, keeping the tabs.
+    f.context.installLeaguePages = [](LeagueHost& host) {
+        host.SetPage(LeagueWindow::kTableMaintenancePage, new QLabel("maintenance"));
+        host.SetPage(7, new QLabel("ignored", host.Window())); // out of range: nothing changes
+    };
+    LeagueWindow other(f.context);
+    QVERIFY(other.Load(Q(f.file)));
+    QCOMPARE(qobject_cast<QLabel*>(other.Page(6))->text() + other.Pages()->tabText(6),
+             QString("maintenanceTable Maintenance"));
+    QCOMPARE(other.Pages()->count(), 7);
 
-void LeagueWindowTest::aFileThatCannotBeReadIsReported() {
-    Fixture f;
     fs::resize_file(f.file, 140); // header intact, records cut off
-    LeagueWindow w(f.context);
-    QVERIFY(!w.Load(Q(f.file)));
+    QVERIFY(!LeagueWindow(f.context).Load(Q(f.file)));
     QCOMPARE(f.prompter.Messages.size(), 1);
-    QCOMPARE(f.prompter.Messages[0].Kind, QString("error"));
-    QVERIFY(f.prompter.Messages[0].Text.contains(Q(f.file)));
-    QVERIFY(!w.Load(Q(f.dir / "MISSING.DIV")));
-    QCOMPARE(f.prompter.Messages.size(), 2);
+    QVERIFY(f.prompter.Messages[0].startsWith("error: ") && f.prompter.Messages[0].contains(Q(f.file)));
 }
 
 void LeagueWindowTest::sizeAndPlaceComeFromAndGoToTheSettings() {
-    Fixture f;
-    {
-        // Nothing stored: the design size.
-        LeagueWindow w(f.context);
-        const QSize design = w.size();
-        QVERIFY(w.Load(Q(f.file)));
-        QCOMPARE(w.size(), design);
-    }
-    f.settings.ProcWidth = 700;
-    f.settings.ProcHeight = 0; // both must be above 0
-    {
-        LeagueWindow w(f.context);
-        const QSize design = w.size();
-        QVERIFY(w.Load(Q(f.file)));
-        QCOMPARE(w.size(), design);
-    }
+    test::GuiFixture f;
+    const QSize design = LeagueWindow(f.context).size();
+    f.settings.ProcWidth = 700; // both must be above 0
+    LeagueWindow half(f.context);
+    QVERIFY(half.Load(Q(f.file)));
+    QCOMPARE(half.size(), design);
     f.settings.ProcHeight = 520;
     f.settings.ProcLeft = 30;
     f.settings.ProcTop = 40;
     LeagueWindow w(f.context);
     QVERIFY(w.Load(Q(f.file)));
-    QCOMPARE(w.size(), QSize(700, 520));
-    QCOMPARE(w.pos(), QPoint(30, 40));
+    QCOMPARE(QRect(w.pos(), w.size()), QRect(30, 40, 700, 520));
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.resize(720, 540);
-    w.GetLeague().Head.OwnTeam = 2; // not a change the close prompt asks about
+    w.GetLeague().Head.OwnTeam = 2; // not a change the close question asks about
     f.settings.FontName = "Courier New";
     w.close();
-    QVERIFY(!w.isVisible());
-    QCOMPARE(f.settings.ProcWidth, 720);
-    QCOMPARE(f.settings.ProcHeight, 540);
-
+    QVERIFY(!w.isVisible() && f.prompter.Messages.isEmpty());
     IniFile reread(f.ini.Path());
-    QVERIFY(reread.Load().Ok);
+    QVERIFY(reread.Load());
     QCOMPARE(reread.ReadInt("FormSize", "ProcWidth", 0), 720);
     QCOMPARE(reread.ReadInt("FormSize", "ProcHeight", 0), 540);
-    QCOMPARE(reread.ReadInt("FormSize", "ProcLeft", -1), f.settings.ProcLeft);
-    QCOMPARE(reread.ReadInt("FormSize", "ProcTop", -1), f.settings.ProcTop);
     QCOMPARE(reread.ReadString("Options", "FontName", ""), std::string("Courier New"));
     QVERIFY(!reread.HasKey("Options", "FilePath"));
-    // The model is emptied on closing.
-    QVERIFY(w.GetLeague().Teams.size() <= 1);
+    QVERIFY(w.GetLeague().Teams.size() <= 1); // the model is emptied on closing
 }
 
-void LeagueWindowTest::closePromptAnswers_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("closes");
-    QTest::addColumn<bool>("written");
-    QTest::newRow("yes") << int(Prompter::Answer::Yes) << true << true;
-    QTest::newRow("no") << int(Prompter::Answer::No) << true << false;
-    QTest::newRow("cancel") << int(Prompter::Answer::Cancel) << false << false;
-}
-
-void LeagueWindowTest::closePromptAnswers() {
-    QFETCH(int, answer);
-    QFETCH(bool, closes);
-    QFETCH(bool, written);
-    Fixture f;
-    const std::string before = ReadAll(f.file);
-    LeagueWindow w(f.context);
-    QVERIFY(w.Load(Q(f.file)));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.GetLeague().Head.TableName = "Renamed";
-    w.GetLeague().DataChanged = true;
-    w.DataChangedNotify();
-
-    f.prompter.Answers = {Prompter::Answer(answer)};
-    w.close();
-    QCOMPARE(f.prompter.Messages.size(), 1);
-    QCOMPARE(f.prompter.Messages[0].Kind, QString("yesnocancel"));
-    QCOMPARE(f.prompter.Messages[0].Text, QString("Table data updated ! Do you want to save the changes?"));
-    QCOMPARE(!w.isVisible(), closes);
-
-    const fs::path backup = f.dir / "LEAGUE.bak";
-    if (written) {
-        const Expected<League> reread = LoadLeague(f.file);
-        QVERIFY(reread.ok());
-        QCOMPARE(reread->Head.TableName.str(), std::string("Renamed"));
-        QVERIFY(fs::exists(backup));
-        QCOMPARE(ReadAll(backup), before);
-    } else {
-        QCOMPARE(ReadAll(f.file), before);
-        QVERIFY(!fs::exists(backup));
+void LeagueWindowTest::closeQuestions() {
+    const QString save = "yesnocancel: " + QString(LeagueWindow::kSavePromptText);
+    using A = Prompter::Answer;
+    struct Case {
+        const char* What;
+        int Change; // 0 none, 1 data, 2 data and a result being entered
+        std::deque<A> Answers;
+        QStringList Asked;
+        bool Closes, Written;
+    };
+    const Case cases[] = {
+        {"unchanged", 0, {}, {}, true, false},
+        {"yes", 1, {A::Yes}, {save}, true, true},
+        {"no", 1, {A::No}, {save}, true, false},
+        {"cancel", 1, {A::Cancel}, {save}, false, false},
+        {"pending", 2, {}, {"error: " + QString(LeagueWindow::kPendingGameText)}, false, false}};
+    for (const Case& c : cases) {
+        test::GuiFixture f;
+        const std::string before = ReadFile(f.file);
+        LeagueWindow w(f.context);
+        QVERIFY(w.Load(Q(f.file)));
+        w.show();
+        League& league = w.GetLeague();
+        league.Head.TableName = "Renamed";
+        league.DataChanged = c.Change != 0;
+        league.PendingGame = c.Change == 2;
+        w.DataChangedNotify();
+        f.prompter.Answers = c.Answers;
+        w.close();
+        QVERIFY2(f.prompter.Take() == c.Asked && w.isVisible() != c.Closes, c.What);
+        QVERIFY2(fs::exists(f.dir / "LEAGUE.bak") == c.Written, c.What);
+        QVERIFY2((LoadLeague(f.file)->Head.TableName.str() == "Renamed") == c.Written, c.What);
+        if (!c.Closes) { // still open with the change; Escape asks again
+            league.PendingGame = false;
+            f.prompter.Answers = {A::No};
+            QTest::keyClick(&w, Qt::Key_Escape);
+            QVERIFY2(f.prompter.Take() == QStringList{save} && !w.isVisible(), c.What);
+            QVERIFY2(ReadFile(f.file) == before, c.What);
+        }
     }
-    if (!closes) {
-        // Still open with the change; Escape asks again.
-        QVERIFY(w.GetLeague().DataChanged);
-        f.prompter.Answers = {Prompter::Answer::No};
-        QTest::keyClick(&w, Qt::Key_Escape);
-        QCOMPARE(f.prompter.Messages.size(), 2);
-        QVERIFY(!w.isVisible());
-    }
-}
-
-void LeagueWindowTest::unchangedTableClosesWithoutAsking() {
-    Fixture f;
-    LeagueWindow w(f.context);
-    QVERIFY(w.Load(Q(f.file)));
-    w.show();
-    w.close();
-    QVERIFY(f.prompter.Messages.isEmpty());
-    QVERIFY(!w.isVisible());
-}
-
-void LeagueWindowTest::pendingResultKeepsTheWindowOpen() {
-    Fixture f;
-    LeagueWindow w(f.context);
-    QVERIFY(w.Load(Q(f.file)));
-    w.show();
-    w.GetLeague().PendingGame = true;
-    w.GetLeague().DataChanged = true;
-    w.close();
-    QVERIFY(w.isVisible());
-    QCOMPARE(f.prompter.Messages.size(), 1); // the save question is not asked
-    QCOMPARE(f.prompter.Messages[0].Kind, QString("error"));
-    QCOMPARE(f.prompter.Messages[0].Text, QString("Result entry in progress. Complete it or cancel"));
-    w.GetLeague().PendingGame = false;
-    f.prompter.Answers = {Prompter::Answer::No};
-    w.close();
-    QVERIFY(!w.isVisible());
-}
-
-void LeagueWindowTest::sortRulesHookRunsFirst() {
-    Fixture f;
-    LeagueWindow w(f.context);
-    QVERIFY(w.Load(Q(f.file)));
-    w.show();
-    int calls = 0;
-    bool store = false;
-    w.SetSortRulesHook([&] {
-        ++calls;
-        if (store)
-            w.GetLeague().SortRulesChanged = false;
-        return store;
-    });
-    w.GetLeague().SortRulesChanged = true;
-    w.GetLeague().PendingGame = true;
-    w.close();
-    QCOMPARE(calls, 1);
-    QVERIFY(w.isVisible());
-    QVERIFY(f.prompter.Messages.isEmpty()); // rules not stored: nothing else is asked
-    store = true;
-    w.GetLeague().PendingGame = false;
-    w.close();
-    QCOMPARE(calls, 2);
-    QVERIFY(!w.isVisible());
 }
 
 void LeagueWindowTest::saveCommandFollowsDataChangedAndShift() {
-    Fixture f;
+    test::GuiFixture f;
     LeagueWindow w(f.context);
     QVERIFY(w.Load(Q(f.file)));
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QAction* save = w.SaveAction();
-    QVERIFY(save != nullptr);
-    QCOMPARE(save->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    QVERIFY(!save->isEnabled());
-
+    QVERIFY(!save->isEnabled() && save->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_S));
     w.GetLeague().Head.TableName = "Saved Once";
     w.GetLeague().DataChanged = true;
     w.DataChangedNotify();
     QVERIFY(save->isEnabled());
     save->trigger();
-    QVERIFY(!w.GetLeague().DataChanged);
-    QVERIFY(!save->isEnabled());
+    QVERIFY(!w.GetLeague().DataChanged && !save->isEnabled());
     QCOMPARE(LoadLeague(f.file)->Head.TableName.str(), std::string("Saved Once"));
-    QVERIFY(fs::exists(f.dir / "LEAGUE.bak"));
-
-    // Holding Shift offers a forced save of an unchanged table.
-    fs::remove(f.dir / "LEAGUE.bak");
-    QTest::keyPress(&w, Qt::Key_Shift);
+    QVERIFY(fs::remove(f.dir / "LEAGUE.bak"));
+    QTest::keyPress(&w, Qt::Key_Shift); // Shift offers a forced save of an unchanged table
     QVERIFY(save->isEnabled());
     save->trigger();
-    QVERIFY(fs::exists(f.dir / "LEAGUE.bak"));
     QTest::keyRelease(&w, Qt::Key_Shift);
     QVERIFY(!save->isEnabled());
-
-    // Backups off: none made.
-    fs::remove(f.dir / "LEAGUE.bak");
+    QVERIFY(fs::remove(f.dir / "LEAGUE.bak"));
     f.settings.TakeBackup = false;
-    w.GetLeague().DataChanged = true;
-    w.DataChangedNotify();
     QVERIFY(w.SaveData());
-    QVERIFY(!fs::exists(f.dir / "LEAGUE.bak"));
-    QVERIFY(f.prompter.Messages.isEmpty());
+    QVERIFY(!fs::exists(f.dir / "LEAGUE.bak") && f.prompter.Messages.isEmpty());
 }
 
-void LeagueWindowTest::aFailedSaveKeepsTheLeagueOpenAndUnsaved() {
-    Fixture f;
+void LeagueWindowTest::failedOrRefusedSavesKeepTheLeagueUnsaved() {
+    test::GuiFixture f;
     const fs::path folder = f.dir / "sub";
     fs::create_directories(folder);
     fs::copy_file(f.file, folder / "LEAGUE.DIV");
@@ -320,86 +157,58 @@ void LeagueWindowTest::aFailedSaveKeepsTheLeagueOpenAndUnsaved() {
     fs::remove_all(folder); // the folder vanished while the league was open
     w.GetLeague().DataChanged = true;
     w.DataChangedNotify();
-
     f.prompter.Answers = {Prompter::Answer::Yes};
     w.close();
-    QVERIFY(w.isVisible());
-    QVERIFY(w.GetLeague().DataChanged);
-    QCOMPARE(w.GetLeague().TeamCount(), 3);
-    QCOMPARE(f.prompter.Messages.size(), 2);
-    QCOMPARE(f.prompter.Messages[1].Kind, QString("error"));
-    QVERIFY(f.prompter.Messages[1].Text.contains("NOT"));
-    QVERIFY(w.SaveAction()->isEnabled());
+    QVERIFY(w.isVisible() && w.GetLeague().DataChanged && w.SaveAction()->isEnabled());
+    const QStringList asked = f.prompter.Take();
+    QVERIFY(asked.size() == 2 && asked[1].startsWith("error: ") && asked[1].contains("NOT"));
     QCOMPARE(f.terminated, 0);
-}
 
-void LeagueWindowTest::aDamagedModelIsNeverWritten() {
-    Fixture f;
-    const std::string before = ReadAll(f.file);
-    LeagueWindow w(f.context);
-    QVERIFY(w.Load(Q(f.file)));
-    w.GetLeague().Head.Signature = "XXXXX";
-    w.GetLeague().DataChanged = true;
-    QVERIFY(!w.SaveData());
+    // A damaged model is never written: the internal error, and the program ends.
+    const std::string before = ReadFile(f.file);
+    LeagueWindow damaged(f.context);
+    QVERIFY(damaged.Load(Q(f.file)));
+    damaged.GetLeague().Head.Signature = "XXXXX";
+    QVERIFY(!damaged.SaveData());
     QCOMPARE(f.terminated, 1);
-    QCOMPARE(f.prompter.Messages.size(), 1);
-    QCOMPARE(f.prompter.Messages[0].Text, QString::fromLatin1(kInternalErrorText));
-    QCOMPARE(ReadAll(f.file), before);
+    QCOMPARE(f.prompter.Take(), QStringList{"error: " + QString(kInternalErrorText)});
+    QCOMPARE(ReadFile(f.file), before);
 }
 
-void LeagueWindowTest::pagesCanBeReplacedInPlace() {
-    Fixture f;
-    int installed = 0;
-    f.context.installLeaguePages = [&](LeagueHost& lw) {
-        ++installed;
-        auto* page = new QLabel(QString::fromLatin1("table of %1 teams").arg(lw.GetLeague().TeamCount()));
-        lw.SetPage(LeagueWindow::kLeagueTablePage, page);
-        lw.SetPage(LeagueWindow::kTableMaintenancePage, new QLabel("maintenance"));
-    };
+void LeagueWindowTest::aboutBoxHasTheLeagueStatistics() {
+    test::GuiFixture f;
     LeagueWindow w(f.context);
     QVERIFY(w.Load(Q(f.file)));
-    QCOMPARE(installed, 1);
-    QTabWidget* pages = w.Pages();
-    QCOMPARE(pages->count(), 7);
-    QCOMPARE(qobject_cast<QLabel*>(w.Page(0))->text(), QString("table of 3 teams"));
-    QCOMPARE(pages->tabText(0), QString("League Table"));
-    QCOMPARE(qobject_cast<QLabel*>(w.Page(6))->text(), QString("maintenance"));
-    QCOMPARE(pages->tabText(6), QString("Table Maintenance"));
-    QCOMPARE(pages->tabText(1), QString("Team Statistics"));
-    w.SetPage(7, new QLabel("ignored", &w)); // out of range: nothing changes
-    QCOMPARE(pages->count(), 7);
-}
-
-void LeagueWindowTest::aboutBoxFromTheLeagueHasTheStatistics() {
-    Fixture f;
-    LeagueWindow w(f.context);
-    QVERIFY(w.Load(Q(f.file)));
-    bool seen = false;
+    League& league = w.GetLeague();
+    league.Head.GoalCount = 812;
+    league.Head.PlayerCount = 431;
+    league.Head.SquadCount = 760;
+    league.Head.VersionId = 4321;
+    bool checked = false;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
         QVERIFY(box != nullptr);
+        QVERIFY(test::Child<QLabel>(box, "lblVersion")->text().contains(kProgramVersion));
+        QString stats;
+        for (const char* name :
+             {"lblGoalCount", "lblPlayerCount", "lblSquadCount", "lblLoadedVersion", "lblVersionId"})
+            stats += test::Child<QLabel>(box, name)->text() + " ";
+        QCOMPARE(stats, QString("812 431 760 %1 4321 ").arg(league.LoadedVersion));
+        const auto type = [box](const QString& keys) {
+            QTest::keyClicks(box->focusWidget() ? box->focusWidget() : box, keys);
+        };
+        type("GOxr"); // a wrong key breaks the code
         QVERIFY(!box->StatsVisible());
-        QTest::keyClicks(box, "gor");
+        type("zzgor"); // the last three keys count, in any case
         QVERIFY(box->StatsVisible());
-        seen = true;
-        box->accept();
+        test::Screenshot(box, "about-box");
+        type("q"); // any key hides them
+        QVERIFY(!box->StatsVisible());
+        QTest::keyClick(box, Qt::Key_Escape);
+        checked = !box->isVisible();
     });
     w.ShowAbout();
-    QVERIFY(seen);
-}
-
-void LeagueWindowTest::minimisingMinimisesTheProgram() {
-    Fixture f;
-    QWidget other; // e.g. the help window, left open
-    other.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&other));
-    LeagueWindow w(f.context);
-    QVERIFY(w.Load(Q(f.file)));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.setWindowState(Qt::WindowMinimized);
-    QTRY_VERIFY(other.isMinimized());
-    QVERIFY(w.isVisible()); // still open, just minimised
+    QVERIFY(checked);
 }
 
 QTEST_MAIN(LeagueWindowTest)

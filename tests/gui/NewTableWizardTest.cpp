@@ -6,9 +6,9 @@
 #include "gui/app/HelpWindow.h"
 #include "gui/app/LeagueWindow.h"
 #include "gui/league/LeaguePages.h"
+#include "gui/support/GuiFixture.h"
 #include "gui/support/ScriptedPrompter.h"
 #include "platform/SystemLocale.h"
-#include "support/FileBytes.h"
 #include "support/LeagueBuilder.h"
 #include "support/TestPaths.h"
 
@@ -187,7 +187,7 @@ void NewTableWizardTest::fromScratchThroughEveryCheck() {
     Shot(w);
     Next(w);
     QCOMPARE(f.prompter.Texts(), QStringList{"Please enter a name for the new table"});
-    QCOMPARE(f.prompter.Messages[0].Kind, QString("error"));
+    QVERIFY(f.prompter.Messages[0].startsWith("error: "));
     QCOMPARE(w.Page(), kNameSizePage);
     QCOMPARE(QApplication::focusWidget(), Get<QLineEdit>(&w, "edTableName"));
     Get<QLineEdit>(&w, "edTableName")->setText("Sunday League");
@@ -309,9 +309,9 @@ void NewTableWizardTest::fromScratchThroughEveryCheck() {
     f.dialogs.Answers = {Q(f.Tables() / "missing" / "SUNDAY.DIV")};
     Next(w);
     QCOMPARE(f.prompter.Messages.size(), 4);
-    QCOMPARE(f.prompter.Messages.last().Kind, QString("error"));
-    QVERIFY(f.prompter.Messages.last().Text.startsWith("The new table could not be written to " +
-                                                       Q(f.Tables() / "missing" / "SUNDAY.DIV")));
+    QVERIFY(f.prompter.Messages.last().startsWith("error: "));
+    QVERIFY(f.prompter.Texts().last().startsWith("The new table could not be written to " +
+                                                 Q(f.Tables() / "missing" / "SUNDAY.DIV")));
     QCOMPARE(w.Page(), kTeamSizePage);
     QVERIFY(w.isVisible());
     f.dialogs.Answers = {file};
@@ -345,11 +345,7 @@ void NewTableWizardTest::fromBaseTablesThroughEveryCheck() {
     b.Referee("Ref");
     WriteLeague(f.Tables() / "OTHER.DIV", b.Build(), "Other Division");
     WriteLeague(f.Tables() / "SPARE.DIV", b.Build(), "Spare");
-    League old = test::LeagueBuilder().Teams({"A", "B", "C", "D"}).Build();
-    old.Head.TableName = "Old Times";
-    const auto bytes = test::EncodeAs(old, 44);
-    std::ofstream(f.Tables() / "OLD.DIV", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    fs::copy_file(test::DataDir() / "eras" / "v44.DIV", f.Tables() / "OLD.DIV"); // "Old League"
 
     // A table deleted since the folder was scanned is not offered.
     WriteLeague(f.Tables() / "GONE.DIV", b.Build(), "Gone");
@@ -368,7 +364,7 @@ void NewTableWizardTest::fromBaseTablesThroughEveryCheck() {
 
     // Page 3: one to three tables, none of them downlevel.
     auto* tables = Get<QListWidget>(&w, "lbTables");
-    QCOMPARE(Items(tables), QStringList({"Last Season", "Old Times", "Other Division", "Spare"}));
+    QCOMPARE(Items(tables), QStringList({"Last Season", "Old League", "Other Division", "Spare"}));
     QVERIFY(!Get<QCheckBox>(&w, "cbCopyPlayers")->isChecked());
     QVERIFY(!Get<QCheckBox>(&w, "cbCopyReferees")->isChecked());
     Next(w);

@@ -14,6 +14,7 @@
 #include "gui/league/StatsTeamListBox.h"
 #include "gui/league/TeamStatsGridModels.h"
 #include "gui/league/TeamStatsPictures.h"
+#include "gui/support/GuiFixture.h"
 #include "gui/support/ScriptedPrompter.h"
 #include "gui/widgets/AppContext.h"
 #include "support/LeagueBuilder.h"

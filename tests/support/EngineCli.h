@@ -5,15 +5,15 @@
 
 namespace gorlin::test {
 
-/// What one run of the built gorlin-cli gave.
+/// What one run of a gorlin-cli command line gave.
 struct CliRun {
     int Exit = -1;
     std::string Out;
     std::string Err;
 };
 
-/// Runs gorlin-cli with the arguments (each passed as one word, no shell expansion) and
-/// captures its exit status and both output streams.
+/// Runs a gorlin-cli command line in this process (cli::Main), capturing its exit status and
+/// both output streams. Pass --config-dir so the settings lookup ignores the test's own folder.
 CliRun RunCli(const std::vector<std::string>& args);
 
 /// The lines of a text ('\n' separated, a final empty line dropped).

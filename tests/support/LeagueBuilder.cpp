@@ -8,22 +8,16 @@ LeagueBuilder::LeagueBuilder() : m_league(MakeEmptyLeague()) {
 
 LeagueBuilder& LeagueBuilder::Teams(const std::vector<std::string>& names) {
     m_league.Teams.resize(1);
-    for (const std::string& n : names) {
-        TeamRec t{};
-        t.Name = n;
-        m_league.Teams.push_back(t);
-    }
     m_league.Head.TeamCount = static_cast<u16>(names.size());
     m_league.Head.OtherTeamCount = 0;
+    for (const std::string& n : names)
+        m_league.Teams.emplace_back().Name = n;
     return *this;
 }
 
 LeagueBuilder& LeagueBuilder::OtherTeams(const std::vector<std::string>& names) {
-    for (const std::string& n : names) {
-        TeamRec t{};
-        t.Name = n;
-        m_league.Teams.push_back(t);
-    }
+    for (const std::string& n : names)
+        m_league.Teams.emplace_back().Name = n;
     m_league.Head.OtherTeamCount = static_cast<u16>(m_league.Head.OtherTeamCount + names.size());
     return *this;
 }
@@ -70,36 +64,33 @@ int LeagueBuilder::AppendGame(const GameRec& game, bool league) {
     return index;
 }
 
-int LeagueBuilder::Played(int home, int away, int homeGoals, int awayGoals, int date) {
+namespace {
+
+GameRec Game(bool played, int home, int away, int homeGoals, int awayGoals, int date) {
     GameRec g{};
-    g.Played = 1;
+    g.Played = played ? 1 : 0;
     g.HomeTeam = static_cast<u8>(home);
     g.AwayTeam = static_cast<u8>(away);
     g.HomeGoals = static_cast<u8>(homeGoals);
     g.AwayGoals = static_cast<u8>(awayGoals);
     g.Date = date;
-    return AppendGame(g, true);
+    return g;
+}
+
+} // namespace
+
+int LeagueBuilder::Played(int home, int away, int homeGoals, int awayGoals, int date) {
+    return AppendGame(Game(true, home, away, homeGoals, awayGoals, date), true);
 }
 
 int LeagueBuilder::Fixture(int home, int away, int date, bool predicted, int homeGoals, int awayGoals) {
-    GameRec g{};
-    g.HomeTeam = static_cast<u8>(home);
-    g.AwayTeam = static_cast<u8>(away);
-    g.HomeGoals = static_cast<u8>(homeGoals);
-    g.AwayGoals = static_cast<u8>(awayGoals);
+    GameRec g = Game(false, home, away, homeGoals, awayGoals, date);
     g.Predicted = predicted ? 1 : 0;
-    g.Date = date;
     return AppendGame(g, true);
 }
 
 int LeagueBuilder::CupGame(int home, int away, int homeGoals, int awayGoals, int date, int comp) {
-    GameRec g{};
-    g.Played = 1;
-    g.HomeTeam = static_cast<u8>(home);
-    g.AwayTeam = static_cast<u8>(away);
-    g.HomeGoals = static_cast<u8>(homeGoals);
-    g.AwayGoals = static_cast<u8>(awayGoals);
-    g.Date = date;
+    GameRec g = Game(true, home, away, homeGoals, awayGoals, date);
     g.Comp = static_cast<u8>(comp);
     return AppendGame(g, false);
 }

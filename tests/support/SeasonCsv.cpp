@@ -2,11 +2,10 @@
 
 #include "core/model/Dates.h"
 #include "core/model/Text.h"
+#include "support/LeagueBuilder.h"
 
 #include <algorithm>
 #include <fstream>
-#include <map>
-#include <sstream>
 
 namespace gorlin::test {
 
@@ -50,55 +49,32 @@ std::vector<std::vector<std::string>> ReadCsv(const std::filesystem::path& path)
 
 League BuildSeasonLeague(const std::filesystem::path& results, const std::string& tableName,
                          const std::string& sortRules) {
-    const auto rows = ReadCsv(results);
+    auto rows = ReadCsv(results); // the header line goes with the short rows
+    if (!rows.empty())
+        rows.front().clear();
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [](const auto& row) { return row.size() < 5; }),
+               rows.end());
     std::vector<std::string> names;
-    for (std::size_t r = 1; r < rows.size(); ++r) {
-        if (rows[r].size() < 5)
-            continue;
-        for (int k = 1; k <= 2; ++k) {
-            const std::string name = Utf8ToWin1252(rows[r][static_cast<std::size_t>(k)]);
-            if (std::find(names.begin(), names.end(), name) == names.end())
-                names.push_back(name);
-        }
-    }
+    for (const auto& row : rows)
+        for (std::size_t k = 1; k <= 2; ++k)
+            if (std::find(names.begin(), names.end(), Utf8ToWin1252(row[k])) == names.end())
+                names.push_back(Utf8ToWin1252(row[k]));
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
-
-    League league = MakeEmptyLeague();
+    const auto index = [&names](const std::string& name) {
+        return static_cast<int>(std::find(names.begin(), names.end(), Utf8ToWin1252(name)) - names.begin()) +
+               1;
+    };
+    LeagueBuilder b;
+    b.Teams(names).Points(3, 1, 0).Rules(sortRules);
+    for (const auto& row : rows)
+        b.Played(index(row[1]), index(row[2]), std::stoi(row[3]), std::stoi(row[4]),
+                 ParseIsoDate(row[0]).value_or(0));
+    League league = b.Build();
     league.Head.TableName = Utf8ToWin1252(tableName);
-    league.Head.SortRules = sortRules;
-    league.Head.WinPoints = 3;
-    league.Head.DrawPoints = 1;
-    league.Head.LossPoints = 0;
-    league.Teams.resize(1);
-    std::map<std::string, int> index;
-    for (const std::string& n : names) {
-        TeamRec t{};
-        t.Name = n;
-        league.Teams.push_back(t);
-        index[n] = static_cast<int>(league.Teams.size()) - 1;
-    }
-    league.Head.TeamCount = static_cast<u16>(names.size());
-
-    league.Games.resize(1);
-    for (std::size_t r = 1; r < rows.size(); ++r) {
-        if (rows[r].size() < 5)
-            continue;
-        GameRec g{};
-        g.Played = 1;
-        g.HomeTeam = static_cast<u8>(index[Utf8ToWin1252(rows[r][1])]);
-        g.AwayTeam = static_cast<u8>(index[Utf8ToWin1252(rows[r][2])]);
-        g.HomeGoals = static_cast<u8>(std::stoi(rows[r][3]));
-        g.AwayGoals = static_cast<u8>(std::stoi(rows[r][4]));
-        g.Date = ParseIsoDate(rows[r][0]).value_or(0);
-        league.Games.push_back(g);
-    }
-    league.Head.GameCount = static_cast<u16>(league.Games.size() - 1);
-    GrowTo(league.Games, league.Games.size(), 32);
     const std::size_t pairs = names.size() * (names.size() - 1) / 2;
     if (pairs > 0)
         league.Head.TimesToPlay = static_cast<u8>(league.Head.GameCount / pairs);
-    UpdateGameEx(league, 0);
     return league;
 }
 

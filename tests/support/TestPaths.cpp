@@ -1,11 +1,33 @@
 #include "support/TestPaths.h"
 
 #include <atomic>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <system_error>
 
 namespace gorlin::test {
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
+    const std::string text = ReadFile(path);
+    return {text.begin(), text.end()};
+}
+
+void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
+    if (path.has_parent_path())
+        std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    WriteFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
 
 TempDir::TempDir() {
     static std::atomic<unsigned> counter{0};

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace gorlin::test {
 
@@ -13,6 +16,13 @@ inline std::filesystem::path DataDir() {
 inline std::filesystem::path CliPath() {
     return GORLIN_CLI_PATH;
 }
+
+/// The whole contents of a file ("" when it cannot be read).
+std::string ReadFile(const std::filesystem::path& path);
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
+/// Writes bytes as the whole contents of a file, creating its folder first.
+void WriteFile(const std::filesystem::path& path, std::string_view bytes);
+void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 
 /// A fresh empty folder below the system's temporary folder, removed by the destructor.
 class TempDir {

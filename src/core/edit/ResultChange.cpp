@@ -33,7 +33,7 @@ Status UpdateResult(League& league, int g, const ResultChange& change, const Goa
         return Status::Failure(kInvalidInput);
     const auto attendance = ParseAttendance(change.Attendance);
     if (!attendance)
-        return Status::Failure("Attendance figure is not numeric");
+        return Status::Failure(kAttendanceNotNumeric);
     const bool cup = g > league.Head.GameCount;
     if (change.HomeGoals < 0 || change.HomeGoals > 99 || change.AwayGoals < 0 || change.AwayGoals > 99 ||
         change.Referee < 0 || change.Referee > league.Head.RefereeCount || change.Awarded < 0 ||

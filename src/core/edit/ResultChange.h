@@ -12,6 +12,8 @@ namespace gorlin {
 /// The award choices of "Update Result", in list order (the index is Awarded).
 inline constexpr const char* kAwardItems[] = {"Awarded as scored", "Awarded to home team",
                                               "Awarded to away team"};
+/// The refusal of a typed attendance that is no number, shown as a warning.
+inline constexpr const char* kAttendanceNotNumeric = "Attendance figure is not numeric";
 /// First item of the referee list of "Update Result" (referee 0).
 inline constexpr const char* kNoRefereeItem = "** None Assigned **";
 

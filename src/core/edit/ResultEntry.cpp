@@ -138,6 +138,14 @@ bool ResultEntry::AddRefereeEnabled() const {
     return m_league.Head.RefereeCount < kMaxReferees;
 }
 
+void ResultEntry::TeamAdded(int t) {
+    if (m_comp == 0 || t < 1 || t > TeamLimit(m_league) || t == m_home || t == m_away ||
+        std::find(m_teams.begin(), m_teams.end(), t) != m_teams.end())
+        return;
+    m_teams.push_back(t);
+    SortTeams();
+}
+
 bool ResultEntry::ChooseTeam(int t) {
     if (t == 0 || (m_home != 0 && m_away != 0))
         return false;

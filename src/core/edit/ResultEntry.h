@@ -43,6 +43,10 @@ public:
     /// "Track Goals": stored in TrackGoals at once (a display option; DataChanged is not set).
     void SetTrackGoals(bool on);
 
+    /// "Add New Team" for a competition: the new team t joins the team list in name order while
+    /// the teams already chosen stay chosen. Ignored for the league or a team already listed.
+    void TeamAdded(int t);
+
     /// Double-click on team t of the list: the first team chosen is the home team, the second
     /// the away team. False (beep) when t is not in the list or both teams are chosen.
     bool ChooseTeam(int t);

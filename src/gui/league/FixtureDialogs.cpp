@@ -4,6 +4,8 @@
 #include "core/model/Dates.h"
 #include "core/model/League.h"
 #include "core/model/Locale.h"
+#include "gui/league/CompetitionDialog.h"
+#include "gui/league/NonLeagueTeamDialog.h"
 #include "gui/widgets/LeagueText.h"
 #include "gui/widgets/Prompter.h"
 
@@ -81,14 +83,12 @@ AddFixtureDialog::AddFixtureDialog(League& league, const Locale& locale, Prompte
     m_date->setToolTip("Leave empty for a fixture without a date");
     m_dateButton = CalendarButton(this);
 
-    // The competition and non-league team dialogs come with result entry: until they are
-    // here, these buttons stay disabled.
     auto* addComp = new QPushButton("Add &Competition...", this);
     addComp->setObjectName("btnAddComp");
-    addComp->setEnabled(false);
+    addComp->setAutoDefault(false);
     auto* addTeam = new QPushButton("Add &New Team...", this);
     addTeam->setObjectName("btnAddTeam");
-    addTeam->setEnabled(false);
+    addTeam->setAutoDefault(false);
 
     auto* compRow = new QHBoxLayout;
     compRow->addWidget(m_comp, 1);
@@ -122,6 +122,8 @@ AddFixtureDialog::AddFixtureDialog(League& league, const Locale& locale, Prompte
 
     connect(m_comp, &QComboBox::currentIndexChanged, this, &AddFixtureDialog::cbCompChange);
     connect(m_dateButton, &QPushButton::clicked, this, &AddFixtureDialog::btnDateClick);
+    connect(addComp, &QPushButton::clicked, this, &AddFixtureDialog::btnAddCompClick);
+    connect(addTeam, &QPushButton::clicked, this, &AddFixtureDialog::btnAddTeamClick);
     connect(buttons, &QDialogButtonBox::accepted, this, &AddFixtureDialog::btnOkClick);
 
     FillCompetitions();
@@ -169,6 +171,21 @@ void AddFixtureDialog::btnDateClick() {
     const int day = m_pickDate(this, preset, m_dateButton->mapToGlobal(QPoint(m_dateButton->width(), 0)));
     if (day != 0)
         m_date->setText(DateText(day, m_locale));
+}
+
+void AddFixtureDialog::btnAddCompClick() {
+    CompetitionDialog dialog(m_league, m_prompter, 0, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    FillCompetitions();
+    const bool leagueListed = AddFixtureCompetitions(m_league).LeagueListed;
+    m_comp->setCurrentIndex(leagueListed ? dialog.Competition() : dialog.Competition() - 1);
+}
+
+void AddFixtureDialog::btnAddTeamClick() {
+    NonLeagueTeamDialog dialog(m_league, m_prompter, this);
+    if (dialog.exec() == QDialog::Accepted)
+        FillTeams();
 }
 
 void AddFixtureDialog::btnOkClick() {

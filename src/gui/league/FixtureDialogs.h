@@ -26,8 +26,8 @@ using FixtureDatePicker = std::function<int(QWidget* parent, int presetDay, QPoi
 /// "Add Fixture": a competition ("Competition:" offers the league only when it has no fixed
 /// schedule), two teams from the competition's teams, and an optional date typed or picked.
 /// OK checks through the core and adds the fixture; a refusal is shown and the dialog stays.
-/// "Add Competition" and "Add New Team" stay disabled: the competition and non-league team
-/// dialogs they open come with result entry.
+/// "Add Competition" and "Add New Team" open the competition and non-league team dialogs and
+/// refresh the lists.
 class AddFixtureDialog : public QDialog {
     Q_OBJECT
 public:
@@ -39,6 +39,8 @@ public:
 
     void cbCompChange(int item);
     void btnDateClick();
+    void btnAddCompClick();
+    void btnAddTeamClick();
     void btnOkClick();
 
 private:

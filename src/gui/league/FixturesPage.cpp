@@ -433,11 +433,12 @@ void FixturesPage::btnSetScoreClick() {
 
 void FixturesPage::btnAddClick() {
     AddFixtureDialog dialog(m_league, m_locale, m_prompter, m_pickDate, this);
-    if (dialog.exec() != QDialog::Accepted)
+    const bool added = dialog.exec() == QDialog::Accepted;
+    emit dataChanged(); // a competition or team added from the dialog counts even without a fixture
+    if (!added)
         return;
     ListFixtures();
     SelectGame(dialog.AddedGame());
-    emit dataChanged();
 }
 
 void FixturesPage::btnDeleteClick() {

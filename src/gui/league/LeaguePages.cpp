@@ -3,6 +3,7 @@
 #include "gui/league/FixturesPage.h"
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
+#include "gui/league/ResultPages.h"
 #include "gui/league/SortRulesPage.h"
 #include "gui/league/TeamStatisticsPage.h"
 #include "gui/query/QueryWindow.h"
@@ -99,6 +100,7 @@ void InstallLeaguePages(LeagueHost& host) {
     });
 
     InstallQueryWindow(host);
+    InstallResultPages(host);
 }
 
 } // namespace gorlin

@@ -2,76 +2,63 @@
 
 #include "gui/widgets/Prompter.h"
 
-#include <QString>
 #include <QStringList>
 #include <deque>
+#include <utility>
 
 namespace gorlin::test {
 
-/// Records every message and answers questions from a script (default: the given fallback).
+/// Records every message as "kind: text" (kind: error, information, warning, yesno,
+/// yesnocancel) and answers questions from a script (then No).
 class ScriptedPrompter final : public Prompter {
 public:
-    struct Shown {
-        QString Kind; // "error", "information", "warning", "yesno", "yesnocancel"
-        QString Text;
-    };
-
     std::deque<Answer> Answers;
-    Answer Fallback = Answer::No;
-    QList<Shown> Messages;
+    QStringList Messages;
     int Beeps = 0;
 
-    void Error(QWidget*, const QString& text) override { Messages.push_back({"error", text}); }
-    void Information(QWidget*, const QString& text) override { Messages.push_back({"information", text}); }
-    void Warning(QWidget*, const QString& text) override { Messages.push_back({"warning", text}); }
-    Answer YesNo(QWidget*, const QString& text) override { return Next("yesno", text); }
-    Answer YesNoCancel(QWidget*, const QString& text) override { return Next("yesnocancel", text); }
+    void Error(QWidget*, const QString& text) override { Messages << "error: " + text; }
+    void Information(QWidget*, const QString& text) override { Messages << "information: " + text; }
+    void Warning(QWidget*, const QString& text) override { Messages << "warning: " + text; }
+    Answer YesNo(QWidget*, const QString& text) override { return Next("yesno: " + text); }
+    Answer YesNoCancel(QWidget*, const QString& text) override { return Next("yesnocancel: " + text); }
     void Beep() override { ++Beeps; }
 
+    /// The messages so far, forgotten.
+    QStringList Take() { return std::exchange(Messages, {}); }
+    /// The texts of the messages so far, without their kinds.
     QStringList Texts() const {
-        QStringList out;
-        for (const Shown& s : Messages)
-            out << s.Text;
-        return out;
+        QStringList texts;
+        for (const QString& m : Messages)
+            texts << m.section(": ", 1);
+        return texts;
     }
 
 private:
-    Answer Next(const QString& kind, const QString& text) {
-        Messages.push_back({kind, text});
-        if (Answers.empty())
-            return Fallback;
-        const Answer a = Answers.front();
-        Answers.pop_front();
+    Answer Next(const QString& message) {
+        Messages << message;
+        const Answer a = Answers.empty() ? Answer::No : Answers.front();
+        if (!Answers.empty())
+            Answers.pop_front();
         return a;
     }
 };
 
-/// Answers file dialogs from a script; records captions.
+/// Answers folder dialogs from a script (empty = cancelled) and records their captions; open
+/// and save dialogs are cancelled.
 class ScriptedFileDialogs final : public FileDialogs {
 public:
-    std::deque<QString> Answers; // empty string = cancelled
+    std::deque<QString> Answers;
     QStringList Captions;
 
-    QString OpenFile(QWidget*, const QString& caption, const QString&, const QString&) override {
-        return Next(caption);
-    }
-    QString SaveFile(QWidget*, const QString& caption, const QString&, const QString&) override {
-        return Next(caption);
-    }
-    QString Folder(QWidget*, const QString& caption, const QString&) override { return Next(caption); }
-
-private:
-    QString Next(const QString& caption) {
+    QString OpenFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString Folder(QWidget*, const QString& caption, const QString&) override {
         Captions << caption;
-        if (Answers.empty())
-            return {};
-        QString a = Answers.front();
-        Answers.pop_front();
+        const QString a = Answers.empty() ? QString() : Answers.front();
+        if (!Answers.empty())
+            Answers.pop_front();
         return a;
     }
 };
-
-/// Saves a PNG of the widget into $GORLIN_SCREENSHOTS/<name>.png when that variable is set.
-void Screenshot(QWidget* widget, const QString& name);
 
 } // namespace gorlin::test

@@ -1,0 +1,48 @@
+#include "gui/support/GuiFixture.h"
+
+#include "core/model/LeagueFile.h"
+#include "gui/league/LeaguePages.h"
+#include "platform/SystemLocale.h"
+#include "support/LeagueBuilder.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QTest>
+
+namespace gorlin::test {
+
+League GuiFixture::DefaultLeague() {
+    League league = LeagueBuilder().Teams({"Arsenal", "Burnley", "Chelsea"}).Build();
+    league.Head.TableName = "Premier";
+    return league;
+}
+
+GuiFixture::GuiFixture(const League& league)
+    : ini((dir / kSettingsFileName).string()),
+      locale(LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), QDate(2019, 5, 12))),
+      context(settings, ini, locale, prompter, dialogs, Q(dir.Path()) + "/"), file(dir / "LEAGUE.DIV") {
+    settings.FilePath = dir.Path().string() + "/";
+    context.installLeaguePages = InstallLeaguePages;
+    context.terminate = [this](int) { ++terminated; };
+    League copy = league;
+    if (!SaveLeague(copy, file, SaveOptions{false}))
+        qFatal("cannot write the test league");
+}
+
+QString Q(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+void Click(const QObject* parent, const char* name) {
+    QTest::mouseClick(Child<QAbstractButton>(parent, name), Qt::LeftButton);
+}
+
+void Screenshot(QWidget* widget, const QString& name) {
+    const QString folder = qEnvironmentVariable("GORLIN_SCREENSHOTS");
+    if (folder.isEmpty() || widget == nullptr)
+        return;
+    QDir().mkpath(folder);
+    widget->grab().save(QDir(folder).filePath(name + ".png"));
+}
+
+} // namespace gorlin::test
