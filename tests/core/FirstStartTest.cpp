@@ -1,13 +1,10 @@
 #include "core/app/FirstStart.h"
 
-#include "core/app/ProgramFolderRule.h"
 #include "platform/os/ExampleLeagues.h"
 #include "platform/os/SystemFolders.h"
 #include "support/TestPaths.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace gorlin {
 namespace {
@@ -15,25 +12,15 @@ namespace {
 namespace fs = std::filesystem;
 using test::TempDir;
 
-void WriteText(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test::ReadFile;
+using test::WriteFile;
 
 TEST(FirstStart, PlansOnlyAFirstStartWithExamples) {
-    FirstStartInputs perUser;
-    perUser.SettingsRead = true;
-    perUser.ExamplesFolder = "/usr/share/gorlin/examples";
-    perUser.ProgramFolder = "/home/u/.config/gorlin/";
-    perUser.UserConfigHome = "/home/u/.config/";
-    perUser.UserDataHome = "/home/u/.local/share";
+    FirstStartInputs first;
+    first.SettingsRead = true;
+    first.ExamplesFolder = "/usr/share/gorlin/examples";
+    first.ProgramFolder = "/tmp/cfg";
+    first.UserDataHome = "/home/u/.local/share";
 
     struct Case {
         const char* Name;
@@ -41,18 +28,22 @@ TEST(FirstStart, PlansOnlyAFirstStartWithExamples) {
         const char* To; // nullptr: no first start
     };
     const Case cases[] = {
-        {"installed: the data home", [](FirstStartInputs&) {}, "/home/u/.local/share/gorlin/examples/"},
-        {"no data home known", [](FirstStartInputs& in) { in.UserDataHome.clear(); },
-         "/home/u/.config/gorlin/examples/"},
-        {"--config-dir", [](FirstStartInputs& in) { in.ProgramFolder = "/tmp/cfg"; }, "/tmp/cfg/examples/"},
-        {"portable", [](FirstStartInputs& in) { in.ProgramFolder = "/opt/gorlin/"; },
-         "/opt/gorlin/examples/"},
+        {"the data home, whatever the program folder", [](FirstStartInputs&) {},
+         "/home/u/.local/share/gorlin/examples/"},
+        {"no data home known", [](FirstStartInputs& in) { in.UserDataHome.clear(); }, "/tmp/cfg/examples/"},
+        {"nowhere known",
+         [](FirstStartInputs& in) {
+             in.UserDataHome.clear();
+             in.ProgramFolder.clear();
+         },
+         nullptr},
         {"table folder named", [](FirstStartInputs& in) { in.HasFilePath = true; }, nullptr},
+        {"table folder given for the run", [](FirstStartInputs& in) { in.TableFolderGiven = true; }, nullptr},
         {"damaged settings", [](FirstStartInputs& in) { in.SettingsRead = false; }, nullptr},
         {"no examples shipped", [](FirstStartInputs& in) { in.ExamplesFolder.clear(); }, nullptr},
     };
     for (const Case& c : cases) {
-        FirstStartInputs in = perUser;
+        FirstStartInputs in = first;
         c.Change(in);
         const auto plan = PlanFirstStart(in);
         ASSERT_EQ(plan.has_value(), c.To != nullptr) << c.Name;
@@ -71,17 +62,6 @@ TEST(FirstStart, AnyFilePathKeyNamesATableFolder) {
     EXPECT_TRUE(SettingsNameTableFolder(ini)); // names match without case; an empty value counts
 }
 
-TEST(FirstStart, AnInstalledProgramNeverKeepsItsSettingsInBin) {
-    ProgramFolderInputs in;
-    in.ExeFolder = "/home/u/.local/bin";
-    in.ExeFolderWritable = true;
-    in.ExeFolderInstalled = true;
-    in.UserConfigHome = "/home/u/.config";
-    EXPECT_EQ(ChooseProgramFolder(in), "/home/u/.config/gorlin/");
-    in.ExeFolderHasIni = true; // a settings file put there on purpose still counts
-    EXPECT_EQ(ChooseProgramFolder(in), "/home/u/.local/bin/");
-}
-
 TEST(FirstStart, FindsTheShippedFilesOfABuildAndOfAnInstall) {
     TempDir dir;
     const fs::path build = dir / "build";
@@ -98,7 +78,7 @@ TEST(FirstStart, FindsTheShippedFilesOfABuildAndOfAnInstall) {
 
     // A file of that name is not the data folder.
     fs::create_directories(dir / "stray" / "bin");
-    WriteText(dir / "stray" / "share" / "gorlin", "not a folder");
+    WriteFile(dir / "stray" / "share" / "gorlin", "not a folder");
     const ProgramData stray = FindProgramData((dir / "stray" / "bin").string());
     EXPECT_EQ(stray.Folder, "");
     EXPECT_FALSE(stray.Installed);
@@ -108,18 +88,18 @@ TEST(FirstStart, FindsTheShippedFilesOfABuildAndOfAnInstall) {
 TEST(FirstStart, CopiesTheLeaguesAndKeepsEarlierCopies) {
     TempDir dir;
     const fs::path from = dir / "examples";
-    WriteText(from / "PREMIER.DIV", "premier");
-    WriteText(from / "cup.div", "cup");
-    WriteText(from / "README.txt", "not a league");
-    WriteText(from / "sub" / "DEEP.DIV", "below a sub-folder");
+    WriteFile(from / "PREMIER.DIV", "premier");
+    WriteFile(from / "cup.div", "cup");
+    WriteFile(from / "README.txt", "not a league");
+    WriteFile(from / "sub" / "DEEP.DIV", "below a sub-folder");
     fs::create_directories(from / "FOLDER.DIV");
     fs::permissions(from / "cup.div", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const fs::path to = dir / "home" / "gorlin" / "examples";
-    WriteText(to / "PREMIER.DIV", "the user's own changes");
+    WriteFile(to / "PREMIER.DIV", "the user's own changes");
 
     ASSERT_TRUE(CopyExampleLeagues(from, to).Ok);
-    EXPECT_EQ(ReadText(to / "PREMIER.DIV"), "the user's own changes");
-    EXPECT_EQ(ReadText(to / "cup.div"), "cup");
+    EXPECT_EQ(ReadFile(to / "PREMIER.DIV"), "the user's own changes");
+    EXPECT_EQ(ReadFile(to / "cup.div"), "cup");
     EXPECT_NE(fs::status(to / "cup.div").permissions() & fs::perms::owner_write, fs::perms::none);
     EXPECT_FALSE(fs::exists(to / "README.txt"));
     EXPECT_FALSE(fs::exists(to / "sub"));
@@ -129,7 +109,7 @@ TEST(FirstStart, CopiesTheLeaguesAndKeepsEarlierCopies) {
     const Status missing = CopyExampleLeagues(dir / "none", to);
     EXPECT_FALSE(missing.Ok);
     EXPECT_NE(missing.Message.find((dir / "none").string()), std::string::npos) << missing.Message;
-    WriteText(dir / "blocked", "a file where the folder should be");
+    WriteFile(dir / "blocked", "a file where the folder should be");
     const Status blocked = CopyExampleLeagues(from, dir / "blocked" / "examples");
     EXPECT_FALSE(blocked.Ok);
     EXPECT_NE(blocked.Message.find("blocked"), std::string::npos) << blocked.Message;

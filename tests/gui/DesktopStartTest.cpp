@@ -1,81 +1,42 @@
 // The program as a desktop starts it: a command line, perhaps a league file to open, perhaps a
-// first start with no settings at all; and the league file type the desktop knows it by.
+// first start with no table folder named; and the league file type the desktop knows it by.
 #include "gui/app/FolderWindow.h"
 #include "gui/app/LeagueWindow.h"
 #include "gui/app/StartProgram.h"
-#include "gui/league/LeaguePages.h"
-#include "gui/support/ScriptedPrompter.h"
-#include "platform/SystemLocale.h"
-#include "support/TestPaths.h"
+#include "gui/support/GuiFixture.h"
 
 #include <QMimeDatabase>
-#include <QPushButton>
-#include <QTimer>
-#include <QTreeWidget>
-#include <QtTest>
-#include <fstream>
-#include <iterator>
 
 using namespace gorlin;
+using test::Q;
 namespace fs = std::filesystem;
 
 namespace {
 
-QString Q(const fs::path& p) {
-    return QString::fromStdString(p.string());
+fs::path Examples() {
+    return test::DataDir().parent_path().parent_path() / "examples";
 }
 
-fs::path SourceDir() {
-    return test::DataDir().parent_path().parent_path();
+QStringList TopTexts(const FolderWindow& w) {
+    QStringList out;
+    for (int i = 0; i < w.Tree()->topLevelItemCount(); ++i)
+        out << w.Tree()->topLevelItem(i)->text(0);
+    return out;
 }
 
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-int ExampleCount() {
+int LeagueCount(const fs::path& folder) {
     int count = 0;
-    for (const auto& entry : fs::directory_iterator(SourceDir() / "examples"))
+    for (const auto& entry : fs::directory_iterator(folder))
         count += entry.path().extension() == ".DIV" ? 1 : 0;
     return count;
 }
 
-/// A program folder with its settings file on disk, as main() reads them.
-struct Program {
-    test::TempDir dir;
-    SettingsFile file;
-    Locale locale = LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), QDate(2019, 5, 12));
-    test::ScriptedPrompter prompter;
-    test::ScriptedFileDialogs dialogs;
-    std::unique_ptr<AppContext> context;
-
-    explicit Program(const std::string& iniText = {}) {
-        if (!iniText.empty())
-            WriteBytes(dir / "gorlin.ini", iniText);
-        file = LoadSettingsFile(dir.Path().string() + "/");
-        context = std::make_unique<AppContext>(file.Values, file.Ini, locale, prompter, dialogs,
-                                               Q(dir.Path()) + "/");
-        context->installLeaguePages = InstallLeaguePages;
-    }
-    /// A table folder holding one league, named in the settings.
-    static std::string WithTables(const fs::path& tables) {
-        fs::create_directories(tables);
-        fs::copy_file(SourceDir() / "examples" / "AUSTRIA1516.DIV", tables / "AUSTRIA1516.DIV");
-        return "[Options]\nFilePath=" + tables.string() + "/\n";
-    }
-};
-
-QStringList TopTexts(const QTreeWidget* tree) {
-    QStringList out;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        out << tree->topLevelItem(i)->text(0);
-    return out;
+/// Shipped examples and a per-user data folder (outside the table folder).
+StartEnvironment Shipped(const test::TempDir& data) {
+    StartEnvironment environment;
+    environment.ExamplesFolder = Q(Examples());
+    environment.UserDataHome = Q(data.Path());
+    return environment;
 }
 
 } // namespace
@@ -94,55 +55,44 @@ private slots:
 
 void DesktopStartTest::commandLines_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("configDir");
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("help");
-    QTest::addColumn<bool>("version");
-    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QString>("parsed"); // config|tables|file|help|version|problem
     const QString cwd = QDir::currentPath();
-    QTest::newRow("nothing") << QStringList{} << ""
-                             << "" << false << false << "";
-    QTest::newRow("relative file") << QStringList{"A.DIV"} << "" << cwd + "/A.DIV" << false << false << "";
-    QTest::newRow("config and file") << QStringList{"--config-dir=/c", "/t/B.DIV"} << "/c"
-                                     << "/t/B.DIV" << false << false << "";
-    QTest::newRow("file like an option") << QStringList{"--config-dir", "/c", "--", "-x.DIV"} << "/c"
-                                         << cwd + "/-x.DIV" << false << false << "";
-    QTest::newRow("help after a mistake") << QStringList{"--bogus", "-h"} << ""
-                                          << "" << true << false << "unknown option '--bogus'";
-    QTest::newRow("version") << QStringList{"-V"} << ""
-                             << "" << false << true << "";
-    QTest::newRow("no folder") << QStringList{"--config-dir"} << ""
-                               << "" << false << false << "--config-dir needs a folder";
-    QTest::newRow("empty folder") << QStringList{"--config-dir="} << ""
-                                  << "" << false << false << "--config-dir needs a folder";
-    QTest::newRow("two files") << QStringList{"/a.DIV", "/b.DIV"} << ""
-                               << "/a.DIV" << false << false
-                               << "one league file at a time ('/b.DIV' is a second)";
+    QTest::newRow("nothing") << QStringList{} << "|||0|0|";
+    QTest::newRow("relative file") << QStringList{"A.DIV"} << "||" + cwd + "/A.DIV|0|0|";
+    QTest::newRow("folders and a file")
+        << QStringList{"--config-dir=/c", "--table-folder", "/t", "/t/B.DIV"} << "/c|/t|/t/B.DIV|0|0|";
+    QTest::newRow("a file like an option") << QStringList{"--", "-x.DIV"} << "||" + cwd + "/-x.DIV|0|0|";
+    QTest::newRow("help after a mistake")
+        << QStringList{"--bogus", "-h"} << "|||1|0|unknown option '--bogus'";
+    QTest::newRow("version") << QStringList{"-V"} << "|||0|1|";
+    QTest::newRow("no folder") << QStringList{"--config-dir"} << "|||0|0|--config-dir needs a folder";
+    QTest::newRow("empty folder") << QStringList{"--table-folder="} << "|||0|0|--table-folder needs a folder";
+    QTest::newRow("two files") << QStringList{"/a.DIV", "/b.DIV"}
+                               << "||/a.DIV|0|0|one league file at a time ('/b.DIV' is a second)";
 }
 
 void DesktopStartTest::commandLines() {
     QFETCH(QStringList, arguments);
-    const StartArguments args = ParseStartArguments(QStringList{"gorlin"} + arguments);
-    QTEST(args.ConfigDir, "configDir");
-    QTEST(args.LeagueFile, "file");
-    QTEST(args.Help, "help");
-    QTEST(args.Version, "version");
-    QTEST(args.Problem, "problem");
+    const StartArguments a = ParseStartArguments(QStringList{"gorlin"} + arguments);
+    const QStringList parsed{
+        a.ConfigDir, a.TableFolder, a.LeagueFile, QString::number(a.Help), QString::number(a.Version),
+        a.Problem};
+    QTEST(parsed.join('|'), "parsed");
 }
 
 void DesktopStartTest::aLeagueOnTheCommandLineOpensAtOnce() {
-    test::TempDir elsewhere;
-    Program program(Program::WithTables(elsewhere / "tables"));
-    const fs::path league = elsewhere / "cups" / "PREMIER1819.DIV";
-    fs::create_directories(league.parent_path());
-    fs::copy_file(SourceDir() / "examples" / "PREMIER1819.DIV", league);
+    test::GuiFixture f;
+    test::TempDir elsewhere, data;
+    const fs::path league = elsewhere / "PREMIER1819.DIV";
+    fs::copy_file(Examples() / "PREMIER1819.DIV", league);
+    f.settings.WriteFilePath(f.ini); // the settings name the fixture's folder: no first start
 
-    const auto window = StartProgram(ParseStartArguments({"gorlin", Q(league)}), *program.context, {});
+    const auto window = StartProgram(ParseStartArguments({"gorlin", Q(league)}), f.context, Shipped(data));
+    QVERIFY(window->OpenLeagueWindow() == nullptr); // not before the message loop runs
     bool seen = false;
     QTimer::singleShot(0, [&] {
         LeagueWindow* open = window->OpenLeagueWindow();
-        QVERIFY(open != nullptr);
-        QVERIFY(open->isVisible());
+        QVERIFY(open != nullptr && open->isVisible());
         QVERIFY(!window->isVisible()); // over the folder window, as the Open button does
         QCOMPARE(open->FilePath(), Q(league));
         QCOMPARE(open->windowTitle(), QString("Gorlin 4.7 - Premier League 2018-19"));
@@ -152,93 +102,92 @@ void DesktopStartTest::aLeagueOnTheCommandLineOpensAtOnce() {
     });
     QTRY_VERIFY(seen);
     QTRY_VERIFY(window->isVisible());
-    QVERIFY(window->OpenLeagueWindow() == nullptr);
-    QVERIFY(program.prompter.Messages.isEmpty());
-    // The folder window still shows the table folder, which the settings keep naming.
-    QCOMPARE(TopTexts(window->Tree()), QStringList{"Bundesliga Austria 2015-16"});
-    QCOMPARE(program.file.Values.FilePath, (elsewhere / "tables").string() + "/");
-    QCOMPARE(program.file.Ini.ReadString("Options", "FilePath", ""), program.file.Values.FilePath);
+    QVERIFY(f.prompter.Messages.isEmpty());
+    // The folder window shows the table folder, not the league's folder.
+    QCOMPARE(TopTexts(*window), QStringList{"Premier"});
+    QVERIFY(fs::is_empty(data.Path()));
 }
 
 void DesktopStartTest::anUnreadableLeagueLeavesTheFolderWindowUsable() {
-    test::TempDir elsewhere;
-    WriteBytes(elsewhere / "DAMAGED.DIV", std::string("\x05") + "DIVHD" + std::string(40, '\xFF'));
-    for (const fs::path& path : {elsewhere / "DAMAGED.DIV", elsewhere / "MISSING.DIV"}) {
-        Program program(Program::WithTables(elsewhere / ("tables-" + path.stem().string())));
-        const auto window = StartProgram(ParseStartArguments({"gorlin", Q(path)}), *program.context, {});
-        QTRY_COMPARE(program.prompter.Messages.size(), 1);
-        QCOMPARE(program.prompter.Messages[0].Kind, QString("error"));
-        QVERIFY2(program.prompter.Messages[0].Text.startsWith("The league file " + Q(path) +
-                                                              " could not be opened."),
-                 qPrintable(program.prompter.Messages[0].Text));
-        QVERIFY(window->isVisible());
-        QVERIFY(window->OpenLeagueWindow() == nullptr);
+    test::GuiFixture f;
+    test::TempDir bad;
+    test::WriteFile(bad / "DAMAGED.DIV", std::string("\x05") + "DIVHD" + std::string(40, '\xFF'));
+    for (const fs::path& path : {bad / "DAMAGED.DIV", bad / "MISSING.DIV"}) {
+        const auto window = StartProgram(ParseStartArguments({"gorlin", Q(path)}), f.context, {});
+        QTRY_COMPARE(f.prompter.Messages.size(), 1);
+        const QString message = f.prompter.Take().first();
+        QVERIFY2(message.startsWith("error: The league file " + Q(path) + " could not be opened."),
+                 qPrintable(message));
+        QVERIFY(window->isVisible() && window->OpenLeagueWindow() == nullptr);
 
         // The listed league still opens from the folder window.
-        bool opened = false;
+        QString opened;
         QTimer::singleShot(0, [&] {
             LeagueWindow* open = window->OpenLeagueWindow();
             QVERIFY(open != nullptr);
-            opened = open->GetLeague().Head.TableName.view() == "Bundesliga Austria 2015-16";
+            opened = open->windowTitle();
             open->close();
         });
-        window->findChild<QPushButton*>("btnOpen")->click();
-        QVERIFY(opened);
+        test::Click(window.get(), "btnOpen");
+        QCOMPARE(opened, QString("Gorlin 4.7 - Premier"));
         QVERIFY(window->isVisible());
     }
 }
 
 void DesktopStartTest::aFirstStartShowsCopiesOfTheExamples() {
-    StartEnvironment shipped;
-    shipped.ExamplesFolder = Q(SourceDir() / "examples");
-    Program program;
-    const fs::path copies = program.dir / "examples";
+    test::GuiFixture f;
+    test::TempDir data;
+    const fs::path copies = data / "gorlin" / "examples";
+    fs::create_directories(copies);
+    fs::copy_file(Examples() / "AUSTRIA1516.DIV", copies / "PREMIERXMAS.DIV"); // the user's own changes
     {
-        const auto window = StartProgram(StartArguments{}, *program.context, shipped);
-        QCOMPARE(window->DivFileCount(), ExampleCount());
-        QVERIFY(TopTexts(window->Tree()).contains("Premier League 2018-19"));
-        QCOMPARE(program.context->TableFolder(), Q(copies) + "/");
+        const auto window = StartProgram(StartArguments{}, f.context, Shipped(data));
+        QCOMPARE(f.context.TableFolder(), Q(copies) + "/");
+        QCOMPARE(window->DivFileCount(), LeagueCount(Examples()));
+        QVERIFY(TopTexts(*window).contains("Premier League 2018-19"));
         test::Screenshot(window.get(), "first-start");
     }
-    QVERIFY(program.prompter.Messages.isEmpty());
+    QCOMPARE(test::ReadFile(copies / "PREMIERXMAS.DIV"), test::ReadFile(Examples() / "AUSTRIA1516.DIV"));
+    QCOMPARE(test::ReadFile(copies / "AUSTRIA1516.DIV"), test::ReadFile(Examples() / "AUSTRIA1516.DIV"));
+    // Shown for this run only, as `--table-folder` would: the settings still name no folder.
+    QVERIFY(!f.ini.HasKey("Options", "FilePath") && !fs::exists(f.dir / "gorlin.ini"));
 
-    // The settings file names the copies: a copy the user deleted stays deleted at the next start.
-    fs::remove(copies / "PREMIERXMAS.DIV");
-    Program next(ReadBytes(program.dir / "gorlin.ini"));
-    QCOMPARE(next.file.Values.FilePath, copies.string() + "/");
-    const auto window = StartProgram(StartArguments{}, *next.context, shipped);
-    QCOMPARE(window->DivFileCount(), ExampleCount() - 1);
-    QVERIFY(!fs::exists(copies / "PREMIERXMAS.DIV"));
+    // A folder given for the run wins, and nothing is copied.
+    test::GuiFixture g;
+    test::TempDir none;
+    const auto window = StartProgram(ParseStartArguments({"gorlin", "--table-folder", Q(Examples())}),
+                                     g.context, Shipped(none));
+    QCOMPARE(g.context.TableFolder(), Q(Examples()) + "/");
+    QVERIFY(fs::is_empty(none.Path()));
+    QVERIFY(g.prompter.Messages.isEmpty() && f.prompter.Messages.isEmpty());
 }
 
 void DesktopStartTest::aFirstStartThatCannotCopyLeavesTheTableFolder() {
-    StartEnvironment shipped;
-    shipped.ExamplesFolder = Q(SourceDir() / "examples");
-    {
-        Program program;
-        WriteBytes(program.dir / "examples", "a file where the copies would go");
-        const auto window = StartProgram(StartArguments{}, *program.context, shipped);
-        QCOMPARE(program.prompter.Messages.size(), 1);
-        QVERIFY(program.prompter.Messages[0].Text.startsWith("The example leagues could not be copied to " +
-                                                             Q(program.dir / "examples")));
-        QCOMPARE(program.context->TableFolder(), program.context->programFolder);
-        QVERIFY(!fs::exists(program.dir / "gorlin.ini"));
-    }
-    {
-        // A settings file that could not be read is never replaced by one naming the copies.
-        Program program;
-        shipped.SettingsRead = false;
-        const auto window = StartProgram(StartArguments{}, *program.context, shipped);
-        QVERIFY(!fs::exists(program.dir / "examples"));
-        QVERIFY(!fs::exists(program.dir / "gorlin.ini"));
-    }
+    test::GuiFixture f;
+    test::TempDir data;
+    test::WriteFile(data / "gorlin", "a file where the copies would go");
+    const auto window = StartProgram(StartArguments{}, f.context, Shipped(data));
+    QCOMPARE(f.prompter.Messages.size(), 1);
+    QVERIFY(f.prompter.Messages[0].startsWith("error: The example leagues could not be copied to " +
+                                              Q(data / "gorlin" / "examples")));
+    QCOMPARE(f.context.TableFolder(), Q(f.dir.Path()) + "/");
+    QCOMPARE(TopTexts(*window), QStringList{"Premier"});
+
+    // Settings that could not be read may name a folder: no copies then.
+    test::GuiFixture g;
+    test::TempDir none;
+    StartEnvironment unread = Shipped(none);
+    unread.SettingsRead = false;
+    const auto other = StartProgram(StartArguments{}, g.context, unread);
+    QVERIFY(fs::is_empty(none.Path()));
 }
 
 void DesktopStartTest::leagueFilesAreKnownByNameAndHeader() {
     // The desktop's view of the file type: the shared-mime-info package as installed.
     test::TempDir share;
     fs::create_directories(share / "mime" / "packages");
-    fs::copy_file(SourceDir() / "desktop" / "gorlin-league.xml", share / "mime" / "packages" / "gorlin.xml");
+    fs::copy_file(Examples().parent_path() / "desktop" / "gorlin-league.xml",
+                  share / "mime" / "packages" / "gorlin.xml");
     qputenv("XDG_DATA_HOME", QFile::encodeName(Q(share.Path())));
     qputenv("XDG_DATA_DIRS", QFile::encodeName(Q(share.Path())));
 
@@ -247,9 +196,9 @@ void DesktopStartTest::leagueFilesAreKnownByNameAndHeader() {
     for (const char* name : {"PREMIER.DIV", "cup.div"})
         QCOMPARE(db.mimeTypeForFile(QString::fromLatin1(name), QMimeDatabase::MatchExtension).name(), league);
     test::TempDir files;
-    fs::copy_file(SourceDir() / "examples" / "AUSTRIA1516.DIV", files / "renamed.bin");
-    WriteBytes(files / "shifted.bin", std::string("DIVHD") + std::string(200, '\0'));
-    WriteBytes(files / "longer.bin", std::string("\x06") + "DIVHDX" + std::string(200, '\0'));
+    fs::copy_file(Examples() / "AUSTRIA1516.DIV", files / "renamed.bin");
+    test::WriteFile(files / "shifted.bin", std::string("DIVHD") + std::string(200, '\0'));
+    test::WriteFile(files / "longer.bin", std::string("\x06") + "DIVHDX" + std::string(200, '\0'));
     const auto byContent = [&](const char* name) {
         return db.mimeTypeForFile(Q(files / name), QMimeDatabase::MatchContent).name();
     };

@@ -9,16 +9,14 @@ bool SettingsNameTableFolder(const IniFile& ini) {
 }
 
 std::optional<FirstStartPlan> PlanFirstStart(const FirstStartInputs& in) {
-    if (!in.SettingsRead || in.HasFilePath || in.ExamplesFolder.empty() || in.ProgramFolder.empty())
+    if (!in.SettingsRead || in.HasFilePath || in.TableFolderGiven || in.ExamplesFolder.empty())
         return std::nullopt;
-    const std::string programFolder = WithTrailingSeparator(in.ProgramFolder);
-    const bool perUser =
-        !in.UserConfigHome.empty() && programFolder == PerUserProgramFolder(in.UserConfigHome);
+    if (in.UserDataHome.empty() && in.ProgramFolder.empty())
+        return std::nullopt;
     FirstStartPlan plan;
     plan.From = WithTrailingSeparator(in.ExamplesFolder);
-    plan.To = perUser && !in.UserDataHome.empty()
-                  ? WithTrailingSeparator(in.UserDataHome) + "gorlin/examples/"
-                  : programFolder + "examples/";
+    plan.To = in.UserDataHome.empty() ? WithTrailingSeparator(in.ProgramFolder) + "examples/"
+                                      : WithTrailingSeparator(in.UserDataHome) + "gorlin/examples/";
     return plan;
 }
 

@@ -10,17 +10,13 @@ std::string WithTrailingSeparator(std::string path) {
     return path;
 }
 
-std::string PerUserProgramFolder(const std::string& userConfigHome) {
-    return WithTrailingSeparator(userConfigHome) + "gorlin/";
-}
-
 std::string ChooseProgramFolder(const ProgramFolderInputs& in) {
     if (!in.ConfigDir.empty())
         return WithTrailingSeparator(in.ConfigDir);
     if (!in.ExeFolder.empty() && (in.ExeFolderHasIni || (in.ExeFolderWritable && !in.ExeFolderInstalled)))
         return WithTrailingSeparator(in.ExeFolder);
     if (!in.UserConfigHome.empty())
-        return PerUserProgramFolder(in.UserConfigHome);
+        return WithTrailingSeparator(in.UserConfigHome) + "gorlin/";
     return WithTrailingSeparator(in.ExeFolder);
 }
 

@@ -12,12 +12,12 @@ struct ProgramFolderInputs {
     std::string ExeFolder;
     bool ExeFolderHasIni = false;
     bool ExeFolderWritable = false;
+    /// The per-user configuration base ($XDG_CONFIG_HOME, else ~/.config); may be empty.
+    std::string UserConfigHome;
     /// The executable belongs to an installed tree (PREFIX/bin beside PREFIX/share/gorlin): its
     /// folder is then the program folder only when it holds the settings file, never for being
     /// writable (the bin folder of a per-user or an administrator's install can be written).
     bool ExeFolderInstalled = false;
-    /// The per-user configuration base ($XDG_CONFIG_HOME, else ~/.config); may be empty.
-    std::string UserConfigHome;
 };
 
 /// The program folder, where the settings file lives, always ending with '/': an explicit
@@ -26,9 +26,6 @@ struct ProgramFolderInputs {
 /// "/gorlin"; with no config home known, the executable's folder after all ("./" when even
 /// that is unknown).
 std::string ChooseProgramFolder(const ProgramFolderInputs& in);
-
-/// The per-user program folder for a configuration base: home + "/gorlin/".
-std::string PerUserProgramFolder(const std::string& userConfigHome);
 
 /// The path with one trailing '/' added when it has none ("./" for an empty path).
 std::string WithTrailingSeparator(std::string path);

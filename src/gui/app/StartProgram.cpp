@@ -6,30 +6,36 @@
 #include "gui/widgets/AppContext.h"
 #include "platform/os/ExampleLeagues.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <optional>
 
 namespace gorlin {
 
 namespace {
 
 const QString kConfigDirOption = QStringLiteral("--config-dir");
+const QString kTableFolderOption = QStringLiteral("--table-folder");
 
 std::string Native(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-/// Copies the example leagues on a first start and shows their copy as the table folder.
-void PrepareFirstStart(AppContext& context, const StartEnvironment& environment) {
+/// The table folder for this run: the one given, else on a first start the copy of the example
+/// leagues.
+void ChooseTableFolder(const StartArguments& args, AppContext& context, const StartEnvironment& environment) {
+    if (!args.TableFolder.isEmpty())
+        context.settings.FilePath = Native(QDir(args.TableFolder).absolutePath()) + "/";
     FirstStartInputs in;
+    in.TableFolderGiven = !args.TableFolder.isEmpty();
     in.SettingsRead = environment.SettingsRead;
     in.HasFilePath = SettingsNameTableFolder(context.ini);
     in.ExamplesFolder = Native(environment.ExamplesFolder);
     in.ProgramFolder = Native(context.programFolder);
-    in.UserConfigHome = Native(environment.UserConfigHome);
     in.UserDataHome = Native(environment.UserDataHome);
     const std::optional<FirstStartPlan> plan = PlanFirstStart(in);
     if (!plan)
@@ -41,9 +47,17 @@ void PrepareFirstStart(AppContext& context, const StartEnvironment& environment)
         return;
     }
     context.settings.FilePath = plan->To;
-    context.settings.WriteFilePath(context.ini);
-    // Unsaved, the next start is a first start again and keeps the copies made now.
-    (void)context.ini.Save();
+}
+
+/// The value of `option DIR` or `option=DIR` at arguments[i] (i moves past a separate value);
+/// nothing when arguments[i] is not that option.
+std::optional<QString> OptionValue(const QStringList& arguments, qsizetype& i, const QString& option) {
+    const QString& arg = arguments[i];
+    if (arg == option)
+        return i + 1 < arguments.size() ? arguments[++i] : QString();
+    if (arg.startsWith(option + '='))
+        return arg.mid(option.size() + 1);
+    return std::nullopt;
 }
 
 } // namespace
@@ -53,6 +67,12 @@ StartArguments ParseStartArguments(const QStringList& arguments) {
     const auto problem = [&args](const QString& text) {
         if (args.Problem.isEmpty())
             args.Problem = text;
+    };
+    const auto folder = [&problem](QString& target, const QString& value, const QString& option) {
+        if (value.isEmpty())
+            problem(option + QStringLiteral(" needs a folder"));
+        else
+            target = value;
     };
     bool options = true;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -64,12 +84,10 @@ StartArguments ParseStartArguments(const QStringList& arguments) {
                 args.Help = true;
             else if (arg == QStringLiteral("-V") || arg == QStringLiteral("--version"))
                 args.Version = true;
-            else if (arg == kConfigDirOption && i + 1 < arguments.size())
-                args.ConfigDir = arguments[++i];
-            else if (arg.startsWith(kConfigDirOption + '=') && arg.size() > kConfigDirOption.size() + 1)
-                args.ConfigDir = arg.mid(kConfigDirOption.size() + 1);
-            else if (arg == kConfigDirOption || arg.startsWith(kConfigDirOption + '='))
-                problem(QStringLiteral("--config-dir needs a folder"));
+            else if (const auto dir = OptionValue(arguments, i, kConfigDirOption))
+                folder(args.ConfigDir, *dir, kConfigDirOption);
+            else if (const auto tables = OptionValue(arguments, i, kTableFolderOption))
+                folder(args.TableFolder, *tables, kTableFolderOption);
             else
                 problem(QStringLiteral("unknown option '%1'").arg(arg));
         } else if (!arg.isEmpty()) {
@@ -84,16 +102,17 @@ StartArguments ParseStartArguments(const QStringList& arguments) {
 
 QString StartHelpText() {
     return QStringLiteral(
-        "Usage: gorlin [--config-dir DIR] [FILE.DIV]\n"
+        "Usage: gorlin [--config-dir DIR] [--table-folder DIR] [FILE.DIV]\n"
         "       gorlin --help | --version\n"
         "\n"
         "Follows football competitions through a season. Starts with the folder window of the\n"
         "league files; with FILE.DIV, opens that league at once.\n"
         "\n"
         "Options:\n"
-        "  --config-dir DIR  keep the settings (gorlin.ini) in DIR\n"
-        "  -h, --help        print this help and exit\n"
-        "  -V, --version     print the version and exit\n"
+        "  --config-dir DIR    keep the settings (gorlin.ini) in DIR\n"
+        "  --table-folder DIR  show the leagues of DIR for this run (the setting stays)\n"
+        "  -h, --help          print this help and exit\n"
+        "  -V, --version       print the version and exit\n"
         "\n"
         "The same leagues from the command line: gorlin-cli --help\n");
 }
@@ -104,7 +123,7 @@ QString StartVersionText() {
 
 std::unique_ptr<FolderWindow> StartProgram(const StartArguments& args, AppContext& context,
                                            const StartEnvironment& environment) {
-    PrepareFirstStart(context, environment);
+    ChooseTableFolder(args, context, environment);
     auto window = std::make_unique<FolderWindow>(context);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());

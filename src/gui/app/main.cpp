@@ -104,7 +104,6 @@ int main(int argc, char** argv) {
     if (const QString examples = dataFolder + QStringLiteral("examples");
         !data.Folder.empty() && QFileInfo(examples).isDir())
         environment.ExamplesFolder = examples;
-    environment.UserConfigHome = QFile::decodeName(UserConfigHome().c_str());
     environment.UserDataHome = QFile::decodeName(UserDataHome().c_str());
     environment.SettingsRead = settingsFile.Problem.Ok;
     const std::unique_ptr<FolderWindow> window = StartProgram(args, context, environment);
