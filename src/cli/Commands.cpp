@@ -16,6 +16,7 @@ const Command kCommands[] = {
     {"dump", "print a league as JSON", kDumpUsage, RunDump},
     {"fixtures", "print the fixtures with their dates and predicted scores", kFixturesUsage, RunFixtures},
     {"form", "print a team's current form", kFormUsage, RunForm},
+    {"import", "import results, players, goal scorers or fixtures from a CSV file", kImportUsage, RunImport},
     {"new", "create a league file as the New Table wizard does", kNewUsage, RunNew},
     {"predict", "predict the scores of the league fixtures and save", kPredictUsage, RunPredict},
     {"query", "run a query over a league and print its results", kQueryUsage, RunQuery},

@@ -10,8 +10,8 @@ namespace gorlin {
 QString ConfigDirArgument(const QStringList& arguments);
 
 /// The program folder (where gorlin.ini lives), ending with '/': configDir when not empty;
-/// else the executable's folder when it holds gorlin.ini or can be written; else the per-user
-/// configuration folder + "/gorlin". Needs a QCoreApplication.
+/// else the executable's folder when it holds gorlin.ini, or can be written and is not installed;
+/// else the per-user configuration folder + "/gorlin". Needs a QCoreApplication.
 QString ProgramFolder(const QString& configDir);
 
 } // namespace gorlin
