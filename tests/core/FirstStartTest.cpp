@@ -1,7 +1,6 @@
 #include "core/app/FirstStart.h"
 
 #include "platform/os/ExampleLeagues.h"
-#include "platform/os/SystemFolders.h"
 #include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +9,8 @@ namespace gorlin {
 namespace {
 
 namespace fs = std::filesystem;
-using test::TempDir;
-
 using test::ReadFile;
+using test::TempDir;
 using test::WriteFile;
 
 TEST(FirstStart, PlansOnlyAFirstStartWithExamples) {
@@ -31,12 +29,6 @@ TEST(FirstStart, PlansOnlyAFirstStartWithExamples) {
         {"the data home, whatever the program folder", [](FirstStartInputs&) {},
          "/home/u/.local/share/gorlin/examples/"},
         {"no data home known", [](FirstStartInputs& in) { in.UserDataHome.clear(); }, "/tmp/cfg/examples/"},
-        {"nowhere known",
-         [](FirstStartInputs& in) {
-             in.UserDataHome.clear();
-             in.ProgramFolder.clear();
-         },
-         nullptr},
         {"table folder named", [](FirstStartInputs& in) { in.HasFilePath = true; }, nullptr},
         {"table folder given for the run", [](FirstStartInputs& in) { in.TableFolderGiven = true; }, nullptr},
         {"damaged settings", [](FirstStartInputs& in) { in.SettingsRead = false; }, nullptr},
@@ -52,37 +44,6 @@ TEST(FirstStart, PlansOnlyAFirstStartWithExamples) {
             EXPECT_EQ(plan->To, c.To) << c.Name;
         }
     }
-}
-
-TEST(FirstStart, AnyFilePathKeyNamesATableFolder) {
-    IniFile ini;
-    ini.SetText("[Colours]\nFilePath=/elsewhere/\n[OPTIONS]\nShowHints=1\n");
-    EXPECT_FALSE(SettingsNameTableFolder(ini)); // only [Options] counts
-    ini.SetText("[OPTIONS]\nfilepath=\n");
-    EXPECT_TRUE(SettingsNameTableFolder(ini)); // names match without case; an empty value counts
-}
-
-TEST(FirstStart, FindsTheShippedFilesOfABuildAndOfAnInstall) {
-    TempDir dir;
-    const fs::path build = dir / "build";
-    fs::create_directories(build / "share" / "gorlin" / "examples");
-    EXPECT_EQ(FindProgramData(build.string()).Folder, (build / "share" / "gorlin").string() + "/");
-    EXPECT_FALSE(FindProgramData(build.string()).Installed);
-
-    const fs::path prefix = dir / "prefix";
-    fs::create_directories(prefix / "bin");
-    fs::create_directories(prefix / "share" / "gorlin" / "guide");
-    const ProgramData installed = FindProgramData((prefix / "bin").string());
-    EXPECT_EQ(installed.Folder, (prefix / "share" / "gorlin").string() + "/");
-    EXPECT_TRUE(installed.Installed);
-
-    // A file of that name is not the data folder.
-    fs::create_directories(dir / "stray" / "bin");
-    WriteFile(dir / "stray" / "share" / "gorlin", "not a folder");
-    const ProgramData stray = FindProgramData((dir / "stray" / "bin").string());
-    EXPECT_EQ(stray.Folder, "");
-    EXPECT_FALSE(stray.Installed);
-    EXPECT_EQ(FindProgramData("").Folder, "");
 }
 
 TEST(FirstStart, CopiesTheLeaguesAndKeepsEarlierCopies) {
@@ -105,14 +66,10 @@ TEST(FirstStart, CopiesTheLeaguesAndKeepsEarlierCopies) {
     EXPECT_FALSE(fs::exists(to / "sub"));
     EXPECT_FALSE(fs::exists(to / "FOLDER.DIV"));
 
-    // Nothing to copy from, or no room for the copies: the reason names the folder.
+    // Nothing to copy from: the reason names the folder.
     const Status missing = CopyExampleLeagues(dir / "none", to);
     EXPECT_FALSE(missing.Ok);
     EXPECT_NE(missing.Message.find((dir / "none").string()), std::string::npos) << missing.Message;
-    WriteFile(dir / "blocked", "a file where the folder should be");
-    const Status blocked = CopyExampleLeagues(from, dir / "blocked" / "examples");
-    EXPECT_FALSE(blocked.Ok);
-    EXPECT_NE(blocked.Message.find("blocked"), std::string::npos) << blocked.Message;
 }
 
 } // namespace
