@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "core/Version.h"
 
 #include <exception>
 #include <iostream>
@@ -30,7 +31,8 @@ const Command kCommands[] = {
 };
 
 void PrintHelp(std::ostream& out) {
-    out << "Usage: gorlin-cli [--config-dir DIR] COMMAND [ARGS...]\n\n"
+    out << "Usage: gorlin-cli [--config-dir DIR] COMMAND [ARGS...]\n"
+           "       gorlin-cli --version\n\n"
            "Commands:\n";
     for (const Command& c : kCommands) {
         // Names longer than the column still get two blanks before their summary.
@@ -55,6 +57,9 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
             inv.ConfigDir = arg.substr(13);
         } else if (command.empty() && (arg == "-h" || arg == "--help")) {
             PrintHelp(out);
+            return kExitOk;
+        } else if (command.empty() && (arg == "-V" || arg == "--version")) {
+            out << "gorlin-cli " << kProgramVersion << '\n';
             return kExitOk;
         } else if (command.empty()) {
             command = arg;

@@ -252,8 +252,10 @@ void FolderWindow::btnOpenClick() {
 
 bool FolderWindow::OpenLeague(int index) {
     const QString path = FilePathOf(index);
-    if (path.isEmpty())
-        return false;
+    return !path.isEmpty() && OpenLeagueFile(path);
+}
+
+bool FolderWindow::OpenLeagueFile(const QString& path) {
     auto* window = new LeagueWindow(m_context, this);
     m_leagueWindow = window;
     if (!window->Load(path)) {

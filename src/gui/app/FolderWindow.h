@@ -51,6 +51,9 @@ public:
     /// Opens the league of entry `index`: hides this window, shows the league window modally,
     /// and shows this window again when it has closed. False when the file could not be loaded.
     bool OpenLeague(int index);
+    /// Opens the league file at `path` (listed or not) as OpenLeague opens a listed one, with the
+    /// same message for a file that cannot be read. The table folder is left as it is.
+    bool OpenLeagueFile(const QString& path);
     /// The league window while one is open (tests drive it from a timer).
     LeagueWindow* OpenLeagueWindow() const;
 
