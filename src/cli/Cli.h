@@ -49,6 +49,8 @@ int RunSettings(const Invocation&, std::ostream&, std::ostream&);
 int RunTable(const Invocation&, std::ostream&, std::ostream&);
 int RunTeamStats(const Invocation&, std::ostream&, std::ostream&);
 int RunForm(const Invocation&, std::ostream&, std::ostream&);
+int RunDivisionStats(const Invocation&, std::ostream&, std::ostream&);
+int RunMaintain(const Invocation&, std::ostream&, std::ostream&);
 int RunUpdate(const Invocation&, std::ostream&, std::ostream&);
 int RunUpload(const Invocation&, std::ostream&, std::ostream&);
 
@@ -65,6 +67,8 @@ extern const char* const kSettingsUsage;
 extern const char* const kTableUsage;
 extern const char* const kTeamStatsUsage;
 extern const char* const kFormUsage;
+extern const char* const kDivisionStatsUsage;
+extern const char* const kMaintainUsage;
 extern const char* const kUpdateUsage;
 extern const char* const kUploadUsage;
 
