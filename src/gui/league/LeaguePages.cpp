@@ -5,6 +5,7 @@
 #include "gui/league/LeagueTablePage.h"
 #include "gui/league/ResultPages.h"
 #include "gui/league/SortRulesPage.h"
+#include "gui/league/StatisticsWindows.h"
 #include "gui/league/TeamStatisticsPage.h"
 #include "gui/query/QueryWindow.h"
 #include "gui/widgets/AppContext.h"
@@ -101,6 +102,7 @@ void InstallLeaguePages(LeagueHost& host) {
 
     InstallQueryWindow(host);
     InstallResultPages(host);
+    InstallStatisticsWindows(host);
 }
 
 } // namespace gorlin
