@@ -39,6 +39,7 @@ struct Command {
 int RunCheck(const Invocation&, std::ostream&, std::ostream&);
 int RunDump(const Invocation&, std::ostream&, std::ostream&);
 int RunFixtures(const Invocation&, std::ostream&, std::ostream&);
+int RunImport(const Invocation&, std::ostream&, std::ostream&);
 int RunPredict(const Invocation&, std::ostream&, std::ostream&);
 int RunQuery(const Invocation&, std::ostream&, std::ostream&);
 int RunNew(const Invocation&, std::ostream&, std::ostream&);
@@ -56,6 +57,7 @@ int RunPlayerStats(const Invocation&, std::ostream&, std::ostream&);
 extern const char* const kCheckUsage;
 extern const char* const kDumpUsage;
 extern const char* const kFixturesUsage;
+extern const char* const kImportUsage;
 extern const char* const kPredictUsage;
 extern const char* const kQueryUsage;
 extern const char* const kNewUsage;

@@ -17,6 +17,7 @@ const Command kCommands[] = {
     {"form", "print a team's current form", kFormUsage, RunForm},
     {"goal-stats", "print the goal statistics and goal times", kGoalStatsUsage, RunGoalStats},
     {"graph", "print a team's points progress or a top or bottom comparison", kGraphUsage, RunGraph},
+    {"import", "import results, players, goal scorers or fixtures from a CSV file", kImportUsage, RunImport},
     {"match-grid", "print the grid of league matches played and scheduled", kMatchGridUsage, RunMatchGrid},
     {"new", "create a league file as the New Table wizard does", kNewUsage, RunNew},
     {"player-stats", "print a player's statistics", kPlayerStatsUsage, RunPlayerStats},

@@ -6,8 +6,9 @@
 
 namespace gorlin {
 
-QString ConfigDirArgument(const QStringList& arguments) {
-    const QString option = QStringLiteral("--config-dir");
+namespace {
+
+QString OptionValue(const QStringList& arguments, const QString& option) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
         if (arg == option && i + 1 < arguments.size())
@@ -16,6 +17,16 @@ QString ConfigDirArgument(const QStringList& arguments) {
             return arg.mid(option.size() + 1);
     }
     return {};
+}
+
+} // namespace
+
+QString ConfigDirArgument(const QStringList& arguments) {
+    return OptionValue(arguments, QStringLiteral("--config-dir"));
+}
+
+QString TableFolderArgument(const QStringList& arguments) {
+    return OptionValue(arguments, QStringLiteral("--table-folder"));
 }
 
 QString ProgramFolder(const QString& configDir) {

@@ -13,6 +13,7 @@ constexpr int kMaxScore = 99;
 constexpr int kMaxOtherTeams = 200;
 constexpr const char* kInvalidInput = "Input is invalid, please correct";
 constexpr const char* kNotFound = "Pending game not found";
+constexpr const char* kLeagueTeamsOnly = "A league game is played between two league teams";
 
 int GameLimit(const League& league) {
     return std::min<int>(league.AllGameCount(), static_cast<int>(league.Games.size()) - 1);
@@ -197,7 +198,8 @@ Expected<RecordOutcome> ResultEntry::Record(const EntryInput& input, const GoalP
         return Error{"You have not selected both teams"};
     const auto attendance = ParseAttendance(input.Attendance);
     if (!attendance || input.HomeGoals < 0 || input.HomeGoals > kMaxScore || input.AwayGoals < 0 ||
-        input.AwayGoals > kMaxScore || input.Referee < 0 || input.Referee > m_league.Head.RefereeCount)
+        input.AwayGoals > kMaxScore || input.Referee < 0 || input.Referee > m_league.Head.RefereeCount ||
+        input.Awarded < 0 || input.Awarded > 2)
         return Error{kInvalidInput};
 
     int found = 0;
@@ -233,7 +235,7 @@ Expected<RecordOutcome> ResultEntry::Record(const EntryInput& input, const GoalP
     game.Attendance = *attendance;
     game.Comment = input.Comment;
     game.Referee = static_cast<u8>(input.Referee);
-    game.Awarded = 0;
+    game.Awarded = static_cast<u8>(input.Awarded);
     RecordGoals(m_league, g, prompt); // fits: checked above
     UpdateGameEx(m_league, g);
     m_league.DataChanged = true;
@@ -330,14 +332,28 @@ Expected<RecordOutcome> RecordResult(League& league, const ResultInput& input, c
         if (referee == 0)
             return Error{"No referee named " + input.Referee};
     }
+    return RecordResultFor(league, comp, home, away, input.Date,
+                           {input.HomeGoals, input.AwayGoals, input.Attendance, referee, input.Comment},
+                           prompt);
+}
+
+Expected<RecordOutcome> RecordResultFor(League& league, int comp, int home, int away, int date,
+                                        const EntryInput& input, const GoalPrompt& prompt) {
+    if (comp < 0 || comp > std::min<int>(league.Head.CompCount, kMaxComps))
+        return Error{kInvalidInput};
+    const int lastTeam = comp == 0 ? std::min(league.TeamCount(), TeamLimit(league)) : TeamLimit(league);
+    for (int t : {home, away})
+        if (t < 1 || t > lastTeam)
+            return Error{comp == 0 ? kLeagueTeamsOnly : kInvalidInput};
+    if (home == away)
+        return Error{"The Home and Away team must be different"};
 
     const bool wasPending = league.PendingGame;
-    ResultEntry entry(league, input.Date);
+    ResultEntry entry(league, date);
     entry.SetCompetition(comp);
     Expected<RecordOutcome> result = Error{kNotFound};
     if (entry.ChooseTeam(home) && entry.ChooseTeam(away))
-        result = entry.Record({input.HomeGoals, input.AwayGoals, input.Attendance, referee, input.Comment},
-                              prompt);
+        result = entry.Record(input, prompt);
     league.PendingGame = wasPending;
     return result;
 }

@@ -16,6 +16,7 @@ struct EntryInput {
     std::string Attendance = "0"; // as typed; must be a number
     int Referee = 0;              // index into Referees, 0 = none
     std::string Comment{};        // cut to 50 characters
+    int Awarded = 0;              // 0 as scored, 1 to the home team, 2 to the away team
 };
 
 /// What a successful "Record" did.
@@ -123,5 +124,13 @@ struct ResultInput {
 /// that fixture) and the same team twice ("The Home and Away team must be different"). Goals
 /// are created without asking unless a prompt is given. On failure the league is unchanged.
 Expected<RecordOutcome> RecordResult(League& league, const ResultInput& input, const GoalPrompt& prompt = {});
+
+/// Records one result of competition `comp` (0 = the league) between teams given by index, on
+/// day `date`, through the same page steps as RecordResult. A league game needs two league
+/// teams ("A league game is played between two league teams"), a game of another competition
+/// any two teams; the same team twice gives "The Home and Away team must be different". On
+/// failure the league is unchanged.
+Expected<RecordOutcome> RecordResultFor(League& league, int comp, int home, int away, int date,
+                                        const EntryInput& input, const GoalPrompt& prompt = {});
 
 } // namespace gorlin

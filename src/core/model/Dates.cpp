@@ -121,6 +121,11 @@ std::string FormatDate(int dayNumber, std::string_view format, const Locale& loc
     return out;
 }
 
+int YearInWindow(int twoDigitYear, const Locale& locale) {
+    const int year = locale.TwoDigitYearBase / 100 * 100 + twoDigitYear;
+    return year < locale.TwoDigitYearBase ? year + 100 : year;
+}
+
 std::optional<int> ParseShortDate(std::string_view text, const Locale& locale) {
     // Field order from the format: the order in which d, m and y first appear.
     std::string order;
@@ -176,12 +181,8 @@ std::optional<int> ParseShortDate(std::string_view text, const Locale& locale) {
             month = value;
         else {
             year = value;
-            if (field.size() <= 2) {
-                const int century = locale.TwoDigitYearBase / 100 * 100;
-                year = century + value;
-                if (year < locale.TwoDigitYearBase)
-                    year += 100;
-            }
+            if (field.size() <= 2)
+                year = YearInWindow(value, locale);
         }
     }
     if (!IsValidDate(year, month, day))

@@ -54,6 +54,10 @@ inline std::string FormatShortDate(int dayNumber, const Locale& locale) {
 /// of locale.Today; a two-digit year falls in the window starting at TwoDigitYearBase.
 std::optional<int> ParseShortDate(std::string_view text, const Locale& locale);
 
+/// The year a two-digit year 0..99 stands for: the one within the hundred years that begin at
+/// locale.TwoDigitYearBase.
+int YearInWindow(int twoDigitYear, const Locale& locale);
+
 /// "yyyy-mm-dd" as used by the command line and the data files.
 std::optional<int> ParseIsoDate(std::string_view text);
 std::string FormatIsoDate(int dayNumber);

@@ -42,6 +42,9 @@ int main(int argc, char** argv) {
                            .arg(QString::fromStdString(settingsFile.Problem.Message)));
     IniFile& ini = settingsFile.Ini;
     Settings& settings = settingsFile.Values;
+    // `--table-folder DIR` shows another folder for this run without changing FilePath.
+    if (const QString folder = TableFolderArgument(QApplication::arguments()); !folder.isEmpty())
+        settings.FilePath = QDir(folder).absolutePath().toStdString() + "/";
     // No dial-up service on this platform: connections are made by hand for the whole run.
     settings.ManualConnect = true;
     settings.DiscOption = 0;
