@@ -51,6 +51,10 @@ int RunTeamStats(const Invocation&, std::ostream&, std::ostream&);
 int RunForm(const Invocation&, std::ostream&, std::ostream&);
 int RunDivisionStats(const Invocation&, std::ostream&, std::ostream&);
 int RunMaintain(const Invocation&, std::ostream&, std::ostream&);
+int RunGoalStats(const Invocation&, std::ostream&, std::ostream&);
+int RunGraph(const Invocation&, std::ostream&, std::ostream&);
+int RunMatchGrid(const Invocation&, std::ostream&, std::ostream&);
+int RunPlayerStats(const Invocation&, std::ostream&, std::ostream&);
 
 extern const char* const kCheckUsage;
 extern const char* const kDumpUsage;
@@ -67,6 +71,10 @@ extern const char* const kTeamStatsUsage;
 extern const char* const kFormUsage;
 extern const char* const kDivisionStatsUsage;
 extern const char* const kMaintainUsage;
+extern const char* const kGoalStatsUsage;
+extern const char* const kGraphUsage;
+extern const char* const kMatchGridUsage;
+extern const char* const kPlayerStatsUsage;
 
 /// The folder of gorlin.ini, found as the program finds it: --config-dir, else the executable's
 /// folder when it holds gorlin.ini or can be written, else $XDG_CONFIG_HOME/gorlin (~/.config/gorlin).

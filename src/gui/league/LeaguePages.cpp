@@ -8,6 +8,7 @@
 #include "gui/league/MaintenancePages.h"
 #include "gui/league/ResultPages.h"
 #include "gui/league/SortRulesPage.h"
+#include "gui/league/StatisticsWindows.h"
 #include "gui/league/TeamStatisticsPage.h"
 #include "gui/query/QueryWindow.h"
 #include "gui/widgets/AppContext.h"
@@ -107,6 +108,7 @@ void InstallLeaguePages(LeagueHost& host) {
     InstallResultPages(host);
     InstallMaintenancePages(host);
     InstallDivisionStatisticsPage(host);
+    InstallStatisticsWindows(host);
 }
 
 } // namespace gorlin
