@@ -13,6 +13,7 @@ namespace {
 const Command kCommands[] = {
     {"check", "report whether league files can be opened", kCheckUsage, RunCheck},
     {"dump", "print a league as JSON", kDumpUsage, RunDump},
+    {"export", "write league sections as HTML, CSV or text", kExportUsage, RunExport},
     {"fixtures", "print the fixtures with their dates and predicted scores", kFixturesUsage, RunFixtures},
     {"form", "print a team's current form", kFormUsage, RunForm},
     {"import", "import results, players, goal scorers or fixtures from a CSV file", kImportUsage, RunImport},
