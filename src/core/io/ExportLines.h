@@ -10,7 +10,7 @@ namespace gorlin {
 enum class ExportFormat { Csv, Fixed, Html, Tab };
 
 /// How a cell sits in its width (fixed text) or its table cell (HTML).
-enum class CellAlign { Left, Right, Centre };
+enum class ExportAlign { Left, Right, Centre };
 
 /// Characters the clipboard buffer of the league export holds.
 inline constexpr std::size_t kClipboardLimit = 256000;

@@ -115,7 +115,7 @@ Widths WidthsOf(const League& league) {
 
 struct Column {
     std::size_t Width = 0;
-    CellAlign Align = CellAlign::Left;
+    ExportAlign Align = ExportAlign::Left;
 };
 
 /// Cells and rows in the chosen format.
@@ -163,9 +163,9 @@ public:
         switch (m_format) {
         case ExportFormat::Html: {
             const char* tag = m_heading ? "TH" : "TD";
-            const char* align = col.Align == CellAlign::Right    ? " ALIGN=RIGHT"
-                                : col.Align == CellAlign::Centre ? " ALIGN=CENTER"
-                                                                 : "";
+            const char* align = col.Align == ExportAlign::Right    ? " ALIGN=RIGHT"
+                                : col.Align == ExportAlign::Centre ? " ALIGN=CENTER"
+                                                                   : "";
             const std::string body = text.empty() && breakWhenEmpty ? "<BR>" : HtmlEscape(text);
             Raw(std::string("   <") + tag + align + ">" + body + "</" + tag + ">");
             break;
@@ -197,9 +197,9 @@ private:
         const std::size_t missing =
             std::min<std::size_t>(col.Width > text.size() ? col.Width - text.size() : 0, 50);
         std::size_t before = 0;
-        if (col.Align == CellAlign::Right)
+        if (col.Align == ExportAlign::Right)
             before = missing;
-        else if (col.Align == CellAlign::Centre)
+        else if (col.Align == ExportAlign::Centre)
             before = missing / 2;
         return std::string(before, ' ') + std::string(text) + std::string(missing - before, ' ');
     }
@@ -212,10 +212,10 @@ private:
 };
 
 constexpr Column Left(std::size_t width) {
-    return {width, CellAlign::Left};
+    return {width, ExportAlign::Left};
 }
 constexpr Column Right(std::size_t width) {
-    return {width, CellAlign::Right};
+    return {width, ExportAlign::Right};
 }
 
 std::string DateText(int day, const Locale& locale) {
@@ -509,7 +509,7 @@ void WriteGrids(Writer& w, const League& league, const Locale& locale, const Wid
                 w.Cell(homeName, name);
             }
             for (int away = 1; away <= teams; ++away) {
-                const Column cell = w.Html() ? Column{0, CellAlign::Centre} : Left(5);
+                const Column cell = w.Html() ? Column{0, ExportAlign::Centre} : Left(5);
                 if (home == away) {
                     w.Cell(" ", w.Html() ? cell : Right(5));
                     continue;
@@ -553,7 +553,7 @@ void WriteScorers(Writer& w, const League& league, const LeagueExportOptions& o,
                 "Competition"},
                {"Player", "Team-For", "Home-Team", "Away-Team", "Date", "Goal-Time", "Pen", "og", "Comp"},
                cols);
-    const Column flag = w.Html() ? Column{3, CellAlign::Centre} : Right(3);
+    const Column flag = w.Html() ? Column{3, ExportAlign::Centre} : Right(3);
     auto flagText = [&w](bool on) {
         return w.Html() ? std::string(on ? "Y" : "N") : std::string(on ? "1" : "0");
     };
