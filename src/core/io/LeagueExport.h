@@ -16,16 +16,6 @@ namespace gorlin {
 enum class ExportSection { Table, ShortResults, FullResults, Fixtures, Grid, Scorers, Players };
 inline constexpr int kExportSectionCount = 7;
 
-/// The check box captions of the sections, in section order.
-inline constexpr std::array<const char*, kExportSectionCount> kExportSectionCaptions = {
-    "League Table Standings",
-    "Match Results(Short)",
-    "Match Results(Full)",
-    "Fixtures",
-    "Matches Grid",
-    "Goal Scorers",
-    "Players"};
-
 /// The first item of the team chooser, standing for all teams.
 inline constexpr const char* kExportAllTeams = "*** All Teams ***";
 
