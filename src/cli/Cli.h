@@ -50,6 +50,8 @@ int RunSettings(const Invocation&, std::ostream&, std::ostream&);
 int RunTable(const Invocation&, std::ostream&, std::ostream&);
 int RunTeamStats(const Invocation&, std::ostream&, std::ostream&);
 int RunForm(const Invocation&, std::ostream&, std::ostream&);
+int RunDivisionStats(const Invocation&, std::ostream&, std::ostream&);
+int RunMaintain(const Invocation&, std::ostream&, std::ostream&);
 
 extern const char* const kCheckUsage;
 extern const char* const kDumpUsage;
@@ -65,6 +67,8 @@ extern const char* const kSettingsUsage;
 extern const char* const kTableUsage;
 extern const char* const kTeamStatsUsage;
 extern const char* const kFormUsage;
+extern const char* const kDivisionStatsUsage;
+extern const char* const kMaintainUsage;
 
 /// The folder of gorlin.ini, found as the program finds it: --config-dir, else the executable's
 /// folder when it holds gorlin.ini or can be written, else $XDG_CONFIG_HOME/gorlin (~/.config/gorlin).

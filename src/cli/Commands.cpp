@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "core/Version.h"
 
 #include <exception>
 #include <iostream>
@@ -12,11 +13,14 @@ namespace {
 
 const Command kCommands[] = {
     {"check", "report whether league files can be opened", kCheckUsage, RunCheck},
+    {"division-stats", "print the division and referee statistics", kDivisionStatsUsage, RunDivisionStats},
     {"dump", "print a league as JSON", kDumpUsage, RunDump},
     {"export", "write league sections as HTML, CSV or text", kExportUsage, RunExport},
     {"fixtures", "print the fixtures with their dates and predicted scores", kFixturesUsage, RunFixtures},
     {"form", "print a team's current form", kFormUsage, RunForm},
     {"import", "import results, players, goal scorers or fixtures from a CSV file", kImportUsage, RunImport},
+    {"maintain", "change a league's settings, teams, players and referees and save", kMaintainUsage,
+     RunMaintain},
     {"new", "create a league file as the New Table wizard does", kNewUsage, RunNew},
     {"predict", "predict the scores of the league fixtures and save", kPredictUsage, RunPredict},
     {"query", "run a query over a league and print its results", kQueryUsage, RunQuery},
@@ -28,7 +32,8 @@ const Command kCommands[] = {
 };
 
 void PrintHelp(std::ostream& out) {
-    out << "Usage: gorlin-cli [--config-dir DIR] COMMAND [ARGS...]\n\n"
+    out << "Usage: gorlin-cli [--config-dir DIR] COMMAND [ARGS...]\n"
+           "       gorlin-cli --version\n\n"
            "Commands:\n";
     for (const Command& c : kCommands) {
         // Names longer than the column still get two blanks before their summary.
@@ -53,6 +58,9 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
             inv.ConfigDir = arg.substr(13);
         } else if (command.empty() && (arg == "-h" || arg == "--help")) {
             PrintHelp(out);
+            return kExitOk;
+        } else if (command.empty() && (arg == "-V" || arg == "--version")) {
+            out << "gorlin-cli " << kProgramVersion << '\n';
             return kExitOk;
         } else if (command.empty()) {
             command = arg;

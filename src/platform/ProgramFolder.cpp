@@ -25,10 +25,6 @@ QString ConfigDirArgument(const QStringList& arguments) {
     return OptionValue(arguments, QStringLiteral("--config-dir"));
 }
 
-QString TableFolderArgument(const QStringList& arguments) {
-    return OptionValue(arguments, QStringLiteral("--table-folder"));
-}
-
 QString ProgramFolder(const QString& configDir) {
     return QString::fromStdString(FindProgramFolder(QDir::fromNativeSeparators(configDir).toStdString()));
 }

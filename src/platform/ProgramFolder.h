@@ -9,13 +9,9 @@ namespace gorlin {
 /// empty when not given.
 QString ConfigDirArgument(const QStringList& arguments);
 
-/// The value of `--table-folder DIR` or `--table-folder=DIR`: the table folder for this run in
-/// place of the FilePath setting (which is left as it is); empty when not given.
-QString TableFolderArgument(const QStringList& arguments);
-
 /// The program folder (where gorlin.ini lives), ending with '/': configDir when not empty;
-/// else the executable's folder when it holds gorlin.ini or can be written; else the per-user
-/// configuration folder + "/gorlin". Needs a QCoreApplication.
+/// else the executable's folder when it holds gorlin.ini, or can be written and is not installed;
+/// else the per-user configuration folder + "/gorlin". Needs a QCoreApplication.
 QString ProgramFolder(const QString& configDir);
 
 } // namespace gorlin

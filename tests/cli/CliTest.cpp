@@ -118,6 +118,9 @@ TEST(ProgramFolderRule, ChoosesInOrder) {
         {{"", "/opt/gorlin", false, true, "/home/u/.config"}, "/opt/gorlin/"},
         {{"", "/opt/gorlin", false, false, "/home/u/.config"}, "/home/u/.config/gorlin/"},
         {{"", "/opt/gorlin", false, false, ""}, "/opt/gorlin/"},
+        // An installed program's bin folder only with a gorlin.ini put there, never for being writable.
+        {{"", "/home/u/.local/bin", false, true, "/home/u/.config", true}, "/home/u/.config/gorlin/"},
+        {{"", "/home/u/.local/bin", true, true, "/home/u/.config", true}, "/home/u/.local/bin/"},
         {{}, "./"}};
     for (const auto& [inputs, folder] : cases)
         EXPECT_EQ(ChooseProgramFolder(inputs), folder) << folder;

@@ -35,6 +35,10 @@ protected:
     void SetUp() override {
         LeagueBuilder a;
         a.Teams({"City", "United", "Rovers"}).OtherTeams({"Cup Side"}).TimesToPlay(2);
+        for (int home = 1; home <= 3; ++home)
+            for (int away = 1; away <= 3; ++away)
+                if (home != away)
+                    a.Fixture(home, away, 0);
         for (auto [name, team] : {std::pair{"A1", 1}, {"A2", 2}, {"gone", 0}, {"cup", 4}, {"A5", 2}})
             a.Player(name, team);
         a.Referee("Ref One");

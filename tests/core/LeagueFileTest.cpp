@@ -23,7 +23,13 @@ using Ints = std::vector<int>;
 /// A league using every section: 20 teams, 2 other teams, league and cup games (cup tie 14
 /// unplayed, so the full layout), goals, players, a squad, a competition, selections, a referee
 /// and a missed penalty.
-League RichLeague(int selections = 2) {
+GameRec& LastCupGame(League& l) {
+    return l.Games[static_cast<std::size_t>(l.AllGameCount())];
+}
+
+/// `scheduled`: every other pairing an undated fixture, so the league holds the 380 games its
+/// two meetings make (the compact layout needs that).
+League RichLeague(int selections = 2, bool scheduled = false) {
     LeagueBuilder b;
     std::vector<std::string> names;
     for (int i = 1; i <= 20; ++i)
@@ -33,6 +39,11 @@ League RichLeague(int selections = 2) {
         b.Played(i, 21 - i, i % 4, (i + 1) % 3, 43000 + i);
     b.Fixture(1, 2, 43100, true, 2, 1);
     b.Fixture(3, 4, 0);
+    for (int home = 1; scheduled && home <= 20; ++home)
+        for (int away = 1; away <= 20; ++away)
+            if (home != away && !(home <= 10 && away == 21 - home) && !(home == 1 && away == 2) &&
+                !(home == 3 && away == 4))
+                b.Fixture(home, away, 0);
     b.CupGame(1, 21, 1, 1, 43050);
     b.CupGame(22, 2, 0, 3, 43051);
     for (int s = 1; s <= selections; ++s)
@@ -45,7 +56,7 @@ League RichLeague(int selections = 2) {
     b.Referee("Ref One");
     b.MissedPen(3, 3, 3, 44);
     League l = b.Build();
-    l.Games[14].Played = 0;
+    LastCupGame(l).Played = 0;
     l.Games[1].Referee = 1;
     l.Squads[1].Entries[17] = SquadEntry{2, 60, 90, 0, 0, 1, 55};
     l.Teams[3].PointsAdjust = -6;
@@ -142,8 +153,12 @@ TEST(LeagueFileDamage, TruncationMessagesCountTheRecordsPresent) {
 
 TEST(LeagueFileLayout, CompactOnlyWhenItHoldsTheLeague) {
     const auto teams = [](int n) {
-        std::vector<std::string> names(static_cast<std::size_t>(n), "Club");
-        return LeagueBuilder().Teams(names).TimesToPlay(2).Build();
+        LeagueBuilder b;
+        b.Teams(std::vector<std::string>(static_cast<std::size_t>(n), "Club")).TimesToPlay(1);
+        for (int home = 1; home <= n; ++home)
+            for (int away = home + 1; away <= n; ++away)
+                b.Fixture(home, away, 0);
+        return b.Build();
     };
     EXPECT_EQ(ChooseSaveVersion(teams(29)), 45);
     EXPECT_EQ(ChooseSaveVersion(teams(30)), 46) << "30 teams do not fit a compact selection";
@@ -155,13 +170,14 @@ TEST(LeagueFileLayout, CompactOnlyWhenItHoldsTheLeague) {
     const Case cases[] = {
         {"every cup game played", [](League&) {}, 45},
         {"an unplayed league game", [](League& l) { l.Games[11].Played = 0; }, 45},
-        {"an unplayed cup game", [](League& l) { l.Games[14].Played = 0; }, 46},
+        {"an unplayed cup game", [](League& l) { LastCupGame(l).Played = 0; }, 46},
+        {"a schedule its games do not make", [](League& l) { l.Head.TimesToPlay = 3; }, 46},
         {"no fixed schedule", [](League& l) { l.Head.TimesToPlay = 0; }, 46},
         {"an update address", [](League& l) { l.Head.UpdateAddress = "example.org/x"; }, 46},
         {"a sixth selection", [](League& l) { l.TeamSels[6].Name = "Sixth"; }, 46}};
     for (const Case& c : cases) {
-        League l = RichLeague(5);
-        l.Games[14].Played = 1;
+        League l = RichLeague(5, true);
+        LastCupGame(l).Played = 1;
         c.Change(l);
         EXPECT_EQ(ChooseSaveVersion(l), c.Version) << c.What;
     }
@@ -188,7 +204,7 @@ TEST(LeagueFileLayout, OnlyNamedSelectionsAreWrittenAndTheFileComesBackByteForBy
 TEST(LeagueFileSave, KeepsThePreviousContentsAsBackupAndRecordsTheVersionWritten) {
     TempDir dir;
     const auto path = dir / "LEAGUE.DIV";
-    League l = RichLeague();
+    League l = RichLeague(2, true);
     l.DataChanged = true;
     ASSERT_TRUE(SaveLeague(l, path));
     EXPECT_FALSE(l.DataChanged);
@@ -204,7 +220,7 @@ TEST(LeagueFileSave, KeepsThePreviousContentsAsBackupAndRecordsTheVersionWritten
     EXPECT_EQ(LoadLeague(path)->Teams[1].Name.view(), "Renamed");
 
     // Without backups the old backup stays as it was; a compact save keeps 46 in memory.
-    loaded->Games[14].Played = 1;
+    LastCupGame(*loaded).Played = 1;
     ASSERT_TRUE(SaveLeague(*loaded, path, SaveOptions{false}));
     EXPECT_EQ(ReadFile(dir / "LEAGUE.bak"), before);
     EXPECT_EQ((Ints{ReadFile(path)[6], loaded->LoadedVersion, loaded->Head.Version}), (Ints{45, 45, 46}));

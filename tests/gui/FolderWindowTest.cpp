@@ -46,6 +46,7 @@ private slots:
     void deleteAsksThenRemovesOrReports();
     void deletingToTheTrash();
     void openingShowsTheLeagueAndRebuildsWhenTheTitleChanged();
+    void enterOpensOrClosesAFolder();
     void helpShowsTheGuideAndHintsFollowTheSetting();
 };
 
@@ -163,7 +164,8 @@ void FolderWindowTest::deletingToTheTrash() {
     f.prompter.Answers = {Prompter::Answer::Yes, Prompter::Answer::Yes};
     FolderWindow(f.context).btnDeleteClick();
     QVERIFY(!fs::exists(f.file));
-    QVERIFY(fs::exists(f.dir / "data" / "Trash" / "files" / "LEAGUE.DIV"));
+    QVERIFY(fs::exists(f.dir / "data" / "Trash" / "files" / "LEAGUE.DIV") &&
+            fs::exists(f.dir / "data" / "Trash" / "info" / "LEAGUE.DIV.trashinfo"));
     // Without a usable trash the file is kept and the failure reported: never removed for good,
     // nor moved somewhere below the working folder.
     WriteLeague(f.file, "No Trash Here");
@@ -172,8 +174,9 @@ void FolderWindowTest::deletingToTheTrash() {
     qputenv("XDG_DATA_HOME", Q(f.dir / "blocked").toLocal8Bit());
     qputenv("HOME", Q(f.dir / "blocked").toLocal8Bit());
     FolderWindow(f.context).btnDeleteClick();
-    QVERIFY(fs::exists(f.file) && !fs::exists(f.dir / "files" / "LEAGUE.DIV"));
-    QCOMPARE(f.prompter.Take().last(), QString("error: The selected file could not be deleted"));
+    QVERIFY(fs::exists(f.file) && !fs::exists(f.dir / "files") && !fs::exists(f.dir / "info"));
+    QCOMPARE(f.prompter.Take().last(),
+             "error: The selected file could not be deleted\n\n" + QString(FolderWindow::kNoTrashHint));
 }
 
 void FolderWindowTest::openingShowsTheLeagueAndRebuildsWhenTheTitleChanged() {
@@ -196,6 +199,26 @@ void FolderWindowTest::openingShowsTheLeagueAndRebuildsWhenTheTitleChanged() {
     emit w.Tree()->itemActivated(w.Tree()->topLevelItem(0), 0); // a double click on the table
     QVERIFY(checked && w.isVisible() && w.OpenLeagueWindow() == nullptr);
     QCOMPARE(TopTexts(w), QStringList{"New Title"});
+}
+
+void FolderWindowTest::enterOpensOrClosesAFolder() {
+    test::GuiFixture f;
+    WriteLeague(f.dir / "Older" / "OLD.DIV", "Last Season");
+    FolderWindow w(f.context);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTreeWidgetItem* folder = nullptr;
+    for (int i = 0; i < w.Tree()->topLevelItemCount(); ++i)
+        if (w.Tree()->topLevelItem(i)->childCount() > 0)
+            folder = w.Tree()->topLevelItem(i);
+    QVERIFY(folder != nullptr && !folder->isExpanded());
+    w.Tree()->setCurrentItem(folder);
+    w.Tree()->setFocus();
+    QTest::keyClick(w.Tree(), Qt::Key_Return);
+    QVERIFY(folder->isExpanded());
+    QTest::keyClick(w.Tree(), Qt::Key_Return);
+    QVERIFY(!folder->isExpanded());
+    QVERIFY(w.OpenLeagueWindow() == nullptr);
 }
 
 void FolderWindowTest::helpShowsTheGuideAndHintsFollowTheSetting() {

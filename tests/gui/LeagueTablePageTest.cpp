@@ -20,6 +20,7 @@ private slots:
     void selectionsChosenAndEdited();
     void selectionDialogKeepsAnIncompleteSlotAndStoresEverySlot();
     void calendarKeysChooseOrCancel();
+    void shortWindowKeepsHeadingsAndOptionsInView();
 };
 
 namespace {
@@ -72,18 +73,18 @@ void LeagueTablePageTest::showsTheTableInTheZoneColours() {
     f.page.resize(900, 400);
     f.page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.page));
-    QCOMPARE(f.grid->rowCount(), 7);
+    QCOMPARE(f.grid->rowCount(), 6); // the headings are the grid's header, kept in view
     QCOMPARE(f.grid->columnCount(), 15);
-    QCOMPARE(f.grid->index(0, 1).data().toString() + "|" + f.grid->index(1, 1).data().toString(),
+    QCOMPARE(f.grid->headerData(1, Qt::Horizontal).toString() + "|" + f.grid->index(0, 1).data().toString(),
              QString("Team|Ashford United"));
     QCOMPARE(f.Column(0), QStringList({"U", "S", "S", "4", "5", "D"}));
     const auto colour = [&f](int row, int column, int role) {
         return f.grid->index(row, column).data(role).value<QColor>().name();
     };
     // Zone colours from the settings (0x00BBGGRR: Colour1, 2, 5, 3), and the own team's text (Colour4).
-    QCOMPARE(QStringList({colour(1, 3, Qt::BackgroundRole), colour(2, 3, Qt::BackgroundRole),
-                          colour(4, 3, Qt::BackgroundRole), colour(6, 3, Qt::BackgroundRole),
-                          colour(3, 1, Qt::ForegroundRole)}),
+    QCOMPARE(QStringList({colour(0, 3, Qt::BackgroundRole), colour(1, 3, Qt::BackgroundRole),
+                          colour(3, 3, Qt::BackgroundRole), colour(5, 3, Qt::BackgroundRole),
+                          colour(2, 1, Qt::ForegroundRole)}),
              QStringList({"#ffff00", "#00ff00", "#c0c0c0", "#00ffff", "#ff0000"}));
     QCOMPARE(f.Text("pnlTitle"), QString("Test League"));
     test::Screenshot(&f.page, "league-table-long");
@@ -138,7 +139,7 @@ void LeagueTablePageTest::popupMenuAndGridForwardCommands() {
     f.Action("miShortFormat")->trigger();
     QCOMPARE(f.grid->columnCount(), 10);
     f.Action("miShowPoss")->trigger();
-    QCOMPARE(f.grid->index(0, 10).data().toString() + f.grid->index(5, 10).data().toString(),
+    QCOMPARE(f.grid->headerData(10, Qt::Horizontal).toString() + f.grid->index(4, 10).data().toString(),
              QString("PP12"));
     test::Screenshot(&f.page, "league-table-short");
     f.Action("miShortFormat")->trigger();
@@ -155,14 +156,14 @@ void LeagueTablePageTest::popupMenuAndGridForwardCommands() {
 
     // Hovering a team shows its latest result as the hint; a double click asks for its statistics.
     auto* grid = Child<QTableView>(&f.page, "sgLeague");
-    QCOMPARE(f.grid->index(1, 1).data(Qt::ToolTipRole).toString(),
+    QCOMPARE(f.grid->index(0, 1).data(Qt::ToolTipRole).toString(),
              QString("Double click to display team statistics"));
-    emit grid->entered(f.grid->index(6, 1)); // Fenwick Wanderers
-    const QString hint = f.grid->index(1, 4).data(Qt::ToolTipRole).toString();
+    emit grid->entered(f.grid->index(5, 1)); // Fenwick Wanderers
+    const QString hint = f.grid->index(0, 4).data(Qt::ToolTipRole).toString();
     QVERIFY2(hint.startsWith("12/10/2024 ") && hint.contains("Fenwick Wanderers"), qPrintable(hint));
     QSignalSpy activated(&f.page, &LeagueTablePage::teamActivated);
-    emit grid->doubleClicked(f.grid->index(3, 4));
-    emit grid->doubleClicked(f.grid->index(0, 4)); // heading row: nothing
+    emit grid->doubleClicked(f.grid->index(2, 4));
+    emit grid->doubleClicked(QModelIndex()); // below the rows: nothing
     QCOMPARE(activated.count(), 1);
     QCOMPARE(activated.front().front().toInt(), 3);
 }
@@ -175,10 +176,10 @@ void LeagueTablePageTest::selectionsChosenAndEdited() {
     f.Action("miSelection2")->trigger();
     QCOMPARE(int(f.league.CurrentSel), 2);
     QCOMPARE(f.Text("pnlTitle"), QString("Test League (Top & three)"));
-    QCOMPARE(f.grid->rowCount(), 4);
+    QCOMPARE(f.grid->rowCount(), 3);
     test::Screenshot(&f.page, "league-table-selection");
     f.Action("miAllTeams")->trigger();
-    QCOMPARE(f.grid->rowCount(), 7);
+    QCOMPARE(f.grid->rowCount(), 6);
 
     QSignalSpy changed(&f.page, &LeagueTablePage::dataChanged);
     QTimer::singleShot(0, [] {
@@ -199,7 +200,8 @@ void LeagueTablePageTest::selectionDialogKeepsAnIncompleteSlotAndStoresEverySlot
     test::GuiFixture f;
     std::vector<std::string> names(22, "Club");
     names[4] = "F\xe9nix Montevid\xe9o"; // Windows-1252 accents
-    names[5] = "Brighton & Hove";
+    names[5] = "Brighton & Hove Albion";
+    names[6] = "Wolverhampton Wanderers";
     League league = test::LeagueBuilder().Teams(names).Selection(3, "Capital", {1, 2, 3, 4}).Build();
     TeamSelectionDialog dialog(league, f.prompter);
     dialog.show();
@@ -210,10 +212,12 @@ void LeagueTablePageTest::selectionDialogKeepsAnIncompleteSlotAndStoresEverySlot
     auto* tabs = Child<QTabBar>(&dialog, "tcSelections");
     auto* name = Child<QLineEdit>(&dialog, "edSelName");
     QCOMPARE(tabs->count(), 8);
-    QCOMPARE(box(5)->text() + "|" + box(6)->text(), QString::fromUtf8("Fénix Montevidéo|Brighton && Hove"));
+    QCOMPARE(box(5)->text() + "|" + box(6)->text(),
+             QString::fromUtf8("Fénix Montevidéo|Brighton && Hove Albion"));
     QVERIFY(dialog.findChild<QCheckBox*>("cbTeam23") == nullptr);
-    for (int t = 1; t <= 22; ++t)
-        QVERIFY(box(t)->parentWidget()->rect().contains(box(t)->geometry()));
+    for (int t = 1; t <= 22; ++t) // every name shown whole
+        QVERIFY(box(t)->parentWidget()->rect().contains(box(t)->geometry()) &&
+                box(t)->width() >= box(t)->sizeHint().width());
     tabs->setCurrentIndex(2);
     QVERIFY(name->text() == "Capital" && box(4)->isChecked() && !box(5)->isChecked());
     test::Screenshot(&dialog, "team-selection-dialog");
@@ -253,6 +257,7 @@ void LeagueTablePageTest::calendarKeysChooseOrCancel() {
     const auto month = [&dialog] { return Child<QLabel>(&dialog, "labMonth")->text(); };
     QCOMPARE(month(), QString("March 2024"));
     QCOMPARE(calendar->firstDayOfWeek(), Qt::Sunday);
+    QCOMPARE(Child<QWidget>(&dialog, "btnPrevMonth")->toolTip(), QString("Previous Month"));
     test::Screenshot(&dialog, "calendar");
     QTest::keyClick(view, Qt::Key_Plus, Qt::KeypadModifier);
     QCOMPARE(dialog.Day(), march15 + 1);
@@ -272,6 +277,27 @@ void LeagueTablePageTest::calendarKeysChooseOrCancel() {
     CalendarDialog click; // a click on a day chooses it
     emit Child<QCalendarWidget>(&click, "calDates")->clicked(QDate(2024, 3, 20));
     QCOMPARE(CalendarDialog::ToQDate(click.ChosenDay()), QDate(2024, 3, 20));
+}
+
+void LeagueTablePageTest::shortWindowKeepsHeadingsAndOptionsInView() {
+    test::GuiFixture f;
+    std::vector<std::string> names;
+    for (int t = 1; t <= 40; ++t)
+        names.push_back("Club " + std::to_string(t));
+    League league = test::LeagueBuilder().Teams(names).Build();
+    LeagueTablePage page{league, f.settings, f.locale, f.prompter};
+    page.resize(10, 10); // as small as the page lets itself be made
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    auto* grid = Child<QTableView>(&page, "sgLeague");
+    grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
+    QVERIFY(grid->rowAt(0) > 10 && grid->horizontalHeader()->isVisible()); // rows scrolled, headings kept
+    QCOMPARE(grid->model()->headerData(1, Qt::Horizontal).toString(), QString("Team"));
+    for (const char* name : {"udToDate", "btnToDate", "rgContent2"}) {
+        const QWidget* w = Child<QWidget>(&page, name);
+        QVERIFY2(page.rect().contains(QRect(w->mapTo(&page, QPoint(0, 0)), w->size())), name);
+    }
+    test::Screenshot(&page, "league-table-short-window");
 }
 
 } // namespace gorlin

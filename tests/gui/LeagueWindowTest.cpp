@@ -19,6 +19,7 @@ private slots:
     void saveCommandFollowsDataChangedAndShift();
     void failedOrRefusedSavesKeepTheLeagueUnsaved();
     void aboutBoxHasTheLeagueStatistics();
+    void keyboardStartsOnTheGridAndTheWindowKeepsTheOptions();
 };
 
 void LeagueWindowTest::loadingInstallsThePagesOrReportsOnce() {
@@ -209,6 +210,22 @@ void LeagueWindowTest::aboutBoxHasTheLeagueStatistics() {
     });
     w.ShowAbout();
     QVERIFY(checked);
+}
+
+void LeagueWindowTest::keyboardStartsOnTheGridAndTheWindowKeepsTheOptions() {
+    test::GuiFixture f;
+    LeagueWindow w(f.context);
+    QVERIFY(w.Load(Q(f.file)));
+    w.resize(10, 10); // no smaller than the table page's options need
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("sgLeague"));
+    // The toolbar's commands take no Alt keys: those belong to the pages' captions.
+    for (QAction* action : w.findChild<QToolBar*>()->actions())
+        QVERIFY2(!action->text().contains('&'), qPrintable(action->text()));
+    const QWidget* to = test::Child<QWidget>(&w, "udToDate");
+    QVERIFY(w.rect().contains(QRect(to->mapTo(&w, QPoint(0, 0)), to->size())));
+    test::Screenshot(&w, "league-window-minimum");
 }
 
 QTEST_MAIN(LeagueWindowTest)

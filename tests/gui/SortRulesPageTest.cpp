@@ -15,6 +15,7 @@ class SortRulesPageTest : public QObject {
 private slots:
     void buttonsAndDropsReachTheRules();
     void leagueWindowKeepsTheUserOnRulesItCannotStore();
+    void tableShowsTheNewOrderFromItsFirstPicture();
 };
 
 namespace {
@@ -112,6 +113,45 @@ void SortRulesPageTest::leagueWindowKeepsTheUserOnRulesItCannotStore() {
     f.prompter.Answers = {Prompter::Answer::No};
     w.close();
     QVERIFY(!w.isVisible());
+}
+
+void SortRulesPageTest::tableShowsTheNewOrderFromItsFirstPicture() {
+    // Alpha leads on points, Bravo on goal difference.
+    test::LeagueBuilder b;
+    b.Teams({"Alpha", "Bravo", "Charlie"}).Rules("12");
+    b.Played(1, 2, 1, 0, 43000);
+    b.Played(2, 3, 4, 0, 43001);
+    b.Played(3, 1, 0, 0, 43002);
+    test::GuiFixture f(b.Build());
+    LeagueWindow w(f.context);
+    QVERIFY(w.Load(test::Q(f.file)));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* table = qobject_cast<LeagueTablePage*>(w.Page(LeagueWindow::kLeagueTablePage));
+    const auto leader = [table] { return QString::fromStdString(table->View().Rows.front().Cells[1]); };
+    QCOMPARE(leader(), QString("Alpha"));
+    auto* maintenance = qobject_cast<QTabWidget*>(w.Page(LeagueWindow::kTableMaintenancePage));
+    SortRulesPage* page = nullptr;
+    for (int i = 0; i < maintenance->count(); ++i)
+        if (maintenance->tabText(i) == "Sort Rules")
+            page = qobject_cast<SortRulesPage*>(maintenance->widget(i));
+    w.Pages()->setCurrentIndex(LeagueWindow::kTableMaintenancePage);
+    maintenance->setCurrentWidget(page);
+    Select(*page, "lbActive", 1);
+    Click(page, "btnUp"); // goal difference first
+
+    // Every picture the table draws after the click shows the new order.
+    QStringList pictures;
+    QObject::connect(Child<QTableView>(table, "sgLeague")->model(), &QAbstractItemModel::modelReset,
+                     [&] { pictures << leader(); });
+    QTabBar* tabs = w.Pages()->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(LeagueWindow::kLeagueTablePage).center());
+    QCOMPARE(w.Pages()->currentIndex(), int(LeagueWindow::kLeagueTablePage));
+    QCOMPARE(w.GetLeague().Head.SortRules.view(), std::string_view("21"));
+    QVERIFY(!pictures.isEmpty());
+    QCOMPARE(pictures, QStringList(pictures.size(), "Bravo"));
+    f.prompter.Answers = {Prompter::Answer::No};
+    w.close();
 }
 
 } // namespace gorlin

@@ -13,7 +13,7 @@ std::string WithTrailingSeparator(std::string path) {
 std::string ChooseProgramFolder(const ProgramFolderInputs& in) {
     if (!in.ConfigDir.empty())
         return WithTrailingSeparator(in.ConfigDir);
-    if (!in.ExeFolder.empty() && (in.ExeFolderHasIni || in.ExeFolderWritable))
+    if (!in.ExeFolder.empty() && (in.ExeFolderHasIni || (in.ExeFolderWritable && !in.ExeFolderInstalled)))
         return WithTrailingSeparator(in.ExeFolder);
     if (!in.UserConfigHome.empty())
         return WithTrailingSeparator(in.UserConfigHome) + "gorlin/";

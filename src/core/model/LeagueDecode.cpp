@@ -217,14 +217,9 @@ void ApplyHeaderDefaults(DivHead& h, int version) {
     if (version < 45)
         h.VersionId = 0;
     if (version < 46) {
-        // A compact (45) file stores the schedule the program had; older ones are derived from
-        // the games. Fewer than two teams have no schedule.
-        if (version < 45 || h.TimesToPlay == 0) {
-            const long long teams = h.TeamCount;
-            const long long pairs = teams * (teams - 1) / 2;
-            const long long times = pairs > 0 ? h.GameCount / pairs : 0;
-            h.TimesToPlay = static_cast<u8>(std::min<long long>(times, kMaxTimesToPlay));
-        }
+        // The games decide, also over a compact file's stored value: a schedule the games do
+        // not support would offer fixtures that do not exist.
+        h.TimesToPlay = static_cast<u8>(TimesToPlayFromGames(h));
         h.UpdateAddress = PString<50>{};
     }
     if (h.HalfLength < 10 || h.HalfLength > 45)
@@ -376,6 +371,12 @@ void CompactSelections(League& league) {
     league.CurrentSel = (league.Head.TimesToPlay == 0 && used > 0) ? 1 : 0;
 }
 } // namespace
+
+int TimesToPlayFromGames(const DivHead& h) {
+    const long long teams = h.TeamCount;
+    const long long pairs = teams * (teams - 1) / 2;
+    return pairs > 0 ? static_cast<int>(std::min<long long>(h.GameCount / pairs, kMaxTimesToPlay)) : 0;
+}
 
 std::size_t StoredHeaderSize(int version) {
     std::size_t size = 0;

@@ -16,8 +16,9 @@ int CountNamedSelections(const League& league) {
 
 int ChooseSaveVersion(const League& league) {
     const DivHead& h = league.Head;
-    if (h.TimesToPlay == 0 || !h.UpdateAddress.empty() || h.TeamCount > kCompactMaxTeams ||
-        CountNamedSelections(league) > kCompactMaxTeamSels)
+    // The compact layout's schedule is read back from the games, so it must agree with them.
+    if (h.TimesToPlay == 0 || h.TimesToPlay != TimesToPlayFromGames(h) || !h.UpdateAddress.empty() ||
+        h.TeamCount > kCompactMaxTeams || CountNamedSelections(league) > kCompactMaxTeamSels)
         return kCurrentFileVersion;
     const std::size_t last = std::min<std::size_t>(static_cast<std::size_t>(league.AllGameCount()),
                                                    league.Games.empty() ? 0 : league.Games.size() - 1);

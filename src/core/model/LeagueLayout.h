@@ -35,6 +35,11 @@ std::size_t StoredHeaderSize(int version);
 /// "This is not a league file." or the version message, for the first bytes of a file.
 std::optional<Error> CheckSignature(const std::uint8_t* bytes, std::size_t size);
 
+/// How often each pair meets by the header's counts: league games div the pairs of league
+/// teams, at most kMaxTimesToPlay; 0 with fewer than two teams. Files older than the current
+/// version store no schedule of their own: this is theirs.
+int TimesToPlayFromGames(const DivHead& h);
+
 /// Named team selections (slots 1..8 with a name).
 int CountNamedSelections(const League& league);
 

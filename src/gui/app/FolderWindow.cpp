@@ -72,6 +72,7 @@ void FolderWindow::BuildTree(QWidget* central) {
     m_tree->setRootIsDecorated(true);
     m_tree->setUniformRowHeights(true);
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tree->setExpandsOnDoubleClick(false); // activation toggles folders, for the mouse and Enter alike
     m_tree->setMinimumSize(260, 220);
 }
 
@@ -124,9 +125,11 @@ void FolderWindow::ConnectControls() {
     connect(m_btnAbout, &QPushButton::clicked, this, &FolderWindow::btnAboutClick);
     connect(m_btnExit, &QPushButton::clicked, this, &FolderWindow::btnExitClick);
     connect(m_tree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        // Double-click or Enter on a file opens it; on a folder the tree expands it itself.
+        // Double-click or Enter on a file opens it; on a folder either expands or collapses it.
         if (FileIndexOf(item) > 0)
             btnOpenClick();
+        else if (item != nullptr && item->data(0, kFolderRole).toBool())
+            item->setExpanded(!item->isExpanded());
     });
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] { UpdateDeleteEnabled(); });
     connect(m_tree, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
@@ -249,8 +252,10 @@ void FolderWindow::btnOpenClick() {
 
 bool FolderWindow::OpenLeague(int index) {
     const QString path = FilePathOf(index);
-    if (path.isEmpty())
-        return false;
+    return !path.isEmpty() && OpenLeagueFile(path);
+}
+
+bool FolderWindow::OpenLeagueFile(const QString& path) {
     auto* window = new LeagueWindow(m_context, this);
     m_leagueWindow = window;
     if (!window->Load(path)) {
@@ -282,8 +287,15 @@ void FolderWindow::btnDeleteClick() {
     const QString path = FilePathOf(index);
     // Without a usable trash the file is kept and the failure reported: it is never removed for good
     // when the user asked for the recycle bin.
-    const bool deleted = m_context.settings.RecycleOnDelete ? MoveToTrash(path) : QFile::remove(path);
-    if (!deleted) {
+    const TrashResult result = m_context.settings.RecycleOnDelete ? MoveToTrash(path)
+                               : QFile::remove(path)              ? TrashResult::Moved
+                                                                  : TrashResult::Failed;
+    if (result == TrashResult::NoTrash) {
+        m_context.prompter.Error(this, QString::fromLatin1(kDeleteFailed) + QStringLiteral("\n\n") +
+                                           QString::fromLatin1(kNoTrashHint));
+        return;
+    }
+    if (result != TrashResult::Moved) {
         m_context.prompter.Error(this, QString::fromLatin1(kDeleteFailed));
         return;
     }

@@ -29,6 +29,9 @@ public:
     static constexpr const char* kFolderDialogTitle = "Set League Files Location";
     static constexpr const char* kDeleteQuestion = "Are you sure you want to delete %1";
     static constexpr const char* kDeleteFailed = "The selected file could not be deleted";
+    static constexpr const char* kNoTrashHint =
+        "There is no usable trash for its folder, so it was kept. Untick \"Send deleted files to the "
+        "Recycle Bin\" in Setup to delete files without the trash.";
 
     explicit FolderWindow(AppContext& context, QWidget* parent = nullptr);
     ~FolderWindow() override;
@@ -48,6 +51,9 @@ public:
     /// Opens the league of entry `index`: hides this window, shows the league window modally,
     /// and shows this window again when it has closed. False when the file could not be loaded.
     bool OpenLeague(int index);
+    /// Opens the league file at `path` (listed or not) as OpenLeague opens a listed one, with the
+    /// same message for a file that cannot be read. The table folder is left as it is.
+    bool OpenLeagueFile(const QString& path);
     /// The league window while one is open (tests drive it from a timer).
     LeagueWindow* OpenLeagueWindow() const;
 

@@ -67,7 +67,9 @@ LeagueWindow::LeagueWindow(AppContext& context, QWidget* parent)
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_toolBar->setIconSize(QSize(16, 16));
 
-    m_saveAction = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton), tr("&Save"), this);
+    // The toolbar takes no Alt keys: those belong to the pages' captions (Save has Ctrl+S, and
+    // Esc closes the window).
+    m_saveAction = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton), tr("Save"), this);
     m_saveAction->setObjectName("miSave");
     m_saveAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
@@ -78,12 +80,12 @@ LeagueWindow::LeagueWindow(AppContext& context, QWidget* parent)
             SaveData();
     });
 
-    m_aboutAction = new QAction(style()->standardIcon(QStyle::SP_MessageBoxInformation), tr("&About"), this);
+    m_aboutAction = new QAction(style()->standardIcon(QStyle::SP_MessageBoxInformation), tr("About"), this);
     m_aboutAction->setObjectName("miAbout");
     m_aboutAction->setToolTip(tr("Display program version information"));
     connect(m_aboutAction, &QAction::triggered, this, &LeagueWindow::ShowAbout);
 
-    m_closeAction = new QAction(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("&Close"), this);
+    m_closeAction = new QAction(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("Close"), this);
     m_closeAction->setObjectName("miClose");
     m_closeAction->setToolTip(tr("Close the table and return to the table folder"));
     connect(m_closeAction, &QAction::triggered, this, &QWidget::close);
@@ -283,6 +285,9 @@ void LeagueWindow::showEvent(QShowEvent* event) {
         const QScreen* screen = this->screen();
         if (screen != nullptr && screen->size().width() <= 640 && screen->size().height() <= 480)
             setWindowState(windowState() | Qt::WindowMaximized);
+        // The keyboard starts on the page (the league grid), not on the toolbar.
+        if (QWidget* page = m_pages->currentWidget())
+            page->setFocus(Qt::OtherFocusReason);
     }
 }
 

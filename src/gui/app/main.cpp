@@ -4,26 +4,70 @@
 #include "gui/app/FolderWindow.h"
 #include "gui/app/HintFilter.h"
 #include "gui/app/SplashWindow.h"
+#include "gui/app/StartProgram.h"
 #include "gui/league/LeaguePages.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/Prompter.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SystemLocale.h"
+#include "platform/os/SystemFolders.h"
 
 #include <QDir>
-#include <QScreen>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
 #include <QStringList>
+#include <cstdio>
 
 using namespace gorlin;
 
 namespace {
+
 constexpr int kSplashMs = 500;
+constexpr int kExitUsage = 2;
+
+QStringList RawArguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
 }
 
+void Print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // Help and version are answered before any window system is needed.
+    if (const StartArguments early = ParseStartArguments(RawArguments(argc, argv));
+        early.Help || early.Version) {
+        Print(stdout, early.Help ? StartHelpText() : StartVersionText());
+        return 0;
+    }
+
     GorlinApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gorlin"));
     QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
+    QGuiApplication::setDesktopFileName(QStringLiteral("gorlin"));
+
+    // Qt has taken its own options out of the arguments by now: anything else unknown is a mistake.
+    const StartArguments args = ParseStartArguments(QApplication::arguments());
+    if (!args.Problem.isEmpty()) {
+        Print(stderr, QStringLiteral("gorlin: %1\nRun 'gorlin --help' for the options.\n").arg(args.Problem));
+        return kExitUsage;
+    }
+
+    const ProgramData data = FindProgramData(ExecutableFolder());
+    const QString dataFolder = QFile::decodeName(data.Folder.c_str());
+    if (!data.Folder.empty()) {
+        QIcon icon;
+        for (const char* size : {"48x48", "256x256"})
+            icon.addFile(dataFolder +
+                         QStringLiteral("../icons/hicolor/%1/apps/gorlin.png").arg(QLatin1String(size)));
+        QApplication::setWindowIcon(icon);
+    }
 
     QtPrompter prompter;
     QtFileDialogs fileDialogs;
@@ -33,7 +77,7 @@ int main(int argc, char** argv) {
     splash->ShowNow();
 
     // The program folder holds the settings file; `--config-dir DIR` overrides it.
-    const QString programFolder = ProgramFolder(ConfigDirArgument(QApplication::arguments()));
+    const QString programFolder = ProgramFolder(args.ConfigDir);
     QDir().mkpath(programFolder);
     SettingsFile settingsFile = LoadSettingsFile(programFolder.toStdString());
     if (!settingsFile.Problem)
@@ -42,9 +86,6 @@ int main(int argc, char** argv) {
                            .arg(QString::fromStdString(settingsFile.Problem.Message)));
     IniFile& ini = settingsFile.Ini;
     Settings& settings = settingsFile.Values;
-    // `--table-folder DIR` shows another folder for this run without changing FilePath.
-    if (const QString folder = TableFolderArgument(QApplication::arguments()); !folder.isEmpty())
-        settings.FilePath = QDir(folder).absolutePath().toStdString() + "/";
     // No dial-up service on this platform: connections are made by hand for the whole run.
     settings.ManualConnect = true;
     settings.DiscOption = 0;
@@ -59,10 +100,14 @@ int main(int argc, char** argv) {
     HintFilter hints(settings);
     app.installEventFilter(&hints);
 
-    FolderWindow window(context);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window.move(screen->availableGeometry().center() - window.rect().center());
-    window.show();
-    splash->CloseAfterLoopStarts(kSplashMs);
+    StartEnvironment environment;
+    if (const QString examples = dataFolder + QStringLiteral("examples");
+        !data.Folder.empty() && QFileInfo(examples).isDir())
+        environment.ExamplesFolder = examples;
+    environment.UserDataHome = QFile::decodeName(UserDataHome().c_str());
+    environment.SettingsRead = settingsFile.Problem.Ok;
+    const std::unique_ptr<FolderWindow> window = StartProgram(args, context, environment);
+    // A league named on the command line opens at once, not behind the splash.
+    splash->CloseAfterLoopStarts(args.LeagueFile.isEmpty() ? kSplashMs : 0);
     return QApplication::exec();
 }

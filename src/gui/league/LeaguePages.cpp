@@ -2,9 +2,11 @@
 
 #include "gui/io/ExportDialog.h"
 #include "gui/io/ImportDialog.h"
+#include "gui/league/DivisionStatisticsPage.h"
 #include "gui/league/FixturesPage.h"
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
+#include "gui/league/MaintenancePages.h"
 #include "gui/league/ResultPages.h"
 #include "gui/league/SortRulesPage.h"
 #include "gui/league/TeamStatisticsPage.h"
@@ -105,6 +107,8 @@ void InstallLeaguePages(LeagueHost& host) {
 
     InstallQueryWindow(host);
     InstallResultPages(host);
+    InstallMaintenancePages(host);
+    InstallDivisionStatisticsPage(host);
 }
 
 } // namespace gorlin

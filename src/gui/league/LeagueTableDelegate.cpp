@@ -55,9 +55,8 @@ void LeagueTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     painter->fillRect(r, index.data(Qt::BackgroundRole).value<QColor>());
 
     const QString text = index.data(Qt::DisplayRole).toString();
-    const bool heading = index.row() == 0;
     const QString letter = index.data(LeagueTableModel::ColumnLetterRole).toString();
-    const QPixmap picture = !heading && letter == "A" ? StatusPicture(text) : QPixmap();
+    const QPixmap picture = letter == "A" ? StatusPicture(text) : QPixmap();
     if (!picture.isNull()) {
         painter->drawPixmap(r.topLeft() + QPoint(1, 1), picture);
     } else {

@@ -41,7 +41,7 @@ void LeagueTableModel::SetHint(const QString& hint) {
 int LeagueTableModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() || m_view == nullptr)
         return 0;
-    return static_cast<int>(m_view->Rows.size()) + 1;
+    return static_cast<int>(m_view->Rows.size());
 }
 
 int LeagueTableModel::columnCount(const QModelIndex& parent) const {
@@ -59,33 +59,43 @@ char LeagueTableModel::ColumnLetter(int column) const {
     return c < m_view->Headings.size() ? '+' : '\0';
 }
 
+QVariant LeagueTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || m_view == nullptr || section < 0 || section >= columnCount())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromStdString(m_view->Headings[static_cast<std::size_t>(section)]);
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignHCenter | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+        return QColor(Qt::darkBlue);
+    case Qt::ForegroundRole:
+        return QColor(Qt::white);
+    default:
+        return {};
+    }
+}
+
 QVariant LeagueTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || m_view == nullptr || index.row() >= rowCount() || index.column() >= columnCount())
         return {};
     const auto column = static_cast<std::size_t>(index.column());
-    const bool heading = index.row() == 0;
-    const TableRow* row = heading ? nullptr : &m_view->Rows[static_cast<std::size_t>(index.row() - 1)];
+    const TableRow& row = m_view->Rows[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-        if (heading)
-            return QString::fromStdString(m_view->Headings[column]);
-        return column < row->Cells.size() ? FromLeague(row->Cells[column]) : QString();
+        return column < row.Cells.size() ? FromLeague(row.Cells[column]) : QString();
     case Qt::TextAlignmentRole:
-        if (heading)
-            return int(Qt::AlignHCenter | Qt::AlignTop);
         return int((ColumnLetter(index.column()) == 'B' ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop);
     case Qt::BackgroundRole:
-        return heading ? QColor(Qt::darkBlue) : ToQColor(ZoneColour(m_settings, row->Zone));
+        return ToQColor(ZoneColour(m_settings, row.Zone));
     case Qt::ForegroundRole:
-        if (heading)
-            return QColor(Qt::white);
-        return row->OwnTeam ? ToQColor(m_settings.Colour4) : QColor(Qt::black);
+        return row.OwnTeam ? ToQColor(m_settings.Colour4) : QColor(Qt::black);
     case Qt::ToolTipRole:
         return m_hint.isEmpty() ? QVariant() : QVariant(m_hint);
     case ColumnLetterRole:
         return QString(QChar::fromLatin1(ColumnLetter(index.column())));
     case TeamRole:
-        return heading ? 0 : row->Team;
+        return row.Team;
     default:
         return {};
     }

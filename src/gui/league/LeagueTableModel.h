@@ -9,10 +9,10 @@ namespace gorlin {
 
 struct Settings;
 
-/// The grid rows of the league table: row 0 is the heading row, rows 1..n the teams, as the
-/// core table view built them. Cell text is the display role; zone and own-team colours are
-/// the background and foreground roles; ColumnLetterRole gives the column's letter ('+' for
-/// the possible-points column).
+/// The grid rows of the league table: one row per team, as the core table view built them; the
+/// headings are the horizontal header (so they stay in view while the rows scroll). Cell text is
+/// the display role; zone and own-team colours are the background and foreground roles;
+/// ColumnLetterRole gives the column's letter ('+' for the possible-points column).
 class LeagueTableModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -30,6 +30,7 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     /// Letter of grid column c ('+' for "PP", '\0' outside).
     char ColumnLetter(int column) const;

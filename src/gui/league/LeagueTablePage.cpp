@@ -8,6 +8,7 @@
 #include "core/model/Text.h"
 #include "gui/league/CalendarDialog.h"
 #include "gui/league/LeagueTableDelegate.h"
+#include "gui/league/LeagueTableHeader.h"
 #include "gui/league/LeagueTableModel.h"
 #include "gui/league/TeamSelectionDialog.h"
 #include "gui/widgets/LeagueText.h"
@@ -41,6 +42,8 @@ namespace {
 constexpr int kGridTop = 24;
 constexpr int kTitleHeight = 22;
 constexpr int kMargin = 4;
+/// The narrowest the grid gets before the page refuses to shrink.
+constexpr int kMinGridWidth = 240;
 
 } // namespace
 
@@ -54,6 +57,7 @@ LeagueTablePage::LeagueTablePage(League& league, Settings& settings, const Local
     BuildOptions();
     BuildPopup();
     ConnectControls();
+    setFocusProxy(m_grid);
     Refresh();
 }
 
@@ -68,13 +72,18 @@ void LeagueTablePage::BuildTitle() {
     m_title->setFont(titleFont);
 }
 
+LeagueTablePage::~LeagueTablePage() {
+    // The view dies before the grid: nothing may read it while the window closes.
+    m_model->SetView(nullptr);
+}
+
 void LeagueTablePage::BuildGrid() {
     m_model = new LeagueTableModel(m_settings, this);
     m_grid = new QTableView(this);
     m_grid->setObjectName("sgLeague");
     m_grid->setModel(m_model);
     m_grid->setItemDelegate(new LeagueTableDelegate(m_grid));
-    m_grid->horizontalHeader()->hide();
+    m_grid->setHorizontalHeader(new LeagueTableHeader(m_grid));
     m_grid->verticalHeader()->hide();
     m_grid->setShowGrid(false);
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
@@ -88,7 +97,7 @@ void LeagueTablePage::BuildGrid() {
     const int rowHeight = std::max(m_grid->fontMetrics().height() + 3, LeagueTableDelegate::kPictureSize + 2);
     m_grid->verticalHeader()->setMinimumSectionSize(1);
     m_grid->verticalHeader()->setDefaultSectionSize(rowHeight);
-    m_grid->horizontalHeader()->setMinimumSectionSize(1);
+    m_grid->horizontalHeader()->setFixedHeight(rowHeight);
 }
 
 void LeagueTablePage::BuildOptions() {
@@ -112,11 +121,12 @@ void LeagueTablePage::BuildOptions() {
         group->button(0)->setChecked(true);
         return box;
     };
-    optionsLayout->addWidget(makeGroup("rgContent", "Table Content",
-                                       {"&Played Games", "Played+Pre&dicted", "&Current Form"},
-                                       m_contentGroup));
-    optionsLayout->addWidget(
-        makeGroup("rgGames", "Game Selection", {"&Home and Away", "Home &Only", "A&way Only"}, m_sideGroup));
+    auto* contentBox = makeGroup("rgContent", "Table Content",
+                                 {"&Played Games", "Played+Pre&dicted", "&Current Form"}, m_contentGroup);
+    auto* gamesBox =
+        makeGroup("rgGames", "Game Selection", {"&Home and Away", "Home &Only", "A&way Only"}, m_sideGroup);
+    optionsLayout->addWidget(contentBox);
+    optionsLayout->addWidget(gamesBox);
 
     auto* datesBox = new QGroupBox("Dates to include:", m_options);
     datesBox->setObjectName("gbDates");
@@ -147,6 +157,12 @@ void LeagueTablePage::BuildOptions() {
     m_buttonArea = new QVBoxLayout;
     optionsLayout->addLayout(m_buttonArea);
     optionsLayout->addStretch(1);
+
+    // The page never gets so small that the options are cut off above "To:".
+    const int spacing = std::max(0, optionsLayout->spacing());
+    setMinimumSize(m_options->sizeHint().width() + kMinGridWidth + 3 * kMargin,
+                   contentBox->sizeHint().height() + gamesBox->sizeHint().height() +
+                       datesBox->sizeHint().height() + 2 * spacing + 2 * kMargin);
 }
 
 void LeagueTablePage::ConnectControls() {
@@ -256,7 +272,7 @@ void LeagueTablePage::udToDateClick(int position) {
 }
 
 void LeagueTablePage::sgLeagueMouseMove(const QModelIndex& index) {
-    if (!index.isValid() || index.row() == 0 || m_model->ColumnLetter(index.column()) != 'B')
+    if (!index.isValid() || m_model->ColumnLetter(index.column()) != 'B')
         return;
     if (index.row() == m_hintRow)
         return;
@@ -269,7 +285,7 @@ void LeagueTablePage::sgLeagueMouseMove(const QModelIndex& index) {
 }
 
 void LeagueTablePage::sgLeagueDblClick(const QModelIndex& index) {
-    if (!index.isValid() || index.row() == 0)
+    if (!index.isValid())
         return;
     emit teamActivated(index.data(LeagueTableModel::TeamRole).toInt());
 }
@@ -399,7 +415,7 @@ void LeagueTablePage::Relayout() {
     const int rows = m_model->rowCount();
     const int rowHeight = m_grid->verticalHeader()->defaultSectionSize();
     const int frame = 2 * m_grid->frameWidth();
-    const int contentHeight = rows * rowHeight + frame;
+    const int contentHeight = (rows + 1) * rowHeight + frame; // the heading is one row high
 
     int top = kGridTop;
     bool titleShown = true;
@@ -410,7 +426,7 @@ void LeagueTablePage::Relayout() {
     int gridHeight = contentHeight;
     bool scrolling = false;
     if (top + contentHeight > height()) {
-        gridHeight = std::max(rowHeight + frame, height() - top);
+        gridHeight = std::max(2 * rowHeight + frame, height() - top);
         scrolling = true;
     }
     m_title->setVisible(titleShown);

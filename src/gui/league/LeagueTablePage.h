@@ -34,6 +34,7 @@ public:
 
     LeagueTablePage(League& league, Settings& settings, const Locale& locale, Prompter& prompter,
                     QWidget* parent = nullptr);
+    ~LeagueTablePage() override;
 
     /// Rebuilds the match dates (range reset to the whole table) and redraws: what showing the
     /// page, an import or an update needs.

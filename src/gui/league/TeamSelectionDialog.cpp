@@ -63,19 +63,24 @@ TeamSelectionDialog::TeamSelectionDialog(League& league, Prompter& prompter, QWi
     const int teams = m_edit.TeamCount();
     const int top = kMargin + nameHeight + kGapBelowName;
     int boxHeight = kBoxStep;
+    int boxWidth = kBoxWidth; // every box as wide as the longest name needs
     for (int t = 1; t <= teams; ++t) {
         auto* box = new QCheckBox(Caption(league.Teams[static_cast<std::size_t>(t)].Name.view()), pane);
         box->setObjectName(QStringLiteral("cbTeam%1").arg(t));
+        box->setToolTip(FromLeague(league.Teams[static_cast<std::size_t>(t)].Name.view()));
+        boxHeight = std::min(box->sizeHint().height(), kBoxStep);
+        boxWidth = std::max(boxWidth, box->sizeHint().width());
+        m_boxes << box;
+    }
+    const int columnStep = boxWidth + (kColumnStep - kBoxWidth);
+    for (int t = 1; t <= teams; ++t) {
         const int column = (t - 1) / kBoxesPerColumn;
         const int row = (t - 1) % kBoxesPerColumn;
-        boxHeight = std::min(box->sizeHint().height(), kBoxStep);
-        box->setGeometry(kMargin + column * kColumnStep, top + row * kBoxStep, kBoxWidth, boxHeight);
-        box->setToolTip(FromLeague(league.Teams[static_cast<std::size_t>(t)].Name.view()));
-        m_boxes << box;
+        m_boxes[t - 1]->setGeometry(kMargin + column * columnStep, top + row * kBoxStep, boxWidth, boxHeight);
     }
     const int columns = std::max(1, (teams + kBoxesPerColumn - 1) / kBoxesPerColumn);
     const int rows = std::min(std::max(teams, 1), kBoxesPerColumn);
-    const int paneWidth = std::max({kMargin + (columns - 1) * kColumnStep + kBoxWidth + kMargin,
+    const int paneWidth = std::max({kMargin + (columns - 1) * columnStep + boxWidth + kMargin,
                                     m_name->geometry().right() + kMargin, m_tabs->sizeHint().width()});
     pane->setFixedSize(paneWidth, top + (rows - 1) * kBoxStep + boxHeight + kMargin);
 

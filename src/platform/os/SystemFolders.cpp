@@ -19,6 +19,46 @@ std::string ExecutableFolder() {
     return !ec && exe.has_parent_path() ? exe.parent_path().string() : std::string();
 }
 
+namespace {
+
+/// The XDG base folder of `variable` when it is absolute, else $HOME + fallback.
+std::string XdgHome(const char* variable, const char* fallback) {
+    if (const char* xdg = std::getenv(variable); xdg != nullptr && *xdg == '/')
+        return xdg;
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
+        return std::string(home) + fallback;
+    return {};
+}
+
+bool IsFolder(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+}
+
+} // namespace
+
+std::string UserConfigHome() {
+    return XdgHome("XDG_CONFIG_HOME", "/.config");
+}
+
+std::string UserDataHome() {
+    return XdgHome("XDG_DATA_HOME", "/.local/share");
+}
+
+ProgramData FindProgramData(const std::string& exeFolder) {
+    ProgramData data;
+    if (exeFolder.empty())
+        return data;
+    const std::filesystem::path exe(exeFolder);
+    const std::filesystem::path installed = (exe / GORLIN_DATA_FROM_BIN).lexically_normal();
+    data.Installed = IsFolder(installed);
+    if (const auto beside = exe / "share" / "gorlin"; IsFolder(beside))
+        data.Folder = WithTrailingSeparator(beside.string());
+    else if (data.Installed)
+        data.Folder = WithTrailingSeparator(installed.string());
+    return data;
+}
+
 std::string FindProgramFolder(const std::string& configDir) {
     ProgramFolderInputs in;
     in.ConfigDir = configDir;
@@ -28,11 +68,9 @@ std::string FindProgramFolder(const std::string& configDir) {
         in.ExeFolderHasIni =
             std::filesystem::exists(std::filesystem::path(in.ExeFolder) / kSettingsFileName, ec);
         in.ExeFolderWritable = ::access(in.ExeFolder.c_str(), W_OK) == 0;
+        in.ExeFolderInstalled = FindProgramData(in.ExeFolder).Installed;
     }
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg == '/')
-        in.UserConfigHome = xdg;
-    else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
-        in.UserConfigHome = std::string(home) + "/.config";
+    in.UserConfigHome = UserConfigHome();
     return ChooseProgramFolder(in);
 }
 
