@@ -38,6 +38,7 @@ struct Command {
 // One per command, each in its own file.
 int RunCheck(const Invocation&, std::ostream&, std::ostream&);
 int RunDump(const Invocation&, std::ostream&, std::ostream&);
+int RunExport(const Invocation&, std::ostream&, std::ostream&);
 int RunFixtures(const Invocation&, std::ostream&, std::ostream&);
 int RunImport(const Invocation&, std::ostream&, std::ostream&);
 int RunPredict(const Invocation&, std::ostream&, std::ostream&);
@@ -58,6 +59,7 @@ int RunPlayerStats(const Invocation&, std::ostream&, std::ostream&);
 
 extern const char* const kCheckUsage;
 extern const char* const kDumpUsage;
+extern const char* const kExportUsage;
 extern const char* const kFixturesUsage;
 extern const char* const kImportUsage;
 extern const char* const kPredictUsage;

@@ -15,6 +15,7 @@ const Command kCommands[] = {
     {"check", "report whether league files can be opened", kCheckUsage, RunCheck},
     {"division-stats", "print the division and referee statistics", kDivisionStatsUsage, RunDivisionStats},
     {"dump", "print a league as JSON", kDumpUsage, RunDump},
+    {"export", "write league sections as HTML, CSV or text", kExportUsage, RunExport},
     {"fixtures", "print the fixtures with their dates and predicted scores", kFixturesUsage, RunFixtures},
     {"form", "print a team's current form", kFormUsage, RunForm},
     {"goal-stats", "print the goal statistics and goal times", kGoalStatsUsage, RunGoalStats},

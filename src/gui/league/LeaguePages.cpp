@@ -1,5 +1,6 @@
 #include "gui/league/LeaguePages.h"
 
+#include "gui/io/ExportDialog.h"
 #include "gui/io/ImportDialog.h"
 #include "gui/league/DivisionStatisticsPage.h"
 #include "gui/league/FixturesPage.h"
@@ -55,6 +56,7 @@ void InstallLeaguePages(LeagueHost& host) {
     auto* table = new LeagueTablePage(league, context.settings, context.locale, context.prompter);
     host.SetPage(LeagueHost::kLeagueTablePage, table);
     InstallImport(host);
+    InstallExport(host);
     QPointer<TeamStatisticsPage> teamStats(InstallTeamStatisticsPage(host));
     InstallFixturesPage(host);
     // Both pages date fixtures: they share the last date given.
