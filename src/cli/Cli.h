@@ -38,6 +38,7 @@ struct Command {
 // One per command, each in its own file.
 int RunCheck(const Invocation&, std::ostream&, std::ostream&);
 int RunDump(const Invocation&, std::ostream&, std::ostream&);
+int RunExport(const Invocation&, std::ostream&, std::ostream&);
 int RunFixtures(const Invocation&, std::ostream&, std::ostream&);
 int RunImport(const Invocation&, std::ostream&, std::ostream&);
 int RunPredict(const Invocation&, std::ostream&, std::ostream&);
@@ -51,11 +52,16 @@ int RunTeamStats(const Invocation&, std::ostream&, std::ostream&);
 int RunForm(const Invocation&, std::ostream&, std::ostream&);
 int RunDivisionStats(const Invocation&, std::ostream&, std::ostream&);
 int RunMaintain(const Invocation&, std::ostream&, std::ostream&);
+int RunGoalStats(const Invocation&, std::ostream&, std::ostream&);
+int RunGraph(const Invocation&, std::ostream&, std::ostream&);
+int RunMatchGrid(const Invocation&, std::ostream&, std::ostream&);
+int RunPlayerStats(const Invocation&, std::ostream&, std::ostream&);
 int RunUpdate(const Invocation&, std::ostream&, std::ostream&);
 int RunUpload(const Invocation&, std::ostream&, std::ostream&);
 
 extern const char* const kCheckUsage;
 extern const char* const kDumpUsage;
+extern const char* const kExportUsage;
 extern const char* const kFixturesUsage;
 extern const char* const kImportUsage;
 extern const char* const kPredictUsage;
@@ -69,6 +75,10 @@ extern const char* const kTeamStatsUsage;
 extern const char* const kFormUsage;
 extern const char* const kDivisionStatsUsage;
 extern const char* const kMaintainUsage;
+extern const char* const kGoalStatsUsage;
+extern const char* const kGraphUsage;
+extern const char* const kMatchGridUsage;
+extern const char* const kPlayerStatsUsage;
 extern const char* const kUpdateUsage;
 extern const char* const kUploadUsage;
 

@@ -122,7 +122,7 @@ TEST(CliMaintain, ActionsRunInOrderAndSave) {
     EXPECT_EQ(after.Head.HalfLength, 40);
     EXPECT_EQ(after.Head.TeamCount, 4);
     EXPECT_EQ(after.Teams[1].Name.view(), "Bravo FC");
-    EXPECT_EQ(after.Teams[1].PointsAdjust, -3);
+    EXPECT_EQ(+after.Teams[1].PointsAdjust, -3);
     EXPECT_EQ(after.Head.PlayerCount, 0);
     ASSERT_EQ(after.Head.RefereeCount, 2);
     EXPECT_EQ(after.Referees[1].Name.view(), "M Atkinson");

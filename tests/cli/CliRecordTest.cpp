@@ -76,7 +76,7 @@ TEST(CliRecord, RecordsALeagueResultAndSaves) {
     ASSERT_TRUE(saved.ok());
     const GameRec& game = saved->Games[1];
     EXPECT_EQ(+game.Played, 1);
-    EXPECT_EQ(game.Date, static_cast<double>(ToDayNumber(2024, 8, 10)));
+    EXPECT_EQ(double{game.Date}, static_cast<double>(ToDayNumber(2024, 8, 10)));
     EXPECT_EQ(+game.Attendance, 12345u);
     EXPECT_EQ(+game.Referee, 1);
     EXPECT_EQ(game.Comment.str(), "Opening day");

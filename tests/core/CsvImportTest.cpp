@@ -56,7 +56,7 @@ TEST(CsvImportResults, HeadingIsOneErrorAndTheSameFileTwiceImportsNothingMore) {
     ASSERT_EQ(l.GameCount(), 3);
     EXPECT_EQ(l.Head.GoalCount, 5);
     const GameRec& quiet = l.Games[2];
-    EXPECT_EQ(quiet.Attendance, 12345u);
+    EXPECT_EQ(+quiet.Attendance, 12345u);
     EXPECT_EQ(quiet.Comment.str(), "Quiet");
     EXPECT_EQ(quiet.Outcome, 2); // awarded to the away team
     EXPECT_EQ(l.Referees[quiet.Referee].Name.str(), "A Referee With A Lon");
@@ -85,7 +85,7 @@ TEST(CsvImportResults, CupResultsAddOtherTeamsAndTheCompetitionOnce) {
     EXPECT_EQ(l.Games[static_cast<std::size_t>(fixture)].Played, 1);
     ASSERT_EQ(l.Head.CupGameCount, 2);
     EXPECT_EQ(l.Teams[l.Games[2].AwayTeam].Name.str(), "Zeta Town");
-    EXPECT_EQ(l.Goals[1].Game, 2); // the first cup game's goals moved with it
+    EXPECT_EQ(+l.Goals[1].Game, 2); // the first cup game's goals moved with it
 }
 
 TEST(CsvImportResults, LeagueResultWithoutFixtureIsAnErrorUnderAFixedSchedule) {
@@ -148,8 +148,8 @@ TEST(CsvImportScorers, GoalsGetScorersUntilEveryGoalOfTheTeamHasOne) {
     const auto& goals = l.Goals;
     EXPECT_EQ(goals[1].Penalty, 1);
     EXPECT_EQ(l.Players[goals[2].Scorer].Team, 2);
-    EXPECT_EQ(goals[4].Scorer, goals[1].Scorer); // the cup goal
-    EXPECT_EQ(goals[4].Minute, 50);
+    EXPECT_EQ(+goals[4].Scorer, +goals[1].Scorer); // the cup goal
+    EXPECT_EQ(+goals[4].Minute, 50);
     EXPECT_EQ(l.Head.PlayerCount, 4); // Dan was added before his line failed
 }
 

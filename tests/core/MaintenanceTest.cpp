@@ -131,7 +131,7 @@ TEST(RefereesPage, DeletingRenumbersPlayedAndUnplayedGames) {
     // Game 4 is a result deleted after its referee was entered: it keeps no stale link either.
     const int expected[] = {0, 0, 2, 1, 0, 2};
     for (int g = 1; g <= 5; ++g)
-        EXPECT_EQ(league.Games[static_cast<std::size_t>(g)].Referee, expected[g]) << g;
+        EXPECT_EQ(+league.Games[static_cast<std::size_t>(g)].Referee, expected[g]) << g;
     EXPECT_FALSE(DeleteReferee(league, 3));
 }
 

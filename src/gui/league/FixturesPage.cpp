@@ -8,6 +8,7 @@
 #include "gui/league/CalendarDialog.h"
 #include "gui/league/FixturesModel.h"
 #include "gui/league/LeagueHost.h"
+#include "gui/league/TeamChooser.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/LeagueText.h"
 #include "gui/widgets/Prompter.h"
@@ -268,15 +269,7 @@ void FixturesPage::ConnectControls() {
 }
 
 void FixturesPage::FillTeams() {
-    const bool filled = m_team->count() > 0;
-    const int team = m_team->currentData().toInt();
-    const std::vector<TeamListItem> items = TeamListItems(m_league);
-    const QSignalBlocker block(m_team);
-    m_team->clear();
-    for (const TeamListItem& item : items)
-        m_team->addItem(FromLeague(item.Text), item.Team);
-    const int keep = filled ? m_team->findData(team) : -1;
-    m_team->setCurrentIndex(keep >= 0 ? keep : TeamListInitialItem(m_league, items));
+    FillTeamChooser(*m_team, m_league);
 }
 
 void FixturesPage::Refresh() {

@@ -1,10 +1,10 @@
 #include "gui/league/GoalsMaintenancePage.h"
 
 #include "core/edit/Maintenance.h"
-#include "core/edit/TeamList.h"
 #include "core/model/League.h"
 #include "gui/league/GoalDialog.h"
 #include "gui/league/RowsModel.h"
+#include "gui/league/TeamChooser.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/LeagueText.h"
 
@@ -113,13 +113,7 @@ void GoalsMaintenancePage::showEvent(QShowEvent* event) {
 
 void GoalsMaintenancePage::SetUp() {
     SetUpMaintenancePage(m_league, MaintenancePage::Goals);
-    const int chosen = m_team->count() > 0 ? m_team->currentData().toInt() : -1;
-    const std::vector<TeamListItem> items = TeamListItems(m_league);
-    m_team->clear();
-    for (const TeamListItem& item : items)
-        m_team->addItem(FromLeague(item.Text), item.Team);
-    const int keep = chosen < 0 ? -1 : m_team->findData(chosen);
-    m_team->setCurrentIndex(keep >= 0 ? keep : TeamListInitialItem(m_league, items));
+    FillTeamChooser(*m_team, m_league);
     Fill();
 }
 

@@ -1,5 +1,6 @@
 #include "gui/league/LeaguePages.h"
 
+#include "gui/io/ExportDialog.h"
 #include "gui/io/ImportDialog.h"
 #include "gui/league/DivisionStatisticsPage.h"
 #include "gui/league/FixturesPage.h"
@@ -8,6 +9,7 @@
 #include "gui/league/MaintenancePages.h"
 #include "gui/league/ResultPages.h"
 #include "gui/league/SortRulesPage.h"
+#include "gui/league/StatisticsWindows.h"
 #include "gui/league/TeamStatisticsPage.h"
 #include "gui/query/QueryWindow.h"
 #include "gui/update/UploadDialog.h"
@@ -55,6 +57,7 @@ void InstallLeaguePages(LeagueHost& host) {
     auto* table = new LeagueTablePage(league, context.settings, context.locale, context.prompter);
     host.SetPage(LeagueHost::kLeagueTablePage, table);
     InstallImport(host);
+    InstallExport(host);
     InstallAdministration(host);
     QPointer<TeamStatisticsPage> teamStats(InstallTeamStatisticsPage(host));
     InstallFixturesPage(host);
@@ -109,6 +112,7 @@ void InstallLeaguePages(LeagueHost& host) {
     InstallResultPages(host);
     InstallMaintenancePages(host);
     InstallDivisionStatisticsPage(host);
+    InstallStatisticsWindows(host);
 }
 
 } // namespace gorlin

@@ -6,6 +6,7 @@
 #include "gui/league/MaintenancePages.h"
 #include "gui/league/PlayerDialog.h"
 #include "gui/league/RowsModel.h"
+#include "gui/league/TeamChooser.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/LeagueText.h"
 
@@ -103,15 +104,7 @@ void PlayersMaintenancePage::showEvent(QShowEvent* event) {
 
 void PlayersMaintenancePage::SetUp() {
     SetUpMaintenancePage(m_league, MaintenancePage::Players);
-    // Keep the chosen item ("[All Teams]" and "Transferred-Out" both stand for team 0).
-    const int chosen = m_team->currentIndex();
-    const QString chosenText = m_team->currentText();
-    const std::vector<TeamListItem> items = TeamListItems(m_league, true);
-    m_team->clear();
-    for (const TeamListItem& item : items)
-        m_team->addItem(FromLeague(item.Text), item.Team);
-    const int keep = chosen < 0 ? -1 : m_team->findText(chosenText, Qt::MatchExactly);
-    m_team->setCurrentIndex(keep >= 0 ? keep : TeamListInitialItem(m_league, items));
+    FillTeamChooser(*m_team, m_league, true);
     Fill();
 }
 

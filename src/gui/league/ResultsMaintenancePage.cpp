@@ -2,13 +2,13 @@
 
 #include "core/edit/Maintenance.h"
 #include "core/edit/ResultChange.h"
-#include "core/edit/TeamList.h"
 #include "core/engine/Standings.h"
 #include "core/model/League.h"
 #include "gui/league/CalendarDialog.h"
 #include "gui/league/MissedPensWindow.h"
 #include "gui/league/RowsModel.h"
 #include "gui/league/SquadWindow.h"
+#include "gui/league/TeamChooser.h"
 #include "gui/league/UpdateResultDialog.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/LeagueText.h"
@@ -156,13 +156,7 @@ void ResultsMaintenancePage::showEvent(QShowEvent* event) {
 
 void ResultsMaintenancePage::SetUp() {
     SetUpMaintenancePage(m_league, MaintenancePage::Results);
-    const int chosen = m_team->count() > 0 ? m_team->currentData().toInt() : -1;
-    const std::vector<TeamListItem> items = TeamListItems(m_league);
-    m_team->clear();
-    for (const TeamListItem& item : items)
-        m_team->addItem(FromLeague(item.Text), item.Team);
-    const int keep = chosen < 0 ? -1 : m_team->findData(chosen);
-    m_team->setCurrentIndex(keep >= 0 ? keep : TeamListInitialItem(m_league, items));
+    FillTeamChooser(*m_team, m_league);
     Fill();
 }
 

@@ -1,0 +1,247 @@
+#include "cli/Cli.h"
+#include "cli/Options.h"
+#include "core/app/Settings.h"
+#include "core/engine/TablePage.h"
+#include "core/io/LeagueExport.h"
+#include "core/model/Dates.h"
+#include "core/model/SafeFile.h"
+#include "core/model/Text.h"
+#include "platform/os/SystemFolders.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace gorlin::cli {
+
+const char* const kExportUsage =
+    "Usage: gorlin-cli [--config-dir DIR] export FILE --what LIST [OPTIONS]\n"
+    "Writes sections of a league as the Export dialog does, to a file or to standard output.\n\n"
+    "  --what LIST                      sections, comma separated, written in this order:\n"
+    "                                   table, results, full, fixtures, grid, scorers, players\n"
+    "                                   (full is written in HTML only)\n"
+    "  --format html|csv|text|tsv       HTML fragment, comma separated (default), fixed-width\n"
+    "                                   text or tab delimited\n"
+    "  --out PATH                       the file to write (default: standard output)\n"
+    "  --from YYYY-MM-DD                first day of the games included (default: the first\n"
+    "                                   played game's date, or today when earlier)\n"
+    "  --to YYYY-MM-DD                  last day of the games included (default: the last\n"
+    "                                   date of any game)\n"
+    "  --games league|all|NAME          league games (default), every game, or one competition\n"
+    "  --team NAME                      only the games and players of this team\n"
+    "  --date-format PATTERN            short date format (default dd/mm/yyyy)\n"
+    "  --today YYYY-MM-DD               the date that stands for today\n"
+    "The table section also takes table's --content, --side, --selection, --columns and --poss;\n"
+    "--from and --to are its range too. Lines end with CR LF; files and standard output are\n"
+    "UTF-8, HTML and CSV beginning with a byte-order mark. The table tag and position names\n"
+    "come from gorlin.ini of the program folder.\n\n"
+    "Exit status: 0 on success, 1 when the league cannot be read or the file written, 2 on\n"
+    "bad usage.\n";
+
+namespace {
+
+constexpr std::string_view kSectionNames[kExportSectionCount] = {"table", "results", "full",   "fixtures",
+                                                                 "grid",  "scorers", "players"};
+
+struct ExportOptions {
+    std::string File;
+    LeagueExportOptions Export;
+    int Format = 1; // html, csv (default), text, tsv
+    std::optional<std::string> Out;
+    std::optional<int> From;
+    std::optional<int> To;
+    std::optional<std::string> Games;
+    std::optional<std::string> Team;
+    std::string DateFormat = "dd/mm/yyyy";
+    std::optional<int> Today;
+    int Content = kPlayedGames;
+    int Side = kHomeAndAway;
+    std::optional<int> Selection;
+    std::string Columns;
+    bool Poss = false;
+};
+
+Status ParseSections(const std::optional<std::string>& value, LeagueExportOptions& o) {
+    if (!value || value->empty())
+        return Status::Failure(
+            "--what needs a list of table, results, full, fixtures, grid, scorers, players");
+    std::string_view rest = *value;
+    while (true) {
+        const std::size_t comma = rest.find(',');
+        const std::string_view name = rest.substr(0, comma);
+        bool known = false;
+        for (int s = 0; s < kExportSectionCount; ++s)
+            if (name == kSectionNames[s]) {
+                o.Set(static_cast<ExportSection>(s), true);
+                known = true;
+            }
+        if (!known)
+            return Status::Failure("--what: unknown section '" + std::string(name) + "'");
+        if (comma == std::string_view::npos)
+            return Status::Success();
+        rest.remove_prefix(comma + 1);
+    }
+}
+
+Option Text(const char* name, std::optional<std::string>& target) {
+    return {name, true, [name, &target](const auto& value) {
+                if (!value || value->empty())
+                    return Status::Failure(std::string(name) + " needs a value");
+                target = *value;
+                return Status::Success();
+            }};
+}
+
+Option Date(const char* name, std::optional<int>& target) {
+    return {name, true, [name, &target](const auto& value) {
+                Expected<int> day = DateValue(name, value);
+                if (!day)
+                    return Status::Failure(day.error().Message);
+                target = *day;
+                return Status::Success();
+            }};
+}
+
+Status ParseOptions(const std::vector<std::string>& args, ExportOptions& o) {
+    std::optional<std::string> dateFormat;
+    bool haveWhat = false;
+    const std::vector<Option> options = {
+        {"--what", true,
+         [&](const auto& v) {
+             haveWhat = true;
+             return ParseSections(v, o.Export);
+         }},
+        ChoiceOption("--format", {"html", "csv", "text", "tsv"}, o.Format,
+                     "--format needs html, csv, text or tsv"),
+        Text("--out", o.Out),
+        Date("--from", o.From),
+        Date("--to", o.To),
+        GamesOption(o.Games),
+        Text("--team", o.Team),
+        Text("--date-format", dateFormat),
+        TodayOption(o.Today),
+        ChoiceOption("--content", {"played", "predicted", "form"}, o.Content,
+                     "--content needs played, predicted or form"),
+        ChoiceOption("--side", {"both", "home", "away"}, o.Side, "--side needs both, home or away"),
+        {"--selection", true,
+         [&o](const auto& v) {
+             if (!v || v->size() != 1 || (*v)[0] < '0' || (*v)[0] > '0' + kMaxTeamSels)
+                 return Status::Failure("--selection needs a number 0..8");
+             o.Selection = (*v)[0] - '0';
+             return Status::Success();
+         }},
+        {"--columns", true,
+         [&o](const auto& v) {
+             if (!v || v->empty() || ShownColumns(*v).size() != v->size())
+                 return Status::Failure("--columns needs column letters A..V");
+             o.Columns = *v;
+             return Status::Success();
+         }},
+        FlagOption("--poss", o.Poss),
+    };
+    bool haveFile = false;
+    Status st = ParseArguments(args, options, [&](const std::string& arg) {
+        if (haveFile)
+            return Status::Failure("more than one league file given");
+        o.File = arg;
+        haveFile = true;
+        return Status::Success();
+    });
+    if (!st)
+        return st;
+    if (!haveFile)
+        return Status::Failure("no league file given");
+    if (!haveWhat)
+        return Status::Failure("--what is needed");
+    static constexpr ExportFormat kFormats[] = {ExportFormat::Html, ExportFormat::Csv, ExportFormat::Fixed,
+                                                ExportFormat::Tab};
+    o.Export.Format = kFormats[o.Format];
+    if (FormatLocked(o.Export) && o.Export.Format != ExportFormat::Html)
+        return Status::Failure("full results are written in HTML only (--format html)");
+    if (dateFormat)
+        o.DateFormat = Utf8ToWin1252(*dateFormat);
+    return Status::Success();
+}
+
+} // namespace
+
+int RunExport(const Invocation& inv, std::ostream& out, std::ostream& err) {
+    ExportOptions o;
+    if (const Status parsed = ParseOptions(inv.Args, o); !parsed) {
+        err << "gorlin-cli export: " << parsed.Message << "\n" << kExportUsage;
+        return kExitUsage;
+    }
+    auto loaded = LoadLeagueFor("export", o.File, err);
+    if (!loaded)
+        return kExitFailure;
+    League league = std::move(*loaded);
+    const int today = o.Today ? *o.Today : TodayFromClock();
+    auto usage = [&err](const std::string& problem) {
+        err << "gorlin-cli export: " << problem << "\n" << kExportUsage;
+        return kExitUsage;
+    };
+
+    LeagueExportOptions& e = o.Export;
+    if (o.Games) {
+        const Expected<int> type = GamesFilterFor(league, *o.Games);
+        if (!type)
+            return usage(type.error().Message);
+        e.GameType = *type;
+    }
+    if (o.Team) {
+        const Expected<int> team = TeamNamed(league, *o.Team);
+        if (!team)
+            return usage(team.error().Message);
+        e.Team = *team;
+    }
+    if (o.Selection) {
+        if (*o.Selection != 0 && league.TeamSels[static_cast<std::size_t>(*o.Selection)].Name.empty())
+            return usage("the league has no team selection " + std::to_string(*o.Selection));
+        league.CurrentSel = static_cast<u16>(*o.Selection);
+    }
+    if (e.Has(ExportSection::Grid) && MatchesGridCount(league) == 0) {
+        err << "gorlin-cli export: " << o.File
+            << ": the league games are not two or four rounds of the league teams, so there is no matches "
+               "grid\n";
+        return kExitFailure;
+    }
+    const ExportDates dates = DefaultExportDates(league, today);
+    e.FromDate = o.From ? *o.From : dates.From;
+    e.ToDate = o.To ? *o.To : dates.To;
+
+    const Settings settings = ReadSettings(inv);
+    e.TableTag = settings.TableTag;
+    e.Positions = settings.Positions;
+    Locale locale;
+    locale.ShortDateFormat = o.DateFormat;
+    locale.Today = today;
+
+    // The table as the league table page shows it for the same options.
+    TablePageState state = OpenTablePage(league, settings, today);
+    state.ShortFormat = false;
+    state.ShowPossPoints = o.Poss;
+    state.Columns = o.Columns;
+    state.Side = o.Side;
+    SetContent(state, league, o.Content, today);
+    if (o.From)
+        PickFromDate(state.Dates, *o.From);
+    if (o.To)
+        PickToDate(state.Dates, *o.To);
+    const TableViewData table = DrawTable(league, TableArgs(state, settings));
+
+    LineSink sink;
+    WriteLeagueExport(league, table, e, locale, sink);
+    const std::string bytes = ExportFileBytes(sink.Text(), e.Format);
+    if (o.Out) {
+        if (const Status written = WriteFileAtomically(*o.Out, bytes); !written) {
+            err << "gorlin-cli export: " << written.Message << "\n";
+            return kExitFailure;
+        }
+        return kExitOk;
+    }
+    out << bytes;
+    return out ? kExitOk : kExitFailure;
+}
+
+} // namespace gorlin::cli

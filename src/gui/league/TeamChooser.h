@@ -1,0 +1,15 @@
+#pragma once
+
+class QComboBox;
+
+namespace gorlin {
+
+struct League;
+
+/// Fills a page's team chooser with the league's team list (" [All Teams]" first, then
+/// "Transferred-Out" when asked, then the teams), keeping the item chosen before when the list
+/// still holds it (the same team, and the same text where two items stand for team 0), else the
+/// list's starting item. The chooser sends no signals while it fills: the page draws afterwards.
+void FillTeamChooser(QComboBox& box, const League& league, bool withTransferredOut = false);
+
+} // namespace gorlin
