@@ -107,7 +107,7 @@ TEST(DivisionStats, HighScoreLists) {
     const DivisionStatsData full = DivisionStats(WithGames(std::vector<Score>(1000, Score{3, 0})), Locale{});
     EXPECT_EQ(full.HighHome.size(), 992u);
     EXPECT_EQ(full.HighAway.size(), 992u);
-    EXPECT_EQ(full.HighHome.back().Game, 992);
+    EXPECT_EQ(+full.HighHome.back().Game, 992);
 }
 
 TEST(DivisionStats, QuotientsRoundHalfUp) {

@@ -105,21 +105,21 @@ TEST(ProcessUpdate, ResultsFixturesAndGaps) {
     EXPECT_EQ(r.FinalStatus(), kMsgUpdateComplete);
     EXPECT_TRUE(league.DataChanged);
     // The known result gets attendance, referee and its goal's details; the other score is left.
-    EXPECT_EQ(league.Games[known].Attendance, 500u);
-    EXPECT_EQ(league.Games[known].Referee, 1);
+    EXPECT_EQ(+league.Games[known].Attendance, 500u);
+    EXPECT_EQ(+league.Games[known].Referee, 1);
     EXPECT_EQ(league.Referees[1].Name.str(), "Arden, K");
-    EXPECT_EQ(league.Goals[1].Scorer, 1);
+    EXPECT_EQ(+league.Goals[1].Scorer, 1);
     EXPECT_EQ(league.Goals[1].Penalty, 1);
     EXPECT_EQ(league.Players[1].Position * 100 + league.Players[1].SquadNo, 409); // gaps filled
-    EXPECT_EQ(league.Games[other].Attendance, 0u);
+    EXPECT_EQ(+league.Games[other].Attendance, 0u);
     // The undated fixture takes the result, the one on another day keeps waiting.
     EXPECT_EQ(league.Games[undated].Played, 1);
     EXPECT_EQ(league.Games[dated].Played, 0);
     // Same-named players of two teams stay apart; an own goal's scorer plays for the other side.
-    EXPECT_EQ(league.Goals[2].Scorer, 1);
+    EXPECT_EQ(+league.Goals[2].Scorer, 1);
     EXPECT_EQ(league.Goals[3].Scorer * 10 + league.Goals[3].OwnGoal, 21);
-    EXPECT_EQ(league.Goals[4].Scorer, 0);
-    EXPECT_EQ(league.Games[5].Date, 400);
+    EXPECT_EQ(+league.Goals[4].Scorer, 0);
+    EXPECT_EQ(+league.Games[5].Date, 400);
     const UpdateCounts& c = r.Counts;
     EXPECT_EQ((std::vector<int>{c.FixturesCompleted, c.ResultsFilled, c.GoalsAdded, c.RefereesAdded,
                                 c.FixturesDated}),
@@ -158,7 +158,7 @@ TEST(ProcessUpdate, FixedScheduleMissedPensAndPlayerBoxOff) {
                                    "P,1,\"Smith, John\",0,0\nR,100,1,2,1,0,0,0,0\nG,1,1,3,0,0\n"
                                    "S,1,1,0,90,0,0,0,70\nT,1,2\nM,1,1,20\n",
                                    {true, false, true});
-    EXPECT_EQ(league.Goals[1].Scorer, 0);
+    EXPECT_EQ(+league.Goals[1].Scorer, 0);
     EXPECT_EQ(league.Head.SquadCount + league.Head.PlayerCount * 10 + off.Counts.Transfers, 20);
     EXPECT_EQ(league.Head.MissedPenCount, 2);
 }
@@ -175,7 +175,7 @@ TEST(ProcessUpdate, NewGamesGoBeforeTheCupGames) {
     EXPECT_EQ(league.GameCount(), 2);
     EXPECT_EQ(league.Games[2].Awarded, 1);
     EXPECT_EQ(league.Games[3].Comp, 1);
-    EXPECT_EQ(league.Goals[1].Game, 3); // the cup goal followed its game
+    EXPECT_EQ(+league.Goals[1].Game, 3); // the cup goal followed its game
     EXPECT_EQ(league.Goals[2].Game * 10 + league.Goals[3].Game, 22);
 }
 

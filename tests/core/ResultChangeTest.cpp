@@ -137,11 +137,11 @@ TEST(ResultsPage, DeletingACupResultRemovesTheGameAndRenumbersTheList) {
     ResultsPage page;
     page.Fill(l, 0, locale);
     ASSERT_EQ(page.Rows().size(), 4u);
-    EXPECT_EQ(page.Rows()[2].Game, 3);
+    EXPECT_EQ(+page.Rows()[2].Game, 3);
     ASSERT_TRUE(page.DeleteRow(l, 2).Ok);
-    EXPECT_EQ(page.Rows()[2].Game, 0);
+    EXPECT_EQ(+page.Rows()[2].Game, 0);
     EXPECT_EQ(page.Rows()[2].Cells[1], "n/a");
-    EXPECT_EQ(page.Rows()[3].Game, 3); // the game after it moved up
+    EXPECT_EQ(+page.Rows()[3].Game, 3); // the game after it moved up
     EXPECT_EQ(page.Rows()[3].Cells[3], "Charlie");
     EXPECT_FALSE(page.ValidRow(2));
     EXPECT_FALSE(page.DeleteRow(l, 2).Ok);
@@ -194,5 +194,5 @@ TEST(ResultsPage, SortKeysPerHeading) {
 
     page.Fill(l, 1, locale); // Alpha's games, kept in the last order ("A")
     ASSERT_EQ(page.Rows().size(), 2u);
-    EXPECT_EQ(page.Rows()[0].Game, 3);
+    EXPECT_EQ(+page.Rows()[0].Game, 3);
 }

@@ -59,7 +59,7 @@ TEST(ResultEntryLists, ScheduledLeagueOffersOutstandingFixturesOnly) {
 
     const auto done = entry.Record({2, 0, "0", 0, ""});
     ASSERT_TRUE(done.ok()) << done.error().Message;
-    EXPECT_EQ(done->Game, 3);
+    EXPECT_EQ(+done->Game, 3);
     EXPECT_EQ(entry.StatusText(), "Alpha v Charlie recorded");
     EXPECT_FALSE(l.PendingGame);
     // Alpha and Charlie are out; Bravo's only home game is against Alpha, so Bravo goes too.
@@ -86,7 +86,7 @@ TEST(ResultEntryRecord, TwoFixturesOfOnePairCompleteTheRightOne) {
         entry.ChooseTeam(2);
         const auto done = entry.Record({1, 1, "100", 0, ""});
         ASSERT_TRUE(done.ok());
-        EXPECT_EQ(done->Game, c.Expected) << c.FirstDate << " " << c.SecondDate;
+        EXPECT_EQ(+done->Game, c.Expected) << c.FirstDate << " " << c.SecondDate;
         const GameRec& other = l.Games[static_cast<std::size_t>(3 - c.Expected)];
         EXPECT_EQ(+other.Played, 0);
         EXPECT_EQ(+other.Date, static_cast<double>(c.Expected == 1 ? c.SecondDate : c.FirstDate));
@@ -114,7 +114,7 @@ TEST(ResultEntryRecord, LeagueResultGoesBeforeCupGamesWhoseDetailsFollowThem) {
     entry.ChooseTeam(4);
     const auto done = entry.Record({2, 2, "0", 0, ""});
     ASSERT_TRUE(done.ok());
-    EXPECT_EQ(done->Game, 2);
+    EXPECT_EQ(+done->Game, 2);
     EXPECT_EQ(l.GameCount(), 2);
     EXPECT_EQ(+l.Head.CupGameCount, 2);
     EXPECT_EQ(+l.Games[2].HomeTeam, 3);
@@ -145,7 +145,7 @@ TEST(ResultEntryRecord, CupGameIsAppendedAndOwnWinReported) {
     entry.ChooseTeam(3);
     const auto done = entry.Record({0, 2, "12345", 0, "Replay"});
     ASSERT_TRUE(done.ok());
-    EXPECT_EQ(done->Game, 2);
+    EXPECT_EQ(+done->Game, 2);
     EXPECT_TRUE(done->OwnTeamWon);
     EXPECT_EQ(+l.Head.CupGameCount, 1);
     EXPECT_EQ(+l.Games[2].Comp, 1);
@@ -231,7 +231,7 @@ TEST(ResultEntryRecord, CommandLineRecordsLikeThePage) {
     in.Referee = "Ref One";
     const auto done = RecordResult(l, in);
     ASSERT_TRUE(done.ok()) << done.error().Message;
-    EXPECT_EQ(done->Game, 2);
+    EXPECT_EQ(+done->Game, 2);
     const GameRec& g = l.Games[2];
     EXPECT_EQ(+g.Played, 1);
     EXPECT_EQ(+g.Date, double{kDay + 1});

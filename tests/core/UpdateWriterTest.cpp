@@ -129,7 +129,7 @@ TEST(VersionId, BothFieldsCheckedBeforeStoring) {
         league.Head.VersionId = 5;
         league.Head.UpdateAddress = "old";
         EXPECT_EQ(SetLeagueVersion(league, c.Id, c.Address), c.Result) << c.Id;
-        EXPECT_EQ(league.Head.VersionId, c.Stored) << c.Id;
+        EXPECT_EQ(+league.Head.VersionId, c.Stored) << c.Id;
         EXPECT_EQ(league.Head.UpdateAddress.str(), c.StoredAddress) << c.Id;
         EXPECT_EQ(league.DataChanged, c.Result == VersionResult::Stored) << c.Id;
     }

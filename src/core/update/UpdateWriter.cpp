@@ -70,8 +70,8 @@ void WalkSightings(const League& league, const GameDetails& details, int g, bool
     }
     if (!squads)
         return;
-    for (const auto& [link, team] :
-         {std::pair{game.HomeSquad, game.HomeTeam}, std::pair{game.AwaySquad, game.AwayTeam}})
+    for (const auto& [link, team] : {std::pair{int{game.HomeSquad}, int{game.HomeTeam}},
+                                     std::pair{int{game.AwaySquad}, int{game.AwayTeam}}})
         if (const SquadRec* squad = SquadOf(league, link))
             for (const SquadEntry& entry : squad->Entries)
                 if (entry.Player != 0)
@@ -217,8 +217,8 @@ std::string WriteUpdateText(const League& league, const UploadOptions& options) 
         });
         if (!options.Squads)
             continue;
-        for (const auto& [link, team] :
-             {std::pair{game.HomeSquad, game.HomeTeam}, std::pair{game.AwaySquad, game.AwayTeam}})
+        for (const auto& [link, team] : {std::pair{int{game.HomeSquad}, int{game.HomeTeam}},
+                                         std::pair{int{game.AwaySquad}, int{game.AwayTeam}}})
             if (const SquadRec* squad = SquadOf(league, link))
                 for (const SquadEntry& e : squad->Entries)
                     if (e.Player != 0)
