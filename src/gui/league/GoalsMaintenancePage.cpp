@@ -25,15 +25,7 @@ GoalsMaintenancePage::GoalsMaintenancePage(League& league, AppContext& context, 
     : QWidget(parent), m_league(league), m_context(context) {
     setObjectName("GoalsMaintenancePage");
 
-    m_team = new QComboBox(this);
-    m_team->setObjectName("cbGoalsFor");
-    m_team->setMinimumWidth(m_team->fontMetrics().horizontalAdvance(QString(24, 'n')));
-    auto* teamLabel = new QLabel("Goals &for:", this);
-    teamLabel->setBuddy(m_team);
-    auto* top = new QHBoxLayout;
-    top->addWidget(teamLabel);
-    top->addWidget(m_team);
-    top->addStretch(1);
+    auto* top = TeamChooserRow(this, "cbGoalsFor", "Goals &for:", m_team);
 
     QStringList headings;
     for (const char* h : kGoalHeadings)

@@ -26,15 +26,7 @@ PlayersMaintenancePage::PlayersMaintenancePage(League& league, AppContext& conte
     : QWidget(parent), m_league(league), m_context(context) {
     setObjectName("PlayersMaintenancePage");
 
-    m_team = new QComboBox(this);
-    m_team->setObjectName("cbPlayersFor");
-    m_team->setMinimumWidth(m_team->fontMetrics().horizontalAdvance(QString(24, 'n')));
-    auto* teamLabel = new QLabel("&Players for:", this);
-    teamLabel->setBuddy(m_team);
-    auto* top = new QHBoxLayout;
-    top->addWidget(teamLabel);
-    top->addWidget(m_team);
-    top->addStretch(1);
+    auto* top = TeamChooserRow(this, "cbPlayersFor", "&Players for:", m_team);
 
     QStringList headings;
     for (const char* h : kPlayerHeadings)

@@ -36,15 +36,7 @@ ResultsMaintenancePage::ResultsMaintenancePage(League& league, AppContext& conte
 }
 
 void ResultsMaintenancePage::BuildControls() {
-    m_team = new QComboBox(this);
-    m_team->setObjectName("cbResultsFor");
-    m_team->setMinimumWidth(m_team->fontMetrics().horizontalAdvance(QString(24, 'n')));
-    auto* teamLabel = new QLabel("Results &For:", this);
-    teamLabel->setBuddy(m_team);
-    auto* top = new QHBoxLayout;
-    top->addWidget(teamLabel);
-    top->addWidget(m_team);
-    top->addStretch(1);
+    auto* top = TeamChooserRow(this, "cbResultsFor", "Results &For:", m_team);
 
     QStringList headings;
     for (const char* h : kResultHeadings)

@@ -4,9 +4,24 @@
 #include "gui/widgets/LeagueText.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QSignalBlocker>
 
 namespace gorlin {
+
+QHBoxLayout* TeamChooserRow(QWidget* page, const char* name, const QString& caption, QComboBox*& box) {
+    box = new QComboBox(page);
+    box->setObjectName(name);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(24, 'n')));
+    auto* label = new QLabel(caption, page);
+    label->setBuddy(box);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(box);
+    row->addStretch(1);
+    return row;
+}
 
 void FillTeamChooser(QComboBox& box, const League& league, bool withTransferredOut) {
     const bool filled = box.count() > 0 && box.currentIndex() >= 0;
