@@ -6,7 +6,6 @@
 #include "gui/io/QueryExportDialog.h"
 #include "gui/league/LeaguePages.h"
 #include "gui/league/ResultsMaintenancePage.h"
-#include "gui/league/TeamStatisticsPage.h"
 #include "gui/query/QueryWindow.h"
 #include "gui/support/GuiFixture.h"
 #include "gui/support/ModalScript.h"
@@ -120,17 +119,6 @@ void GridExportDialogTest::everyListGridOffersExport() {
     QCOMPARE(QApplication::clipboard()->text(), QString("No.,Player,Team,Position,Goals\r\n"
                                                         ",\"Al <Zed>\",Bravo,,0\r\n"
                                                         "9,\"Bob Smith\",Alpha,\"Goal Keeper\",0\r\n"));
-
-    // The team statistics page hands over the grid of its request.
-    auto* team = qobject_cast<TeamStatisticsPage*>(window.Page(LeagueHost::kTeamStatisticsPage));
-    QVERIFY(team != nullptr);
-    script.Then<GridExportDialog>([](GridExportDialog* d) {
-        QCOMPARE(d->Cells().Rows.at(0).at(0), std::string("Comp"));
-        d->reject();
-    });
-    emit team->exportRequested(TeamStatisticsPage::kPrintResults);
-    QCOMPARE(script.Problems(), QStringList());
-    QCOMPARE(script.Pending(), 0);
 }
 
 void GridExportDialogTest::resultsMenuWritesTheFileAndAsksAgain() {
