@@ -4,7 +4,9 @@
 #include "core/model/LeagueFile.h"
 #include "gui/app/LeagueWindow.h"
 #include "gui/io/QueryExportDialog.h"
+#include "gui/league/GoalStatisticsPage.h"
 #include "gui/league/LeaguePages.h"
+#include "gui/league/PlayerStatsWindow.h"
 #include "gui/league/ResultsMaintenancePage.h"
 #include "gui/query/QueryWindow.h"
 #include "gui/support/GuiFixture.h"
@@ -55,6 +57,7 @@ struct Fixture {
         b.Teams({"Alpha", "Bravo", "Charlie & Co"});
         b.Played(1, 2, 2, 1, ToDayNumber(2018, 8, 10));
         b.Played(2, 3, 0, 3, ToDayNumber(2018, 8, 11));
+        b.Fixture(3, 1, ToDayNumber(2019, 6, 1), true, 2, 0);
         b.Player(PlayerRec{.Name = {},
                            .Team = 1,
                            .Position = 1,
@@ -99,9 +102,21 @@ void GridExportDialogTest::everyListGridOffersExport() {
     QVERIFY(Child<QMenu>(&window, "pmGoals")->findChild<QAction*>("miExport") != nullptr);
     auto* fixtures = Child<QMenu>(window.Page(LeagueHost::kFixturesPage), "pmFixtures");
     QVERIFY(Child<QAction>(fixtures, "miExport")->isEnabled());
+    test::ModalScript script;
+    script.Then<GridExportDialog>([](GridExportDialog* d) {
+        // The tick of a counted prediction is written as "Y".
+        QCOMPARE(d->Cells().Rows.at(1).at(0), std::string("Y"));
+        d->reject();
+    });
+    Child<QAction>(fixtures, "miExport")->trigger();
+    // The player window's match list too.
+    script.Then<PlayerStatsWindow>([](PlayerStatsWindow* w) {
+        QVERIFY(Child<QMenu>(Child<QTableView>(w, "sgGoals"), "pmGoals")->findChild<QAction*>("miExport"));
+        w->reject();
+    });
+    emit qobject_cast<GoalStatisticsPage*>(window.Page(LeagueHost::kGoalStatisticsPage))->playerRequested(1);
 
     // The players grid's entry opens the dialog over what the grid shows; CSV to the clipboard.
-    test::ModalScript script;
     script.Then<GridExportDialog>([](GridExportDialog* d) {
         QCOMPARE(d->windowTitle(), QString("Export Gorlin Grid"));
         QVERIFY(Child<QRadioButton>(d, "rbFile")->isChecked());
