@@ -160,7 +160,8 @@ public:
     DialHandle Handle() const { return m_handle; }
 
 private:
-    DialUpActions DialUp();
+    /// Dials m_entry with these credentials.
+    DialUpActions Dial(const std::string& userName, const std::string& password);
 
     DialUpService& m_service;
     DialHandle m_handle = 0;

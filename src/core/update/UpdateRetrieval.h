@@ -167,7 +167,7 @@ private:
     void GetFile(RetrievalActions& out, const std::string& host, const std::string& file, std::int64_t now);
     void ProcessHeader(RetrievalActions& out, std::string_view text);
     void ProcessStatusLine(const std::string& line);
-    void HeaderLine(RetrievalActions& out, const std::string& line);
+    void HeaderLine(const std::string& line);
     void ProcessBody(RetrievalActions& out, std::string_view text);
     void Evaluate(RetrievalActions& out, std::int64_t now);
     bool FollowLocation(RetrievalActions& out, std::int64_t now);
