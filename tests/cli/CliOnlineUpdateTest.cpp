@@ -106,6 +106,14 @@ TEST(CliOnlineUpdate, FailuresExitOneAndLeaveTheLeague) {
     EXPECT_EQ(run.Exit, 1);
     EXPECT_EQ(Rows(run, "status").back(), "Timed out retrieving update file");
 
+    ScriptedResponse endless = ScriptedResponse::Whole("HTTP/1.0 200 OK\r\n\r\n");
+    endless.Chunks.push_back({std::string(64 * 1024, 'x') + "\r\n", 0});
+    endless.End = ScriptedResponse::Ending::Endless;
+    LoopbackServer flood({endless});
+    run = f.Update({"--from", flood.HostPort()});
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_EQ(Rows(run, "status").back(), "Update file is too large");
+
     run = f.Update({"--from", "127.0.0.1:" + std::to_string(UnusedPort())});
     EXPECT_EQ(run.Exit, 1);
     EXPECT_EQ(Rows(run, "error"),
