@@ -58,7 +58,7 @@ void ScaleWidths(std::vector<int>& widths, int room) {
 
 /// One cell: an outlined box (filled when `fill` is not white) and its text fitted inside.
 void AddCell(std::vector<Shape>& page, int x, int y, int width, int height, const std::string& text,
-             int points, TextAlign align, Colour fill, const TextMeasure& measure) {
+             int points, TextAlign align, Colour fill, const TextMeasure& measure, Colour pen = kBlack) {
     Shape box = Shape::MakeRect(x, y, x + width + 1, y + height + 1, fill);
     box.Filled = fill != kWhite;
     page.push_back(box);
@@ -66,8 +66,7 @@ void AddCell(std::vector<Shape>& page, int x, int y, int width, int height, cons
     const int room = width - 2 * pad;
     const std::string fitted = FitText(text, room, points, measure);
     if (!fitted.empty())
-        page.push_back(
-            Shape::MakeText(x + pad, y, x + pad + room, y + height, fitted, points, kBlack, align));
+        page.push_back(Shape::MakeText(x + pad, y, x + pad + room, y + height, fitted, points, pen, align));
 }
 
 /// A line of text from (x, y), fitted to `width`.
@@ -179,9 +178,27 @@ PrintDocument PrintLeagueTable(const League& league, const TablePageState& state
         AddCell(page, lefts[c], y, widths[c], rowHeight, view.Headings[c], points, TextAlign::Centre, kSilver,
                 measure);
     y += rowHeight;
+    // The zones in their colours and the own team's text in its colour, as on screen; the
+    // other teams' rows stay white on paper.
+    auto zoneFill = [&settings](RowZone zone) {
+        switch (zone) {
+        case RowZone::Promoted:
+            return settings.Colour1;
+        case RowZone::PlayOff:
+            return settings.Colour2;
+        case RowZone::Relegated:
+            return settings.Colour3;
+        case RowZone::Default:
+            break;
+        }
+        return kWhite;
+    };
     for (const TableRow& r : view.Rows) {
+        const Colour fill = zoneFill(r.Zone);
+        const Colour pen = r.OwnTeam ? settings.Colour4 : kBlack;
         for (std::size_t c = 0; c < columns && c < r.Cells.size(); ++c)
-            AddCell(page, lefts[c], y, widths[c], rowHeight, r.Cells[c], points, align(c), kWhite, measure);
+            AddCell(page, lefts[c], y, widths[c], rowHeight, r.Cells[c], points, align(c), fill, measure,
+                    pen);
         y += rowHeight;
     }
     if (!note.empty())
@@ -307,6 +324,13 @@ PrintDocument PrintGraph(const GraphSeries& series, bool bars, const PrintPageSe
     doc.JobTitle = kGraphJob;
     doc.Pages.push_back(PaintGraph(series, args, measure).Shapes);
     return doc;
+}
+
+PrintListData MakePrintList(std::string title, const std::vector<std::vector<std::string>>& rows,
+                            std::size_t headingRows, std::vector<bool> rightAligned) {
+    const auto split = rows.begin() + static_cast<std::ptrdiff_t>(std::min(headingRows, rows.size()));
+    return PrintListData{
+        std::move(title), {rows.begin(), split}, {split, rows.end()}, std::move(rightAligned)};
 }
 
 PrintDocument PrintListTable(const PrintListData& list, const PrintPageSetup& setup,

@@ -14,6 +14,7 @@
 #include "core/io/PrintDocument.h"
 #include "core/model/League.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,11 @@ struct PrintListData {
     /// Per column: cells right-aligned (missing entries: left).
     std::vector<bool> RightAligned;
 };
+
+/// A list from a grid's plain cells whose first `headingRows` rows are its heading bar (as
+/// ModelCells gives them); more heading rows than rows makes every row a heading.
+PrintListData MakePrintList(std::string title, const std::vector<std::vector<std::string>>& rows,
+                            std::size_t headingRows, std::vector<bool> rightAligned);
 
 /// A list on as many pages as it needs: the heading and date on the first page, the title and
 /// the column titles on every page, whole rows only, and "Page n of m" at the foot of each page.
