@@ -286,6 +286,22 @@ TEST(PrintTeamStatistics, DateColumnHoldsTheLocaleDatesAndResultsSplitByVenue) {
     EXPECT_LT(at(43014, "\nChelsea\n0-2\n"), away) << text;
     EXPECT_NE(at(43007, "\nChelsea\n1-1\n"), std::string::npos) << text;
     EXPECT_GT(at(43007, "\nChelsea\n1-1\n"), away) << text;
+
+    // A page too short even at the smallest size keeps to one page and says what it left out;
+    // one too short for the summary keeps what fits.
+    LeagueBuilder many;
+    many.Teams({"Arsenal", "Burnley"});
+    for (int g = 0; g < 60; ++g)
+        many.Played(g % 2 + 1, 2 - g % 2, g % 3, 1, 43000 + g);
+    const League busy = many.Build();
+    const TeamStatsData busyData = TeamStats(busy, 1, Settings{}, locale);
+    const PrintPageSetup shortPage = Page(700, 300);
+    const PrintDocument cut = PrintTeamStatistics(busy, busyData, shortPage, kMeasure);
+    ASSERT_EQ(cut.Pages.size(), 1u);
+    ExpectInsidePage(cut, shortPage);
+    EXPECT_NE(PageTexts(cut)[0].find("more results are not shown\n"), std::string::npos) << PageTexts(cut)[0];
+    const PrintPageSetup tiny = Page(700, 60);
+    ExpectInsidePage(PrintTeamStatistics(busy, busyData, tiny, kMeasure), tiny);
 }
 
 TEST(PrintList, ASeasonsResultsListHoldsEveryGameOnce) {

@@ -264,8 +264,10 @@ PrintDocument PrintTeamStatistics(const League& league, const TeamStatsData& dat
     }
 
     int y = top;
+    // A page too short for the summary itself keeps the lines that fit.
     for (const std::string& line : lines) {
-        AddLine(page, 0, y, setup.Width, line, points, measure);
+        if (y + rowHeight <= setup.Height)
+            AddLine(page, 0, y, setup.Width, line, points, measure);
         y += rowHeight;
     }
 
@@ -280,6 +282,8 @@ PrintDocument PrintTeamStatistics(const League& league, const TeamStatsData& dat
     const int nameWidth = std::max(0, half - dateWidth - scoreWidth);
     auto column = [&](int left, const char* caption, const std::vector<const TeamResultRow*>& results) {
         int rowY = y;
+        if (rowY + rowHeight > setup.Height)
+            return;
         AddLine(page, left, rowY, half, caption, points, measure);
         rowY += rowHeight;
         for (std::size_t i = 0; i < results.size() && i < shownResults; ++i) {
@@ -298,8 +302,10 @@ PrintDocument PrintTeamStatistics(const League& league, const TeamStatsData& dat
     if (shownResults < resultLines) {
         const std::size_t hidden = (home.size() - std::min(home.size(), shownResults)) +
                                    (away.size() - std::min(away.size(), shownResults));
-        AddLine(page, 0, y + static_cast<int>(shownResults + 1) * rowHeight, setup.Width,
-                std::to_string(hidden) + " older results are not shown", points, measure);
+        const int lastY = y + static_cast<int>(shownResults + 1) * rowHeight;
+        if (lastY + rowHeight <= setup.Height)
+            AddLine(page, 0, lastY, setup.Width, std::to_string(hidden) + " more results are not shown",
+                    points, measure);
     }
     return doc;
 }
@@ -368,15 +374,12 @@ PrintDocument PrintListTable(const PrintListData& list, const PrintPageSetup& se
 
     // Page breaks between rows: each page holds the title, the column titles and at least one
     // row, so a list always ends.
-    std::vector<int> firstTop(1, 0);
-    {
-        std::vector<Shape> scratch;
-        firstTop[0] = DrawPageTop(scratch, setup, measure);
-    }
+    std::vector<Shape> scratch;
+    const int firstTop = DrawPageTop(scratch, setup, measure);
     const int headingsHeight = titleHeight + static_cast<int>(list.Headings.size()) * rowHeight;
     std::vector<std::size_t> breaks{0}; // first row of each page
     {
-        int y = firstTop[0] + headingsHeight;
+        int y = firstTop + headingsHeight;
         for (std::size_t r = 0; r < list.Rows.size(); ++r) {
             if (r > breaks.back() && y + rowHeight > setup.Height - footHeight) {
                 breaks.push_back(r);
