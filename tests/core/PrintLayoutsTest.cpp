@@ -169,15 +169,6 @@ TEST(PrintList, BreaksBetweenRowsRepeatingTitlesAndCountingPages) {
     }
 }
 
-TEST(PrintList, GridCellsSplitIntoHeadingsAndRows) {
-    const std::vector<std::vector<std::string>> cells = {{"No.", "Player"}, {"1", "Smith"}, {"2", "Jones"}};
-    const PrintListData list = MakePrintList("Players", cells, 1, {true, false});
-    EXPECT_EQ(list.Headings, (std::vector<std::vector<std::string>>{{"No.", "Player"}}));
-    EXPECT_EQ(list.Rows.size(), 2u);
-    EXPECT_EQ(MakePrintList("Players", cells, 5, {}).Headings.size(), 3u);
-    EXPECT_TRUE(MakePrintList("Players", {}, 1, {}).Headings.empty());
-}
-
 TEST(PrintList, EndsOnPagesTooSmallForARowAndPrintsAnEmptyList) {
     PrintListData list{"Goals", {{"Goal Scorer"}}, {{"A"}, {"B"}, {"C"}}, {}};
     // Too short for even one row below the titles: still one row a page, and an end.

@@ -24,8 +24,7 @@ class PrintCliTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void resultsListWritesAPdfOfSeveralPages();
-    void resultsPdfReadsEveryGameOnce();
+    void resultsListReadsEveryGameOnce();
     void everyPageKindPrints();
     void usageAndWriteFailures();
     void theProgramPrintsWithoutADisplay();
@@ -52,24 +51,19 @@ void PrintCliTest::initTestCase() {
     std::filesystem::create_directories(m_config);
 }
 
-void PrintCliTest::resultsListWritesAPdfOfSeveralPages() {
+void PrintCliTest::resultsListReadsEveryGameOnce() {
     const std::string pdf = (*m_dir / "results.pdf").string();
     const CliRun run =
         Run({"print", m_file, "--what", "list:results", "--pdf", pdf, "--today", "2019-06-01"});
     QCOMPARE(run.Exit, 0);
     QVERIFY2(run.Err.empty(), run.Err.c_str());
     QVERIFY2(run.Out.rfind("Pages: ", 0) == 0, run.Out.c_str());
-    const int pages = std::stoi(run.Out.substr(7));
-    QVERIFY(pages > 3);
+    QVERIFY(std::stoi(run.Out.substr(7)) > 3);
     QCOMPARE(ReadFile(pdf).substr(0, 5), std::string("%PDF-"));
-}
 
-void PrintCliTest::resultsPdfReadsEveryGameOnce() {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
-    const std::string pdf = (*m_dir / "read.pdf").string();
-    QCOMPARE(Run({"print", m_file, "--what", "list:results", "--pdf", pdf, "--today", "2019-06-01"}).Exit, 0);
+        QSKIP("pdftotext (poppler-utils) is not installed to read the PDF back");
     QProcess process;
     process.start(pdftotext, {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
     QVERIFY(process.waitForFinished(60000));
