@@ -1,0 +1,222 @@
+#include "gui/update/OnlineUpdateDialog.h"
+
+#include "core/model/Dates.h"
+#include "core/update/UpdateRetrieval.h"
+#include "core/update/UpdateWriter.h"
+#include "gui/app/LeagueWindow.h"
+#include "gui/league/LeagueHost.h"
+#include "gui/league/LeagueTablePage.h"
+#include "gui/support/GuiFixture.h"
+#include "gui/support/ModalScript.h"
+#include "gui/update/DialUpWindows.h"
+#include "platform/RetrievalDriver.h"
+#include "support/LeagueBuilder.h"
+#include "support/LoopbackServer.h"
+
+using namespace gorlin;
+using test::Child;
+
+namespace {
+
+constexpr int kVersion = 42;
+constexpr int kWaitMs = 15000;
+
+/// Three teams in a double round, all fixtures; the update file holds two results of it.
+struct UpdateFixture {
+    League target;
+    std::string updateText;
+
+    UpdateFixture() {
+        test::LeagueBuilder b;
+        b.Teams({"Arsenal", "Burnley", "Chelsea"}).TimesToPlay(2);
+        for (int home = 1; home <= 3; ++home)
+            for (int away = 1; away <= 3; ++away)
+                if (home != away)
+                    b.Fixture(home, away, 0);
+        target = b.Build();
+        target.Head.TableName = "Premier";
+        target.Head.VersionId = kVersion;
+
+        League source = target;
+        for (int g = 1; g <= source.Head.GameCount; ++g) {
+            GameRec& game = source.Games[g];
+            const int home = game.HomeTeam, away = game.AwayTeam;
+            if (home == 3 && away != 3) { // Chelsea win both home games
+                game.Played = 1;
+                game.HomeGoals = static_cast<decltype(game.HomeGoals)>(away == 1 ? 3 : 2);
+                game.AwayGoals = static_cast<decltype(game.AwayGoals)>(away == 1 ? 0 : 1);
+                game.Date = ToDayNumber(2019, 4, away == 1 ? 6 : 13);
+            }
+        }
+        UploadOptions options;
+        options.Since = ToDayNumber(2019, 1, 1);
+        options.Today = ToDayNumber(2019, 5, 12);
+        updateText = WriteUpdateText(source, options);
+    }
+
+    /// The update file as a server sends it, in pieces of `size` bytes.
+    test::ScriptedResponse Served(std::size_t size = 0, int pauseMs = 0) const {
+        const std::string whole = "HTTP/1.0 200 OK\r\nContent-Length: " + std::to_string(updateText.size()) +
+                                  "\r\nContent-Type: text/plain\r\n\r\n" + updateText;
+        return size == 0 ? test::ScriptedResponse::Whole(whole) : test::ScriptedResponse::Split(whole, size, pauseMs);
+    }
+};
+
+QString StatusText(const QWidget* dialog) {
+    return Child<QLabel>(dialog, "lblStatus")->text();
+}
+
+bool Idle(const QWidget* dialog) {
+    return Child<QPushButton>(dialog, "btnProceed")->isEnabled() && Child<QPushButton>(dialog, "btnClose")->isEnabled() &&
+           Child<QProgressBar>(dialog, "pbProgress")->value() == 0 && QApplication::overrideCursor() == nullptr;
+}
+
+int PlayedGames(const League& league) {
+    int played = 0;
+    for (int g = 1; g <= league.Head.GameCount; ++g)
+        played += league.Games[g].Played != 0 ? 1 : 0;
+    return played;
+}
+
+} // namespace
+
+class OnlineUpdateDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void boxesAndTheirRule();
+    void updateButtonFetchesAndRedrawsTheTable();
+    void failuresEndWithTheirMessages_data();
+    void failuresEndWithTheirMessages();
+};
+
+void OnlineUpdateDialogTest::boxesAndTheirRule() {
+    UpdateFixture u;
+    test::GuiFixture f(u.target);
+    OnlineUpdateDialog dialog(u.target, f.context);
+    QCOMPARE(dialog.windowTitle(), QString("Gorlin - On-Line Update"));
+    auto* referees = Child<QCheckBox>(&dialog, "cbReferees");
+    auto* players = Child<QCheckBox>(&dialog, "cbPlayers");
+    auto* squads = Child<QCheckBox>(&dialog, "cbSquads");
+    QVERIFY(referees->isChecked() && players->isChecked() && squads->isChecked());
+    QVERIFY(Child<QPushButton>(&dialog, "btnProceed")->isDefault());
+    QCOMPARE(Child<QGroupBox>(&dialog, "gbStatus")->title(), QString("Status:"));
+    QCOMPARE(StatusText(&dialog), QString());
+    QCOMPARE(Child<QLabel>(&dialog, "lblStatus")->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    dialog.show();
+    test::Screenshot(&dialog, "OnlineUpdateIdle");
+
+    players->click();
+    QVERIFY(!squads->isChecked());
+    QVERIFY(!squads->isEnabled());
+    QCOMPARE(dialog.Options().Players, false);
+    players->click();
+    QVERIFY(squads->isEnabled());
+    QVERIFY(!squads->isChecked()); // enabled again, not ticked again
+    squads->click();
+    referees->click();
+    const UpdateOptions options = dialog.Options();
+    QVERIFY(!options.Referees && options.Players && options.Squads);
+}
+
+void OnlineUpdateDialogTest::updateButtonFetchesAndRedrawsTheTable() {
+    UpdateFixture u;
+    test::LoopbackServer server({u.Served(97, 15)});
+    test::GuiFixture f(u.target);
+    f.settings.RootHost = server.HostPort() + "/";
+    LeagueWindow window(f.context);
+    QVERIFY(window.Load(test::Q(f.file)));
+    auto* table = qobject_cast<LeagueTablePage*>(window.Page(LeagueHost::kLeagueTablePage));
+    QVERIFY(table != nullptr);
+    QCOMPARE(table->View().Rows.at(0).Team, 1); // nothing played: index order
+    auto* button = Child<QPushButton>(table, "btnUpdate");
+    QCOMPARE(button->toolTip(), QString("Update with latest scores over the Internet"));
+    QVERIFY(button->isEnabled());
+
+    int highest = 0;
+    bool sawBusy = false;
+    test::ModalScript script;
+    script.Then<OnlineUpdateDialog>([&](OnlineUpdateDialog* dialog) {
+        auto* progress = Child<QProgressBar>(dialog, "pbProgress");
+        QObject::connect(progress, &QProgressBar::valueChanged, [&highest](int v) { highest = std::max(highest, v); });
+        Child<QPushButton>(dialog, "btnProceed")->click();
+        sawBusy = !Child<QPushButton>(dialog, "btnProceed")->isEnabled() &&
+                  !Child<QPushButton>(dialog, "btnClose")->isEnabled() &&
+                  QApplication::overrideCursor() != nullptr && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        QTRY_VERIFY_WITH_TIMEOUT(progress->value() > 20, kWaitMs);
+        test::Screenshot(dialog, "OnlineUpdateRetrieving");
+        QTRY_COMPARE_WITH_TIMEOUT(StatusText(dialog), QString("Update Complete"), kWaitMs);
+        QVERIFY(Idle(dialog));
+        test::Screenshot(dialog, "OnlineUpdateDone");
+        Child<QPushButton>(dialog, "btnClose")->click();
+    });
+    button->click();
+    QVERIFY2(script.Problems().isEmpty(), qPrintable(script.Problems().join("; ")));
+    QCOMPARE(script.Pending(), 0);
+    QVERIFY(sawBusy);
+    QCOMPARE(highest, 100);
+    QCOMPARE(f.prompter.Messages, QStringList());
+    QCOMPARE(server.Requests().size(), std::size_t{1});
+    QVERIFY(server.Requests()[0].starts_with("GET /gnup0042.txt HTTP/1.0\r\n"));
+
+    League& league = window.GetLeague();
+    QCOMPARE(PlayedGames(league), 2);
+    QVERIFY(league.DataChanged);
+    QCOMPARE(table->View().Rows.at(0).Team, 3); // Chelsea top after two wins
+
+    // Without a version ID the league takes no updates.
+    u.target.Head.VersionId = 0;
+    test::GuiFixture g(u.target);
+    LeagueWindow third(g.context);
+    QVERIFY(third.Load(test::Q(g.file)));
+    auto* thirdTable = qobject_cast<LeagueTablePage*>(third.Page(LeagueHost::kLeagueTablePage));
+    QVERIFY(!Child<QPushButton>(thirdTable, "btnUpdate")->isEnabled());
+}
+
+void OnlineUpdateDialogTest::failuresEndWithTheirMessages_data() {
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<int>("port"); // 0: the loopback server; -1: a port nothing listens on
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<int>("requests");
+
+    QTest::newRow("not an update file")
+        << "HTTP/1.0 200 OK\r\n\r\nSomething else\r\n" << 0 << kMsgUpdateCancelled
+        << QStringList{"error: Update file is not correctly formatted\n\nUpdate processing cancelled."} << 1;
+    QTest::newRow("404 then no index")
+        << "HTTP/1.0 404 Not Found\r\n\r\n" << 0 << "Error 404 retrieving update (Not Found)" << QStringList{} << 2;
+    QTest::newRow("connection refused")
+        << "" << -1 << kMsgUpdateCancelled
+        << QStringList{"error: A network error has occurred while processing your request.\n\n"
+                       "Update processing cancelled."}
+        << 0;
+    QTest::newRow("cut short") << "HTTP/1.0 200 OK\r\nContent-Length: 9000\r\n\r\nGorlin Update:100\r\n" << 0
+                               << kMsgNotInFull << QStringList{} << 1;
+}
+
+void OnlineUpdateDialogTest::failuresEndWithTheirMessages() {
+    QFETCH(QString, body);
+    QFETCH(int, port);
+    QFETCH(QString, status);
+    QFETCH(QStringList, boxes);
+    QFETCH(int, requests);
+
+    UpdateFixture u;
+    test::LoopbackServer server({test::ScriptedResponse::Whole(body.toStdString())});
+    test::GuiFixture f(u.target);
+    f.settings.RootHost = port < 0 ? "127.0.0.1:" + std::to_string(test::UnusedPort()) : server.HostPort();
+    League league = u.target;
+    OnlineUpdateDialog dialog(league, f.context);
+    dialog.show();
+    Child<QPushButton>(&dialog, "btnProceed")->click();
+    QVERIFY(!Idle(&dialog));
+    QTRY_COMPARE_WITH_TIMEOUT(StatusText(&dialog), status, kWaitMs);
+    QVERIFY(Idle(&dialog));
+    QCOMPARE(f.prompter.Messages, boxes);
+    QCOMPARE(static_cast<int>(server.Requests().size()), requests);
+    QCOMPARE(PlayedGames(league), 0);
+    QVERIFY(!league.DataChanged);
+    QVERIFY(!dialog.LeagueChanged());
+}
+
+QTEST_MAIN(OnlineUpdateDialogTest)
+#include "OnlineUpdateDialogTest.moc"
