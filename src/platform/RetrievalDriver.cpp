@@ -133,8 +133,8 @@ void RetrievalDriver::socketReadyRead() {
         return;
     const QByteArray bytes = m_socket->readAll();
     if (!bytes.isEmpty())
-        Execute(m_machine.Received(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                   Now()));
+        Execute(m_machine.Received(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), Now()));
 }
 
 void RetrievalDriver::socketDisconnected() {

@@ -1,6 +1,7 @@
 #include "gui/update/OnlineUpdateDialog.h"
 
 #include "core/model/Dates.h"
+#include "core/update/LineReceiver.h"
 #include "core/update/UpdateRetrieval.h"
 #include "core/update/UpdateWriter.h"
 #include "gui/app/LeagueWindow.h"
@@ -10,6 +11,7 @@
 #include "gui/support/ModalScript.h"
 #include "gui/update/DialUpWindows.h"
 #include "platform/RetrievalDriver.h"
+#include "support/FakeDialUp.h"
 #include "support/LeagueBuilder.h"
 #include "support/LoopbackServer.h"
 
@@ -58,7 +60,8 @@ struct UpdateFixture {
     test::ScriptedResponse Served(std::size_t size = 0, int pauseMs = 0) const {
         const std::string whole = "HTTP/1.0 200 OK\r\nContent-Length: " + std::to_string(updateText.size()) +
                                   "\r\nContent-Type: text/plain\r\n\r\n" + updateText;
-        return size == 0 ? test::ScriptedResponse::Whole(whole) : test::ScriptedResponse::Split(whole, size, pauseMs);
+        return size == 0 ? test::ScriptedResponse::Whole(whole)
+                         : test::ScriptedResponse::Split(whole, size, pauseMs);
     }
 };
 
@@ -67,8 +70,10 @@ QString StatusText(const QWidget* dialog) {
 }
 
 bool Idle(const QWidget* dialog) {
-    return Child<QPushButton>(dialog, "btnProceed")->isEnabled() && Child<QPushButton>(dialog, "btnClose")->isEnabled() &&
-           Child<QProgressBar>(dialog, "pbProgress")->value() == 0 && QApplication::overrideCursor() == nullptr;
+    return Child<QPushButton>(dialog, "btnProceed")->isEnabled() &&
+           Child<QPushButton>(dialog, "btnClose")->isEnabled() &&
+           Child<QProgressBar>(dialog, "pbProgress")->value() == 0 &&
+           QApplication::overrideCursor() == nullptr;
 }
 
 int PlayedGames(const League& league) {
@@ -87,6 +92,11 @@ private slots:
     void updateButtonFetchesAndRedrawsTheTable();
     void failuresEndWithTheirMessages_data();
     void failuresEndWithTheirMessages();
+    void closingAbandonsARunningChain();
+    void dialUpWindowsWithTheFakeService();
+    void hangUpWindowOnLeaving();
+    void driverEndsEachChain_data();
+    void driverEndsEachChain();
 };
 
 void OnlineUpdateDialogTest::boxesAndTheirRule() {
@@ -120,7 +130,7 @@ void OnlineUpdateDialogTest::boxesAndTheirRule() {
 
 void OnlineUpdateDialogTest::updateButtonFetchesAndRedrawsTheTable() {
     UpdateFixture u;
-    test::LoopbackServer server({u.Served(97, 15)});
+    test::LoopbackServer server({u.Served(61, 20)});
     test::GuiFixture f(u.target);
     f.settings.RootHost = server.HostPort() + "/";
     LeagueWindow window(f.context);
@@ -137,13 +147,16 @@ void OnlineUpdateDialogTest::updateButtonFetchesAndRedrawsTheTable() {
     test::ModalScript script;
     script.Then<OnlineUpdateDialog>([&](OnlineUpdateDialog* dialog) {
         auto* progress = Child<QProgressBar>(dialog, "pbProgress");
-        QObject::connect(progress, &QProgressBar::valueChanged, [&highest](int v) { highest = std::max(highest, v); });
+        QObject::connect(progress, &QProgressBar::valueChanged, [&highest, dialog](int v) {
+            if (highest < 30 && v >= 30 && v < 100)
+                test::Screenshot(dialog, "OnlineUpdateRetrieving");
+            highest = std::max(highest, v);
+        });
         Child<QPushButton>(dialog, "btnProceed")->click();
         sawBusy = !Child<QPushButton>(dialog, "btnProceed")->isEnabled() &&
                   !Child<QPushButton>(dialog, "btnClose")->isEnabled() &&
-                  QApplication::overrideCursor() != nullptr && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-        QTRY_VERIFY_WITH_TIMEOUT(progress->value() > 20, kWaitMs);
-        test::Screenshot(dialog, "OnlineUpdateRetrieving");
+                  QApplication::overrideCursor() != nullptr &&
+                  QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         QTRY_COMPARE_WITH_TIMEOUT(StatusText(dialog), QString("Update Complete"), kWaitMs);
         QVERIFY(Idle(dialog));
         test::Screenshot(dialog, "OnlineUpdateDone");
@@ -174,23 +187,26 @@ void OnlineUpdateDialogTest::updateButtonFetchesAndRedrawsTheTable() {
 
 void OnlineUpdateDialogTest::failuresEndWithTheirMessages_data() {
     QTest::addColumn<QString>("body");
-    QTest::addColumn<int>("port"); // 0: the loopback server; -1: a port nothing listens on
+    QTest::addColumn<int>("port"); // 0: the loopback server; -1: a port nothing listens on; -2: no such host
     QTest::addColumn<QString>("status");
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<int>("requests");
 
     QTest::newRow("not an update file")
-        << "HTTP/1.0 200 OK\r\n\r\nSomething else\r\n" << 0 << kMsgUpdateCancelled
+        << "HTTP/1.0 200 OK\r\n\r\nSomething else\r\n"
+        << 0 << kMsgUpdateCancelled
         << QStringList{"error: Update file is not correctly formatted\n\nUpdate processing cancelled."} << 1;
     QTest::newRow("404 then no index")
-        << "HTTP/1.0 404 Not Found\r\n\r\n" << 0 << "Error 404 retrieving update (Not Found)" << QStringList{} << 2;
+        << "HTTP/1.0 404 Not Found\r\n\r\n"
+        << 0 << "Error 404 retrieving update (Not Found)" << QStringList{} << 2;
     QTest::newRow("connection refused")
         << "" << -1 << kMsgUpdateCancelled
         << QStringList{"error: A network error has occurred while processing your request.\n\n"
                        "Update processing cancelled."}
         << 0;
-    QTest::newRow("cut short") << "HTTP/1.0 200 OK\r\nContent-Length: 9000\r\n\r\nGorlin Update:100\r\n" << 0
-                               << kMsgNotInFull << QStringList{} << 1;
+    QTest::newRow("unknown host") << "" << -2 << kMsgConnectError << QStringList{} << 0;
+    QTest::newRow("cut short") << "HTTP/1.0 200 OK\r\nContent-Length: 9000\r\n\r\nGorlin Update:100\r\n"
+                               << 0 << kMsgNotInFull << QStringList{} << 1;
 }
 
 void OnlineUpdateDialogTest::failuresEndWithTheirMessages() {
@@ -203,7 +219,9 @@ void OnlineUpdateDialogTest::failuresEndWithTheirMessages() {
     UpdateFixture u;
     test::LoopbackServer server({test::ScriptedResponse::Whole(body.toStdString())});
     test::GuiFixture f(u.target);
-    f.settings.RootHost = port < 0 ? "127.0.0.1:" + std::to_string(test::UnusedPort()) : server.HostPort();
+    f.settings.RootHost = port == -2   ? "no-such-host.invalid"
+                          : port == -1 ? "127.0.0.1:" + std::to_string(test::UnusedPort())
+                                       : server.HostPort();
     League league = u.target;
     OnlineUpdateDialog dialog(league, f.context);
     dialog.show();
@@ -216,6 +234,173 @@ void OnlineUpdateDialogTest::failuresEndWithTheirMessages() {
     QCOMPARE(PlayedGames(league), 0);
     QVERIFY(!league.DataChanged);
     QVERIFY(!dialog.LeagueChanged());
+}
+
+void OnlineUpdateDialogTest::closingAbandonsARunningChain() {
+    UpdateFixture u;
+    test::ScriptedResponse silent = test::ScriptedResponse::Whole("HTTP/1.0 200 OK\r\n");
+    silent.End = test::ScriptedResponse::Ending::Silent;
+    test::LoopbackServer server({silent});
+    test::GuiFixture f(u.target);
+    f.settings.RootHost = server.HostPort();
+    League league = u.target;
+    OnlineUpdateDialog dialog(league, f.context);
+    dialog.show();
+    Child<QPushButton>(&dialog, "btnProceed")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(server.Connections(), std::size_t{1}, kWaitMs);
+    QVERIFY(dialog.Driver().Running());
+    QTest::keyClick(&dialog, Qt::Key_Escape); // the window closes though its buttons are disabled
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(!dialog.Driver().Running());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QCOMPARE(PlayedGames(league), 0);
+    QCOMPARE(f.prompter.Messages, QStringList());
+}
+
+void OnlineUpdateDialogTest::dialUpWindowsWithTheFakeService() {
+    UpdateFixture u;
+    test::LoopbackServer server({u.Served()});
+    test::GuiFixture f(u.target);
+    f.settings.RootHost = server.HostPort();
+    f.settings.ManualConnect = false;
+    f.settings.ConnectName = "Home";
+    f.settings.DiscOption = 2;
+    test::FakeDialUpService service;
+    service.Params.UserName = "fan"; // no password stored: the details are asked for
+    DialUpSession session(service);
+    League league = u.target;
+    OnlineUpdateDialog dialog(league, f.context, &session);
+    dialog.show();
+
+    test::ModalScript script;
+    script.Then<ConnectionDetailsDialog>([](ConnectionDetailsDialog* details) {
+        QCOMPARE(details->windowTitle(), QString("Connection Details"));
+        auto* user = Child<QLineEdit>(details, "edUserName");
+        auto* password = Child<QLineEdit>(details, "edPassword");
+        QCOMPARE(user->text(), QString("fan"));
+        QCOMPARE(password->echoMode(), QLineEdit::Password);
+        QCOMPARE(password->maxLength(), 256);
+        QTest::keyClicks(password, "secret");
+        test::Screenshot(details, "ConnectionDetails");
+        Child<QPushButton>(details, "btnOK")->click();
+    });
+    Child<QPushButton>(&dialog, "btnProceed")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(script.Pending(), 0, kWaitMs);
+    QVERIFY(script.Problems().isEmpty());
+    QCOMPARE(service.Calls, (std::vector<std::string>{"EnumConnections", "GetEntryDialParams Home",
+                                                      "Dial Home fan secret"}));
+    QCOMPARE(StatusText(&dialog), QString("Dialing Home"));
+    QVERIFY(!Idle(&dialog));
+    test::Screenshot(&dialog, "OnlineUpdateDialing");
+
+    dialog.DialStateReported(1, 0);
+    QCOMPARE(StatusText(&dialog), QString("Port Opened"));
+    QCOMPARE(server.Connections(), std::size_t{0}); // not on line yet
+    dialog.DialStateReported(kDialStateConnected, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(StatusText(&dialog), QString("Update Complete"), kWaitMs);
+    QCOMPARE(PlayedGames(league), 2);
+
+    // DiscOption 2: closing asks, naming the connection; Yes hangs up.
+    f.prompter.Answers = {Prompter::Answer::Yes};
+    Child<QPushButton>(&dialog, "btnClose")->click();
+    QCOMPARE(f.prompter.Take(), QStringList{"yesno: Do you want to disconnect from Home?"});
+    QCOMPARE(service.Calls.back(), std::string("HangUp 7"));
+    QCOMPARE(session.Handle(), DialHandle{0});
+}
+
+void OnlineUpdateDialogTest::hangUpWindowOnLeaving() {
+    UpdateFixture u;
+    test::GuiFixture f(u.target);
+    f.settings.ManualConnect = false;
+    f.settings.ConnectName = "Home";
+    test::FakeDialUpService service;
+    service.Params = {0, "fan", "secret", true};
+    DialUpSession session(service);
+
+    // Cancel in Connection Details: nothing is dialled and the dialog is reset.
+    {
+        test::FakeDialUpService asking;
+        DialUpSession askingSession(asking);
+        OnlineUpdateDialog dialog(u.target, f.context, &askingSession);
+        dialog.show();
+        test::ModalScript script;
+        script.Then<ConnectionDetailsDialog>([](ConnectionDetailsDialog* details) { details->reject(); });
+        Child<QPushButton>(&dialog, "btnProceed")->click();
+        QCOMPARE(script.Pending(), 0);
+        QVERIFY(Idle(&dialog));
+        QCOMPARE(asking.Calls, (std::vector<std::string>{"EnumConnections", "GetEntryDialParams Home"}));
+    }
+
+    // The window hangs up and closes by itself once the line has gone.
+    session.Proceed(f.settings); // stored details: dialled at once
+    QCOMPARE(session.Handle(), DialHandle{7});
+    service.Calls.clear();
+    service.ValidPolls = 3; // up when leaving, and for two polls after the hang-up
+    test::ModalScript script;
+    script.Then<HangUpWindow>([](HangUpWindow* window) {
+        QCOMPARE(window->windowTitle(), QString("Gorlin "));
+        QCOMPARE(Child<QLabel>(window, "lblDisconnecting")->text(),
+                 QString("Disconnecting from the Internet"));
+        test::Screenshot(window, "HangUpWindow");
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), kWaitMs);
+        QCOMPARE(window->result(), int(QDialog::Accepted));
+    });
+    QVERIFY(HangUpOnLeaving(session));
+    QCOMPARE(service.Calls, (std::vector<std::string>{"ConnectionValid 7", "HangUp 7", "ConnectionValid 7",
+                                                      "ConnectionValid 7", "ConnectionValid 7"}));
+    QVERIFY(!HangUpOnLeaving(session)); // nothing held any more: no window
+
+    // Cancel closes it at once.
+    session.Proceed(f.settings);
+    service.ValidPolls = 1000;
+    script.Then<HangUpWindow>([](HangUpWindow* window) { Child<QPushButton>(window, "btnCancel")->click(); });
+    QVERIFY(HangUpOnLeaving(session));
+    QCOMPARE(script.Pending(), 0);
+    QVERIFY(script.Problems().isEmpty());
+    QCOMPARE(f.prompter.Messages, QStringList());
+}
+
+void OnlineUpdateDialogTest::driverEndsEachChain_data() {
+    QTest::addColumn<int>("response"); // 0 split at every byte, 1 silence, 2 closed at once
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("every byte apart") << 0 << QString();
+    QTest::newRow("silence") << 1 << QString(kMsgTimedOut);
+    QTest::newRow("closed at once") << 2 << QString(kMsgRetrieveError);
+}
+
+void OnlineUpdateDialogTest::driverEndsEachChain() {
+    QFETCH(int, response);
+    QFETCH(QString, failure);
+    UpdateFixture u;
+    const test::ScriptedResponse responses[] = {
+        u.Served(1), test::ScriptedResponse::Whole("HTTP/1.0 200 OK\r\n"), test::ScriptedResponse::Whole("")};
+    test::ScriptedResponse served = responses[response];
+    served.End =
+        response == 1 ? test::ScriptedResponse::Ending::Silent : test::ScriptedResponse::Ending::Close;
+    served.CloseAtOnce = response == 2;
+    test::LoopbackServer server({served});
+    League league = u.target;
+    Settings settings;
+    settings.RootHost = server.HostPort();
+    RetrievalStart start = RetrievalStartFor(league, settings, true);
+    start.Limits.SilenceMs = 300;
+
+    RetrievalDriver driver;
+    std::vector<std::string> lines;
+    QString failed = "-";
+    QObject::connect(&driver, &RetrievalDriver::finished,
+                     [&](const std::vector<std::string>& l) { lines = l; });
+    QObject::connect(&driver, &RetrievalDriver::failed,
+                     [&](const QString& status, const QString&) { failed = status; });
+    driver.Start(start);
+    QTRY_VERIFY_WITH_TIMEOUT(!driver.Running(), kWaitMs);
+    if (failure.isEmpty()) {
+        QCOMPARE(failed, QString("-"));
+        QCOMPARE(lines, SplitUpdateLines(u.updateText));
+    } else {
+        QCOMPARE(failed, failure);
+        QVERIFY(lines.empty());
+    }
 }
 
 QTEST_MAIN(OnlineUpdateDialogTest)

@@ -66,6 +66,7 @@ void OnlineUpdateDialog::BuildLayout() {
     m_progress->setObjectName("pbProgress");
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
+    m_progress->setTextVisible(false);
     auto* statusLayout = new QVBoxLayout(statusGroup);
     statusLayout->addWidget(m_status);
     statusLayout->addWidget(m_progress);
@@ -166,8 +167,10 @@ void OnlineUpdateDialog::Execute(const DialUpActions& actions) {
             break;
         case DialUpAction::AskDetails: {
             ConnectionDetailsDialog details(FromLeague(action.UserName), FromLeague(action.Password), this);
-            // The answer's own actions follow; the rest of this list (if any) is not for them.
-            if (details.exec() == QDialog::Accepted)
+            QApplication::setOverrideCursor(Qt::ArrowCursor); // the user types here: no hourglass
+            const bool given = details.exec() == QDialog::Accepted;
+            QApplication::restoreOverrideCursor();
+            if (given)
                 Execute(m_dialUp.DetailsGiven(ToLeague(details.UserName()), ToLeague(details.Password())));
             else
                 Execute(m_dialUp.DetailsCancelled());
@@ -218,7 +221,8 @@ void OnlineUpdateDialog::done(int result) {
     Reset();
     const CloseStep step = m_dialUp.DialogClosing(m_context.settings);
     if (step.Type == CloseStep::Ask)
-        m_dialUp.CloseAnswer(m_context.prompter.YesNo(this, FromLeague(step.Question)) == Prompter::Answer::Yes);
+        m_dialUp.CloseAnswer(m_context.prompter.YesNo(this, FromLeague(step.Question)) ==
+                             Prompter::Answer::Yes);
     QDialog::done(result);
 }
 
