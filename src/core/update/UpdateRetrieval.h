@@ -125,7 +125,8 @@ HttpRequest BuildRequest(std::string_view updateHost, std::string_view file, boo
 
 /// One retrieval chain: mode 1 (the update file from the update host), perhaps repeated on a
 /// 301/302, mode 2 (the index file on a 404), mode 3 (the update file where the index points).
-/// Events outside a running chain, or that do not fit its phase, return no actions.
+/// Events outside a running chain, or that do not fit its phase, return no actions; a driver
+/// stops reporting events of a socket once it has been told to Close it or to Connect anew.
 class UpdateRetrieval {
 public:
     /// ConnectionComplete: mode 1, the request for the league's update file.
@@ -135,7 +136,10 @@ public:
     /// Bytes arrived, split anywhere.
     RetrievalActions Received(std::string_view bytes, std::int64_t now);
     /// The server closed the connection: the response is evaluated once the timer fires.
+    /// Closed before connecting counts as a refused connection.
     RetrievalActions Closed(std::int64_t now);
+    /// A failed lookup ends with kMsgConnectError (status text only); a refused or broken
+    /// connection with the network error box and kMsgUpdateCancelled.
     RetrievalActions SocketError(SocketFailure failure, std::int64_t now);
     /// The StartTimer timer fired.
     RetrievalActions TimerFired(std::int64_t now);
