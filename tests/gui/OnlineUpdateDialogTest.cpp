@@ -141,6 +141,8 @@ void OnlineUpdateDialogTest::updateButtonFetchesAndRedrawsTheTable() {
     auto* button = Child<QPushButton>(table, "btnUpdate");
     QCOMPARE(button->toolTip(), QString("Update with latest scores over the Internet"));
     QVERIFY(button->isEnabled());
+    window.resize(900, 600);
+    test::Screenshot(&window, "LeagueTableUpdateButton");
 
     int highest = 0;
     bool sawBusy = false;
