@@ -1,7 +1,6 @@
 #include "gui/update/OnlineUpdateDialog.h"
 
 #include "core/model/Dates.h"
-#include "core/update/LineReceiver.h"
 #include "core/update/UpdateRetrieval.h"
 #include "core/update/UpdateWriter.h"
 #include "gui/app/LeagueWindow.h"
@@ -95,8 +94,6 @@ private slots:
     void closingAbandonsARunningChain();
     void dialUpWindowsWithTheFakeService();
     void hangUpWindowOnLeaving();
-    void driverEndsEachChain_data();
-    void driverEndsEachChain();
 };
 
 void OnlineUpdateDialogTest::boxesAndTheirRule() {
@@ -189,7 +186,8 @@ void OnlineUpdateDialogTest::updateButtonFetchesAndRedrawsTheTable() {
 
 void OnlineUpdateDialogTest::failuresEndWithTheirMessages_data() {
     QTest::addColumn<QString>("body");
-    QTest::addColumn<int>("port"); // 0: the loopback server; -1: a port nothing listens on; -2: no such host
+    // 0: the loopback server; 1: the same, falling silent; -1: a port nothing listens on; -2: no such host
+    QTest::addColumn<int>("port");
     QTest::addColumn<QString>("status");
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<int>("requests");
@@ -207,6 +205,7 @@ void OnlineUpdateDialogTest::failuresEndWithTheirMessages_data() {
                        "Update processing cancelled."}
         << 0;
     QTest::newRow("unknown host") << "" << -2 << kMsgConnectError << QStringList{} << 0;
+    QTest::newRow("silence") << "HTTP/1.0 200 OK\r\n" << 1 << kMsgTimedOut << QStringList{} << 1;
     QTest::newRow("cut short") << "HTTP/1.0 200 OK\r\nContent-Length: 9000\r\n\r\nGorlin Update:100\r\n"
                                << 0 << kMsgNotInFull << QStringList{} << 1;
 }
@@ -219,13 +218,17 @@ void OnlineUpdateDialogTest::failuresEndWithTheirMessages() {
     QFETCH(int, requests);
 
     UpdateFixture u;
-    test::LoopbackServer server({test::ScriptedResponse::Whole(body.toStdString())});
+    test::ScriptedResponse response = test::ScriptedResponse::Whole(body.toStdString());
+    if (port == 1)
+        response.End = test::ScriptedResponse::Ending::Silent;
+    test::LoopbackServer server({response});
     test::GuiFixture f(u.target);
     f.settings.RootHost = port == -2   ? "no-such-host.invalid"
                           : port == -1 ? "127.0.0.1:" + std::to_string(test::UnusedPort())
                                        : server.HostPort();
     League league = u.target;
     OnlineUpdateDialog dialog(league, f.context);
+    dialog.SetStartAdjuster([](RetrievalStart& start) { start.Limits.SilenceMs = 300; });
     dialog.show();
     Child<QPushButton>(&dialog, "btnProceed")->click();
     QVERIFY(!Idle(&dialog));
@@ -360,49 +363,6 @@ void OnlineUpdateDialogTest::hangUpWindowOnLeaving() {
     QCOMPARE(script.Pending(), 0);
     QVERIFY(script.Problems().isEmpty());
     QCOMPARE(f.prompter.Messages, QStringList());
-}
-
-void OnlineUpdateDialogTest::driverEndsEachChain_data() {
-    QTest::addColumn<int>("response"); // 0 split at every byte, 1 silence, 2 closed at once
-    QTest::addColumn<QString>("failure");
-    QTest::newRow("every byte apart") << 0 << QString();
-    QTest::newRow("silence") << 1 << QString(kMsgTimedOut);
-    QTest::newRow("closed at once") << 2 << QString(kMsgRetrieveError);
-}
-
-void OnlineUpdateDialogTest::driverEndsEachChain() {
-    QFETCH(int, response);
-    QFETCH(QString, failure);
-    UpdateFixture u;
-    const test::ScriptedResponse responses[] = {
-        u.Served(1), test::ScriptedResponse::Whole("HTTP/1.0 200 OK\r\n"), test::ScriptedResponse::Whole("")};
-    test::ScriptedResponse served = responses[response];
-    served.End =
-        response == 1 ? test::ScriptedResponse::Ending::Silent : test::ScriptedResponse::Ending::Close;
-    served.CloseAtOnce = response == 2;
-    test::LoopbackServer server({served});
-    League league = u.target;
-    Settings settings;
-    settings.RootHost = server.HostPort();
-    RetrievalStart start = RetrievalStartFor(league, settings, true);
-    start.Limits.SilenceMs = 300;
-
-    RetrievalDriver driver;
-    std::vector<std::string> lines;
-    QString failed = "-";
-    QObject::connect(&driver, &RetrievalDriver::finished,
-                     [&](const std::vector<std::string>& l) { lines = l; });
-    QObject::connect(&driver, &RetrievalDriver::failed,
-                     [&](const QString& status, const QString&) { failed = status; });
-    driver.Start(start);
-    QTRY_VERIFY_WITH_TIMEOUT(!driver.Running(), kWaitMs);
-    if (failure.isEmpty()) {
-        QCOMPARE(failed, QString("-"));
-        QCOMPARE(lines, SplitUpdateLines(u.updateText));
-    } else {
-        QCOMPARE(failed, failure);
-        QVERIFY(lines.empty());
-    }
 }
 
 QTEST_MAIN(OnlineUpdateDialogTest)
