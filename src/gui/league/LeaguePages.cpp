@@ -1,6 +1,7 @@
 #include "gui/league/LeaguePages.h"
 
 #include "gui/io/ExportDialog.h"
+#include "gui/io/GridExportDialog.h"
 #include "gui/io/ImportDialog.h"
 #include "gui/league/DivisionStatisticsPage.h"
 #include "gui/league/FixturesPage.h"
@@ -115,6 +116,7 @@ void InstallLeaguePages(LeagueHost& host) {
     InstallMaintenancePages(host);
     InstallDivisionStatisticsPage(host);
     InstallStatisticsWindows(host);
+    InstallGridExports(host);
 }
 
 } // namespace gorlin

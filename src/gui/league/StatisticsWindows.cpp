@@ -1,5 +1,6 @@
 #include "gui/league/StatisticsWindows.h"
 
+#include "gui/io/GridExportDialog.h"
 #include "gui/league/GoalStatisticsPage.h"
 #include "gui/league/GraphWindows.h"
 #include "gui/league/LeagueHost.h"
@@ -10,6 +11,7 @@
 
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace gorlin {
@@ -18,6 +20,7 @@ void ShowPlayerStats(LeagueHost& host, int player) {
     PlayerStatsWindow window(host.GetLeague(), host.Context(), player, host.Window());
     LeagueHost* h = &host;
     window.SetOpenGame([h](int game) { ShowResultDetails(*h, game); });
+    AddGridExport(window.findChild<QTableView*>("sgGoals"), host.Context());
     window.exec();
 }
 
