@@ -1,11 +1,13 @@
 #include "core/Version.h"
 #include "core/app/Settings.h"
+#include "core/update/DialUp.h"
 #include "gui/app/ErrorHandler.h"
 #include "gui/app/FolderWindow.h"
 #include "gui/app/HintFilter.h"
 #include "gui/app/SplashWindow.h"
 #include "gui/app/StartProgram.h"
 #include "gui/league/LeaguePages.h"
+#include "gui/update/DialUpWindows.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/Prompter.h"
 #include "platform/ProgramFolder.h"
@@ -94,7 +96,10 @@ int main(int argc, char** argv) {
     Locale locale = SystemLocale();
 
     AppContext context(settings, ini, locale, prompter, fileDialogs, programFolder);
-    context.dialUpAvailable = false;
+    AbsentDialUpService dialUpService;
+    DialUpSession dialUp(dialUpService);
+    context.dialUpAvailable = dialUpService.Present();
+    context.dialUp = &dialUp;
     context.installLeaguePages = InstallLeaguePages;
 
     HintFilter hints(settings);
@@ -109,5 +114,8 @@ int main(int argc, char** argv) {
     const std::unique_ptr<FolderWindow> window = StartProgram(args, context, environment);
     // A league named on the command line opens at once, not behind the splash.
     splash->CloseAfterLoopStarts(args.LeagueFile.isEmpty() ? kSplashMs : 0);
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    // A connection the program dialled is hung up on leaving.
+    HangUpOnLeaving(dialUp);
+    return exitCode;
 }

@@ -13,6 +13,7 @@
 #include "gui/league/StatisticsWindows.h"
 #include "gui/league/TeamStatisticsPage.h"
 #include "gui/query/QueryWindow.h"
+#include "gui/update/OnlineUpdateDialog.h"
 #include "gui/update/UploadDialog.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/TabLeaveGuard.h"
@@ -60,6 +61,7 @@ void InstallLeaguePages(LeagueHost& host) {
     InstallImport(host);
     InstallExport(host);
     InstallAdministration(host);
+    InstallOnlineUpdate(host);
     QPointer<TeamStatisticsPage> teamStats(InstallTeamStatisticsPage(host));
     InstallFixturesPage(host);
     // Both pages date fixtures: they share the last date given.

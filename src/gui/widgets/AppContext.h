@@ -12,6 +12,7 @@ class QWidget;
 
 namespace gorlin {
 
+class DialUpSession;
 class LeagueHost;
 
 /// What every window of the program is given instead of reaching for globals: the settings read
@@ -32,6 +33,9 @@ struct AppContext {
     QString programFolder;
     /// Whether the dial-up service can be used on this machine (never on this platform).
     bool dialUpAvailable = false;
+    /// The program's dial-up state (the connection it dialled), shared by every update dialog;
+    /// unset, each dialog counts the service as absent.
+    DialUpSession* dialUp = nullptr;
     /// Installs the pages of a freshly loaded league window (a page per SetPage call); unset,
     /// each page shows its title. The program sets InstallLeaguePages.
     std::function<void(LeagueHost&)> installLeaguePages;
