@@ -2,6 +2,7 @@
 
 #include "gui/io/ExportDialog.h"
 #include "gui/io/ImportDialog.h"
+#include "gui/io/PrintEntries.h"
 #include "gui/league/DivisionStatisticsPage.h"
 #include "gui/league/FixturesPage.h"
 #include "gui/league/LeagueHost.h"
@@ -113,6 +114,7 @@ void InstallLeaguePages(LeagueHost& host) {
     InstallMaintenancePages(host);
     InstallDivisionStatisticsPage(host);
     InstallStatisticsWindows(host);
+    InstallPrinting(host);
 }
 
 } // namespace gorlin

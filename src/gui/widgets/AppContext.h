@@ -4,6 +4,7 @@
 #include "core/app/Settings.h"
 #include "core/model/Locale.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/PrintSession.h"
 
 #include <QString>
 
@@ -32,6 +33,8 @@ struct AppContext {
     QString programFolder;
     /// Whether the dial-up service can be used on this machine (never on this platform).
     bool dialUpAvailable = false;
+    /// The print dialog's heading and printer, kept for the run.
+    PrintSession print;
     /// Installs the pages of a freshly loaded league window (a page per SetPage call); unset,
     /// each page shows its title. The program sets InstallLeaguePages.
     std::function<void(LeagueHost&)> installLeaguePages;
