@@ -81,6 +81,13 @@ extern const char* const kMatchGridUsage;
 extern const char* const kPlayerStatsUsage;
 extern const char* const kUpdateUsage;
 extern const char* const kUploadUsage;
+extern const char* const kPrintUsage;
+
+/// `print` needs QtGui, so it lives in a library of its own that only a build with the GUI links
+/// (cli/print/CmdPrint.h); that build registers it before running commands. Unregistered,
+/// `print` reports that this build cannot print (status 2).
+void RegisterPrintCommand(CommandFn run);
+int RunPrintCommand(const Invocation&, std::ostream&, std::ostream&);
 
 /// The folder of gorlin.ini, found as the program finds it: --config-dir, else the executable's
 /// folder when it holds gorlin.ini or can be written, else $XDG_CONFIG_HOME/gorlin (~/.config/gorlin).

@@ -27,6 +27,8 @@ const Command kCommands[] = {
     {"new", "create a league file as the New Table wizard does", kNewUsage, RunNew},
     {"player-stats", "print a player's statistics", kPlayerStatsUsage, RunPlayerStats},
     {"predict", "predict the scores of the league fixtures and save", kPredictUsage, RunPredict},
+    {"print", "write the league table, team statistics, match grid, a list or the graph as a PDF",
+     kPrintUsage, RunPrintCommand},
     {"query", "run a query over a league and print its results", kQueryUsage, RunQuery},
     {"record", "record one result and save the league", kRecordUsage, RunRecord},
     {"save", "load and save league files in the current layout", kSaveUsage, RunSave},

@@ -1,4 +1,4 @@
-#include "gui/charts/ShapePainter.h"
+#include "paint/ShapePainter.h"
 
 #include <QApplication>
 #include <QFontMetrics>

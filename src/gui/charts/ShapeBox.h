@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/engine/ChartGeometry.h"
-#include "gui/charts/ShapePainter.h"
+#include "paint/ShapePainter.h"
 
 #include <QWidget>
 #include <functional>

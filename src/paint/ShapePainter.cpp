@@ -1,6 +1,6 @@
-#include "gui/charts/ShapePainter.h"
+#include "paint/ShapePainter.h"
 
-#include "gui/widgets/LeagueText.h"
+#include "core/model/Text.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -9,6 +9,10 @@
 namespace gorlin {
 
 namespace {
+
+QString FromLeague(std::string_view bytes) {
+    return QString::fromStdString(Win1252ToUtf8(bytes));
+}
 
 /// The box of a rect or ellipse shape: (X1, Y1) up to, not including, (X2, Y2), corners in
 /// order. Empty when either side is 0.
@@ -107,7 +111,10 @@ void PaintText(QPainter& painter, const Shape& s, const ShapePaintOptions& optio
 } // namespace
 
 QColor ShapeColour(Colour colour, const ShapePaintOptions& options) {
-    return colour == kButtonFace ? options.ButtonFace : ToQColor(colour);
+    if (colour == kButtonFace)
+        return options.ButtonFace;
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
 }
 
 QFont ShapeFont(const QFont& base, int points) {
