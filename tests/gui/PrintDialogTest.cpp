@@ -20,6 +20,7 @@
 #include "gui/league/TeamStatisticsPage.h"
 #include "gui/support/GuiFixture.h"
 #include "gui/support/ModalScript.h"
+#include "gui/widgets/LeagueText.h"
 #include "support/SeasonCsv.h"
 #include "support/TestPaths.h"
 
@@ -102,7 +103,10 @@ int PdfPages(const fs::path& file) {
     if (bytes.rfind("%PDF", 0) != 0)
         return -1;
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-    return static_cast<int>(std::distance(page.globalMatch(QString::fromLatin1(bytes)), {}));
+    int pages = 0;
+    for (auto it = page.globalMatch(QString::fromLatin1(bytes)); it.hasNext(); it.next())
+        ++pages;
+    return pages;
 }
 
 /// Chooses "PDF file" and presses OK.
@@ -166,8 +170,9 @@ void PrintDialogTest::headingIsKeptForTheRun() {
         // Unchecking prints no heading and empties the one kept for the next print.
         PrintDialog dialog(x.context, PrintMode::LeagueTable, ListLayout(3));
         dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(test::Child<QLineEdit>(&dialog, "edHeading")->text(), QString("Cup Final"));
-        test::Click(&dialog, "cbPrintHeading");
+        test::Child<QCheckBox>(&dialog, "cbPrintHeading")->click();
         QVERIFY(!test::Child<QLineEdit>(&dialog, "edHeading")->isEnabled());
         QCOMPARE(dialog.Choices().Heading, QString());
         test::Click(&dialog, "btnOK");
@@ -374,12 +379,14 @@ void PrintDialogTest::everyEntryPointOpensTheDialog() {
 
     // The match grid and graph windows print from their own "Print".
     script.Then<MatchGridWindow>([&](MatchGridWindow* w) {
+        test::Screenshot(w, "MatchGridWindow-print");
         test::Click(w, "btnPrint");
         w->reject();
     });
     expect(1);
     test::Click(table, "btnMatchGrid");
     script.Then<PositionGraphWindow>([&](PositionGraphWindow* w) {
+        test::Screenshot(w, "PositionGraphWindow-print");
         test::Click(w, "btnPrint");
         w->reject();
     });
