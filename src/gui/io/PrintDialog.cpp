@@ -127,6 +127,9 @@ QWidget* PrintDialog::BuildOptionsGroup() {
 }
 
 void PrintDialog::BuildLayout() {
+    // Built in tab order: printer, options, then the buttons.
+    QWidget* printer = BuildPrinterGroup();
+    QWidget* options = BuildOptionsGroup();
     m_preview = new QPushButton("Pre&view", this);
     m_preview->setObjectName("btnPreview");
     m_preview->setToolTip("Show the pages as they will print");
@@ -142,8 +145,8 @@ void PrintDialog::BuildLayout() {
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(BuildPrinterGroup());
-    layout->addWidget(BuildOptionsGroup());
+    layout->addWidget(printer);
+    layout->addWidget(options);
     layout->addStretch(1);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
