@@ -7,8 +7,8 @@ namespace gorlin::cli {
 const char* const kPrintUsage =
     "Usage: gorlin-cli [--config-dir DIR] print FILE --what WHAT --pdf OUT.pdf [OPTIONS]\n"
     "Lays out a page of the league window as the Print button does and writes it as a PDF file.\n\n"
-    "  --what WHAT                      table, team, grid, graph, or list:NAME with NAME one of\n"
-    "                                   results, goals, fixtures, players\n"
+    "  --what WHAT                      table, team, grid, graph, query, or list:NAME with NAME\n"
+    "                                   one of results, goals, fixtures, players\n"
     "  --pdf PATH                       the PDF file to write\n"
     "  --heading TEXT                   page heading (default: the table name; for the graph\n"
     "                                   its caption)\n"
@@ -21,8 +21,12 @@ const char* const kPrintUsage =
     "                                   the lists)\n"
     "  --second                         grid: the second set of matches\n"
     "  --today YYYY-MM-DD               the date that stands for today\n"
-    "Dates are printed dd/mm/yyyy. The match grid prints no heading or date, the graph and the\n"
-    "lists no date. Prints \"Pages: N\" when the file is written.\n\n"
+    "  --design TEXT | --saved TITLE    query: the query, as 'gorlin-cli query' takes it\n"
+    "  --tab teams|games|goals|players|squads\n"
+    "                                   query: the rows it reads (default teams)\n"
+    "  --games league|all|NAME          query: the games to include for this run\n"
+    "Dates are printed dd/mm/yyyy. The match grid prints no heading or date; the graph, the\n"
+    "lists and a query print no date. Prints \"Pages: N\" when the file is written.\n\n"
     "Exit status: 0 on success, 1 when the league cannot be read, the page has nothing to\n"
     "print or the file cannot be written, 2 on bad usage or when this build cannot print.\n";
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -230,6 +231,13 @@ TEST(PrintTable, TheWholeTableFitsOnePageWithItsGroupsAndNote) {
             EXPECT_GE(found, 1) << name;
         }
         EXPECT_EQ(rows.size(), 1u + 2u + 24u + 1u) << "heading, groups, column titles, rows, note";
+        // Promotion and relegation rows keep their zone colours.
+        std::map<Colour, std::set<int>> zoneRows;
+        for (const Shape& s : doc.Pages[0])
+            if (s.Kind == ShapeKind::Rect && s.Filled)
+                zoneRows[s.Fill].insert(s.Y1);
+        EXPECT_EQ(zoneRows[settings.Colour1].size(), 2u);
+        EXPECT_EQ(zoneRows[settings.Colour3].size(), 3u);
     }
 
     // The plain table has no note; a table without D..U columns no groups.
@@ -269,6 +277,22 @@ TEST(PrintTeamStatistics, DateColumnHoldsTheLocaleDatesAndResultsSplitByVenue) {
     EXPECT_LT(at(43014, "\nChelsea\n0-2\n"), away) << text;
     EXPECT_NE(at(43007, "\nChelsea\n1-1\n"), std::string::npos) << text;
     EXPECT_GT(at(43007, "\nChelsea\n1-1\n"), away) << text;
+
+    // A page too short even at the smallest size keeps to one page and says what it left out;
+    // one too short for the summary keeps what fits.
+    LeagueBuilder many;
+    many.Teams({"Arsenal", "Burnley"});
+    for (int g = 0; g < 60; ++g)
+        many.Played(g % 2 + 1, 2 - g % 2, g % 3, 1, 43000 + g);
+    const League busy = many.Build();
+    const TeamStatsData busyData = TeamStats(busy, 1, Settings{}, locale);
+    const PrintPageSetup shortPage = Page(700, 300);
+    const PrintDocument cut = PrintTeamStatistics(busy, busyData, shortPage, kMeasure);
+    ASSERT_EQ(cut.Pages.size(), 1u);
+    ExpectInsidePage(cut, shortPage);
+    EXPECT_NE(PageTexts(cut)[0].find("more results are not shown\n"), std::string::npos) << PageTexts(cut)[0];
+    const PrintPageSetup tiny = Page(700, 60);
+    ExpectInsidePage(PrintTeamStatistics(busy, busyData, tiny, kMeasure), tiny);
 }
 
 TEST(PrintList, ASeasonsResultsListHoldsEveryGameOnce) {
@@ -280,7 +304,7 @@ TEST(PrintList, ASeasonsResultsListHoldsEveryGameOnce) {
     EXPECT_EQ(list->Title, "Results");
     const PrintPageSetup setup = Page(2100, 2900, "Premier League 2018-19", "06/12/2026");
     const PrintDocument doc = PrintListTable(*list, setup, kMeasure);
-    EXPECT_GT(doc.Pages.size(), 3u);
+    EXPECT_GT(doc.Pages.size(), 2u);
     const std::vector<std::string> rows = DocumentRows(doc);
     int games = 0;
     for (int g = 1; g <= league.Head.GameCount; ++g) {

@@ -14,6 +14,9 @@
 #include "core/io/PrintLists.h"
 #include "core/model/Dates.h"
 #include "core/model/Text.h"
+#include "core/query/QueryRows.h"
+#include "core/query/QueryRun.h"
+#include "core/query/SavedQueries.h"
 #include "paint/PrintPainter.h"
 #include "platform/os/SystemFolders.h"
 
@@ -28,7 +31,7 @@ namespace gorlin::cli {
 
 namespace {
 
-enum PrintWhat : int { kWhatTable = 0, kWhatTeam, kWhatGrid, kWhatGraph, kWhatList };
+enum PrintWhat : int { kWhatTable = 0, kWhatTeam, kWhatGrid, kWhatGraph, kWhatQuery, kWhatList };
 
 struct PrintOptions {
     std::string File;
@@ -43,6 +46,11 @@ struct PrintOptions {
     std::optional<std::string> Team;
     bool Second = false;
     std::optional<int> Today;
+    // The query: as `gorlin-cli query` takes it.
+    std::optional<std::string> Design;
+    std::optional<std::string> Saved;
+    int Tab = -1;
+    std::optional<std::string> Games;
 };
 
 Option TextOption(const char* name, std::optional<std::string>& target) {
@@ -55,9 +63,9 @@ Option TextOption(const char* name, std::optional<std::string>& target) {
 }
 
 Status ParseWhat(const std::optional<std::string>& value, PrintOptions& o) {
-    static constexpr const char* kNames[] = {"table", "team", "grid", "graph"};
+    static constexpr const char* kNames[] = {"table", "team", "grid", "graph", "query"};
     const std::string what = value.value_or("");
-    for (int w = 0; w < 4; ++w)
+    for (int w = 0; w < 5; ++w)
         if (what == kNames[w]) {
             o.What = w;
             return Status::Success();
@@ -67,7 +75,7 @@ Status ParseWhat(const std::optional<std::string>& value, PrintOptions& o) {
         o.ListName = what.substr(5);
         return Status::Success();
     }
-    return Status::Failure("--what needs table, team, grid, graph or list:NAME");
+    return Status::Failure("--what needs table, team, grid, graph, query or list:NAME");
 }
 
 Status ParseOptions(const std::vector<std::string>& args, PrintOptions& o) {
@@ -88,6 +96,11 @@ Status ParseOptions(const std::vector<std::string>& args, PrintOptions& o) {
         TextOption("--team", o.Team),
         FlagOption("--second", o.Second),
         TodayOption(o.Today),
+        TextOption("--design", o.Design),
+        TextOption("--saved", o.Saved),
+        ChoiceOption("--tab", {"teams", "games", "goals", "players", "squads"}, o.Tab,
+                     "--tab needs teams, games, goals, players or squads"),
+        GamesOption(o.Games),
     };
     bool haveFile = false;
     Status st = ParseArguments(args, options, [&](const std::string& arg) {
@@ -107,6 +120,11 @@ Status ParseOptions(const std::vector<std::string>& args, PrintOptions& o) {
         return Status::Failure("--pdf is needed");
     if (o.Heading && o.NoHeading)
         return Status::Failure("--heading and --no-heading exclude each other");
+    if ((o.What == kWhatQuery) != (o.Design || o.Saved))
+        return Status::Failure(o.What == kWhatQuery ? "--what query needs --design or --saved"
+                                                    : "--design and --saved belong to --what query");
+    if (o.Design && o.Saved)
+        return Status::Failure("--design and --saved exclude each other");
     if (o.What == kWhatList) {
         bool known = false;
         for (const std::string_view name : PrintListNames())
@@ -142,6 +160,37 @@ struct PrintJob {
     bool HeadingAllowed = true;
     bool DateAllowed = true;
 };
+
+/// The results of a query run as `gorlin-cli query` runs it, as a list titled "Query Results"
+/// (numeric fields right-aligned).
+Expected<PrintListData> QueryList(const Invocation& inv, const PrintOptions& o, League& league,
+                                  const Locale& locale) {
+    const SettingsFile settings = LoadSettingsFile(ProgramFolder(inv));
+    int tab = o.Tab < 0 ? kTabTeams : o.Tab;
+    std::string text;
+    if (o.Saved) {
+        const std::vector<SavedQuery> saved = ReadSavedQueries(settings.Ini);
+        const SavedQuery* query = FindSavedQuery(saved, o.Tab, Utf8ToWin1252(*o.Saved));
+        if (!query)
+            return Error{"no saved query called " + *o.Saved};
+        tab = query->Tab;
+        text = query->Text;
+    } else {
+        text = Utf8ToWin1252(o.Design.value_or(""));
+    }
+    if (o.Games) {
+        const Expected<int> type = GamesFilterFor(league, *o.Games);
+        if (!type)
+            return type.error();
+        league.Head.GameType = static_cast<u8>(*type);
+    }
+    const QueryRows rows = BuildData(league, locale.Today);
+    const QueryFormat format{locale, settings.Values.Positions};
+    const Expected<QueryResult> result = gorlin::RunQuery(DecodeQuery(text, tab), {league, rows, format});
+    if (!result)
+        return result.error();
+    return PrintListData{"Query Results", {result->Headings}, result->Cells, result->Numeric};
+}
 
 } // namespace
 
@@ -231,6 +280,17 @@ int RunPrint(const Invocation& inv, std::ostream& out, std::ostream& err) {
         job.Heading = series->Caption;
         job.Layout = [series](const PrintPageSetup& setup, const TextMeasure& measure) {
             return PrintGraph(*series, true, setup, measure);
+        };
+        job.DateAllowed = false;
+        break;
+    }
+    case kWhatQuery: {
+        Expected<PrintListData> list = QueryList(inv, o, *league, locale);
+        if (!list)
+            return failed(list.error().Message);
+        const auto data = std::make_shared<PrintListData>(std::move(*list));
+        job.Layout = [data](const PrintPageSetup& setup, const TextMeasure& measure) {
+            return PrintListTable(*data, setup, measure);
         };
         job.DateAllowed = false;
         break;

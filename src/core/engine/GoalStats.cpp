@@ -108,23 +108,29 @@ void AddTo(std::vector<TeamGoalsRow>& rows, int team, int TeamGoalsRow::*field, 
 /// each scorer's tally is one 32-bit word (run number above, goals in that run below; neither can
 /// pass 65,535, the number of goal records), so a goal costs no search and no branch on whether
 /// its scorer scored in the run before. The run's scorers are listed in order of their first goal.
+/// The per-goal counters are kept small enough to stay in the first-level cache; own goals and
+/// penalties of known scorers, the rare ones, are listed during the pass and counted after it.
 GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes, int players, int teams) {
     GoalPassCounts c;
     c.Players.resize(static_cast<std::size_t>(std::max(players, 0)) + 1);
     c.Teams.resize(static_cast<std::size_t>(std::max(teams, 0)) + 1);
     c.PensAwarded.assign(c.Teams.size(), 0);
     c.PensConceded.assign(c.Teams.size(), 0);
-    std::vector<std::uint32_t> tallies(c.Players.size(), 0);
-    std::vector<int> runScorers(c.Players.size() + 1, 0);
-    std::vector<int> runTeams(c.Players.size() + 1, 0);
+    const std::size_t playerCount = c.Players.size();
+    std::vector<std::uint32_t> tallies(playerCount, 0);
+    std::vector<std::uint16_t> goalsOf(playerCount, 0); // at most 65,535 goal records
+    std::vector<int> runScorers(playerCount + 1, 0);
+    std::vector<int> runTeams(playerCount + 1, 0);
+    const int goals = GoalLimit(league);
+    std::vector<int> rare(static_cast<std::size_t>(std::max(goals, 0)) + 1, 0);
+    std::size_t rareCount = 0;
     std::uint32_t* const tally = tallies.data();
+    std::uint16_t* const goalCount = goalsOf.data();
+    int* const rareGoals = rare.data();
     std::vector<int> bucketOf;
     c.Times = EmptyGoalTimes(league.Head.HalfLength, bucketOf);
     int* const timeCounts = c.Times.Counts.data();
     const std::size_t lastBucket = static_cast<std::size_t>(c.Times.BucketCount);
-    PlayerCounts* const counts = c.Players.data();
-    const std::size_t playerCount = c.Players.size();
-    const int goals = GoalLimit(league);
     std::uint32_t run = 0;
     int i = 1;
     while (i <= goals) {
@@ -146,10 +152,11 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
         ++run;
         for (; i <= goals; ++i) {
             const GoalRec& goal = league.Goals[static_cast<std::size_t>(i)];
-            if (!Passes(passes, goal.Game))
-                continue;
-            if (goal.Game != g)
+            if (goal.Game != g) {
+                if (!Passes(passes, goal.Game))
+                    continue;
                 break;
+            }
             const std::size_t minute = goal.Minute;
             ++timeCounts[minute < bucketOf.size() ? static_cast<std::size_t>(bucketOf[minute]) : lastBucket];
             const int teamFor = goal.TeamFor;
@@ -173,26 +180,17 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
             const std::size_t p = goal.Scorer;
             if (p < 1 || p >= playerCount)
                 continue; // scorer not known: no scorer, penalty or team-penalty count
-            PlayerCounts& pc = counts[p];
-            pc.OwnGoals += ownGoal;
-            pc.Goals += 1 - ownGoal;
-            if (!ownGoal) {
-                const std::uint32_t t = tally[p];
-                const std::uint32_t again = t >> 16 == run ? 1u : 0u;
-                tally[p] = run << 16 | ((t & 0xFFFFu) * again + 1u);
-                runScorers[scorers] = goal.Scorer;
-                runTeams[scorers] = teamFor;
-                scorers += 1 - again;
-            }
-            if (penalty) {
-                ++pc.PensScored;
-                ++c.PensScored;
-                const int other = homeTeam != teamFor ? homeTeam : awayTeam;
-                if (teamFor >= 1 && teamFor <= teams)
-                    ++c.PensAwarded[static_cast<std::size_t>(teamFor)];
-                if (other >= 1 && other <= teams)
-                    ++c.PensConceded[static_cast<std::size_t>(other)];
-            }
+            rareGoals[rareCount] = i;
+            rareCount += static_cast<std::size_t>(ownGoal | penalty);
+            goalCount[p] = static_cast<std::uint16_t>(goalCount[p] + 1 - ownGoal);
+            const std::uint32_t t = tally[p];
+            // A player whose run so far holds only own goals is not listed yet.
+            const std::uint32_t again = t >> 16 == run && (t & 0xFFFFu) != 0 ? 1u : 0u;
+            const std::uint32_t counts = 1u - static_cast<std::uint32_t>(ownGoal);
+            tally[p] = run << 16 | ((t & 0xFFFFu) * again + counts);
+            runScorers[scorers] = goal.Scorer;
+            runTeams[scorers] = teamFor;
+            scorers += counts & (1u - again);
         }
         AddTo(c.Teams, homeTeam, &TeamGoalsRow::For, homeFor);
         AddTo(c.Teams, homeTeam, &TeamGoalsRow::Against, awayFor);
@@ -207,6 +205,25 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
             if (goalsInRun > 2)
                 c.HatTricks.push_back({runScorers[k], goalsInRun, g, runTeams[k]});
         }
+    }
+    for (std::size_t p = 1; p < playerCount; ++p)
+        c.Players[p].Goals = goalCount[p];
+    for (std::size_t k = 0; k < rareCount; ++k) {
+        const GoalRec& goal = league.Goals[static_cast<std::size_t>(rareGoals[k])];
+        PlayerCounts& pc = c.Players[goal.Scorer];
+        if (goal.OwnGoal)
+            ++pc.OwnGoals;
+        if (!goal.Penalty)
+            continue;
+        ++pc.PensScored;
+        ++c.PensScored;
+        const GameRec& game = league.Games[goal.Game];
+        const int teamFor = goal.TeamFor;
+        const int other = game.HomeTeam != teamFor ? int{game.HomeTeam} : int{game.AwayTeam};
+        if (teamFor >= 1 && teamFor <= teams)
+            ++c.PensAwarded[static_cast<std::size_t>(teamFor)];
+        if (other >= 1 && other <= teams)
+            ++c.PensConceded[static_cast<std::size_t>(other)];
     }
     c.Times.Counts[0] = 0; // goals of unknown minute
     return c;

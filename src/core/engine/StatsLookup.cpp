@@ -5,8 +5,10 @@
 #include "core/model/Text.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace gorlin {
 
@@ -77,8 +79,9 @@ std::uint64_t NameChunk(std::string_view name, std::size_t depth, bool upperCase
     if (depth < name.size())
         std::memcpy(bytes, name.data() + depth, std::min<std::size_t>(8, name.size() - depth));
     std::uint64_t key = 0;
-    for (const unsigned char b : bytes)
-        key = key << 8 | b;
+    std::memcpy(&key, bytes, 8);
+    if constexpr (std::endian::native == std::endian::little)
+        key = __builtin_bswap64(key);
     if (upperCase) {
         constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
         constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
@@ -153,22 +156,27 @@ private:
     /// a pass; a pass whose digit is the same for every key is skipped.
     void RadixSort(std::size_t begin, std::size_t end) {
         constexpr int kBits = 11;
+        constexpr int kPasses = (64 + kBits - 1) / kBits;
         constexpr std::size_t kBuckets = std::size_t{1} << kBits;
         const std::size_t n = end - begin;
         ChunkKey* keys = m_keys.data() + begin;
         ChunkKey* scratch = m_scratch.data() + begin;
-        std::vector<std::size_t> start(kBuckets + 1);
+        // Every pass's digit counts in one read of the keys.
+        std::vector<std::size_t> counts(kBuckets * kPasses, 0);
+        for (std::size_t i = 0; i < n; ++i)
+            for (int pass = 0; pass < kPasses; ++pass)
+                ++counts[static_cast<std::size_t>(pass) * kBuckets +
+                         (keys[i].Chunk >> (pass * kBits) & (kBuckets - 1))];
         bool inScratch = false;
-        for (int shift = 0; shift < 64; shift += kBits) {
-            std::fill(start.begin(), start.end(), 0);
+        for (int pass = 0; pass < kPasses; ++pass) {
+            std::size_t* start = counts.data() + static_cast<std::size_t>(pass) * kBuckets;
+            if (start[keys[0].Chunk >> (pass * kBits) & (kBuckets - 1)] == n)
+                continue; // the same digit everywhere
+            std::size_t sum = 0;
+            for (std::size_t b = 0; b < kBuckets; ++b)
+                sum += std::exchange(start[b], sum);
             for (std::size_t i = 0; i < n; ++i)
-                ++start[(keys[i].Chunk >> shift & (kBuckets - 1)) + 1];
-            if (std::find(start.begin() + 1, start.end(), n) != start.end())
-                continue;
-            for (std::size_t b = 1; b <= kBuckets; ++b)
-                start[b] += start[b - 1];
-            for (std::size_t i = 0; i < n; ++i)
-                scratch[start[keys[i].Chunk >> shift & (kBuckets - 1)]++] = keys[i];
+                scratch[start[keys[i].Chunk >> (pass * kBits) & (kBuckets - 1)]++] = keys[i];
             std::swap(keys, scratch);
             inScratch = !inScratch;
         }

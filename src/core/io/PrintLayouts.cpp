@@ -58,7 +58,7 @@ void ScaleWidths(std::vector<int>& widths, int room) {
 
 /// One cell: an outlined box (filled when `fill` is not white) and its text fitted inside.
 void AddCell(std::vector<Shape>& page, int x, int y, int width, int height, const std::string& text,
-             int points, TextAlign align, Colour fill, const TextMeasure& measure) {
+             int points, TextAlign align, Colour fill, const TextMeasure& measure, Colour pen = kBlack) {
     Shape box = Shape::MakeRect(x, y, x + width + 1, y + height + 1, fill);
     box.Filled = fill != kWhite;
     page.push_back(box);
@@ -66,8 +66,7 @@ void AddCell(std::vector<Shape>& page, int x, int y, int width, int height, cons
     const int room = width - 2 * pad;
     const std::string fitted = FitText(text, room, points, measure);
     if (!fitted.empty())
-        page.push_back(
-            Shape::MakeText(x + pad, y, x + pad + room, y + height, fitted, points, kBlack, align));
+        page.push_back(Shape::MakeText(x + pad, y, x + pad + room, y + height, fitted, points, pen, align));
 }
 
 /// A line of text from (x, y), fitted to `width`.
@@ -179,9 +178,27 @@ PrintDocument PrintLeagueTable(const League& league, const TablePageState& state
         AddCell(page, lefts[c], y, widths[c], rowHeight, view.Headings[c], points, TextAlign::Centre, kSilver,
                 measure);
     y += rowHeight;
+    // The zones in their colours and the own team's text in its colour, as on screen; the
+    // other teams' rows stay white on paper.
+    auto zoneFill = [&settings](RowZone zone) {
+        switch (zone) {
+        case RowZone::Promoted:
+            return settings.Colour1;
+        case RowZone::PlayOff:
+            return settings.Colour2;
+        case RowZone::Relegated:
+            return settings.Colour3;
+        case RowZone::Default:
+            break;
+        }
+        return kWhite;
+    };
     for (const TableRow& r : view.Rows) {
+        const Colour fill = zoneFill(r.Zone);
+        const Colour pen = r.OwnTeam ? settings.Colour4 : kBlack;
         for (std::size_t c = 0; c < columns && c < r.Cells.size(); ++c)
-            AddCell(page, lefts[c], y, widths[c], rowHeight, r.Cells[c], points, align(c), kWhite, measure);
+            AddCell(page, lefts[c], y, widths[c], rowHeight, r.Cells[c], points, align(c), fill, measure,
+                    pen);
         y += rowHeight;
     }
     if (!note.empty())
@@ -247,8 +264,10 @@ PrintDocument PrintTeamStatistics(const League& league, const TeamStatsData& dat
     }
 
     int y = top;
+    // A page too short for the summary itself keeps the lines that fit.
     for (const std::string& line : lines) {
-        AddLine(page, 0, y, setup.Width, line, points, measure);
+        if (y + rowHeight <= setup.Height)
+            AddLine(page, 0, y, setup.Width, line, points, measure);
         y += rowHeight;
     }
 
@@ -263,6 +282,8 @@ PrintDocument PrintTeamStatistics(const League& league, const TeamStatsData& dat
     const int nameWidth = std::max(0, half - dateWidth - scoreWidth);
     auto column = [&](int left, const char* caption, const std::vector<const TeamResultRow*>& results) {
         int rowY = y;
+        if (rowY + rowHeight > setup.Height)
+            return;
         AddLine(page, left, rowY, half, caption, points, measure);
         rowY += rowHeight;
         for (std::size_t i = 0; i < results.size() && i < shownResults; ++i) {
@@ -281,8 +302,10 @@ PrintDocument PrintTeamStatistics(const League& league, const TeamStatsData& dat
     if (shownResults < resultLines) {
         const std::size_t hidden = (home.size() - std::min(home.size(), shownResults)) +
                                    (away.size() - std::min(away.size(), shownResults));
-        AddLine(page, 0, y + static_cast<int>(shownResults + 1) * rowHeight, setup.Width,
-                std::to_string(hidden) + " older results are not shown", points, measure);
+        const int lastY = y + static_cast<int>(shownResults + 1) * rowHeight;
+        if (lastY + rowHeight <= setup.Height)
+            AddLine(page, 0, lastY, setup.Width, std::to_string(hidden) + " more results are not shown",
+                    points, measure);
     }
     return doc;
 }
@@ -307,6 +330,13 @@ PrintDocument PrintGraph(const GraphSeries& series, bool bars, const PrintPageSe
     doc.JobTitle = kGraphJob;
     doc.Pages.push_back(PaintGraph(series, args, measure).Shapes);
     return doc;
+}
+
+PrintListData MakePrintList(std::string title, const std::vector<std::vector<std::string>>& rows,
+                            std::size_t headingRows, std::vector<bool> rightAligned) {
+    const auto split = rows.begin() + static_cast<std::ptrdiff_t>(std::min(headingRows, rows.size()));
+    return PrintListData{
+        std::move(title), {rows.begin(), split}, {split, rows.end()}, std::move(rightAligned)};
 }
 
 PrintDocument PrintListTable(const PrintListData& list, const PrintPageSetup& setup,
@@ -344,15 +374,12 @@ PrintDocument PrintListTable(const PrintListData& list, const PrintPageSetup& se
 
     // Page breaks between rows: each page holds the title, the column titles and at least one
     // row, so a list always ends.
-    std::vector<int> firstTop(1, 0);
-    {
-        std::vector<Shape> scratch;
-        firstTop[0] = DrawPageTop(scratch, setup, measure);
-    }
+    std::vector<Shape> scratch;
+    const int firstTop = DrawPageTop(scratch, setup, measure);
     const int headingsHeight = titleHeight + static_cast<int>(list.Headings.size()) * rowHeight;
     std::vector<std::size_t> breaks{0}; // first row of each page
     {
-        int y = firstTop[0] + headingsHeight;
+        int y = firstTop + headingsHeight;
         for (std::size_t r = 0; r < list.Rows.size(); ++r) {
             if (r > breaks.back() && y + rowHeight > setup.Height - footHeight) {
                 breaks.push_back(r);

@@ -14,6 +14,7 @@
 #include "core/io/PrintDocument.h"
 #include "core/model/League.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,10 @@ inline constexpr const char* kTeamStatisticsJob = "Gorlin Team Statistics";
 inline constexpr const char* kMatchGridJob = "Gorlin Match Grid";
 inline constexpr const char* kGraphJob = "Gorlin Graph";
 
-/// The league table as the page shows it for `state`, one page: heading and date, the table
-/// name, "Home" over D-H, "Away" over I-M and "Total" over N-U when those columns are shown, a
-/// row per position, then the note line of the content and side (if any). Columns and font
-/// shrink together until the table fits the page; team names are fitted to their column.
+/// The league table as the page shows it for `state`, one page: heading and date, "Home" over D-H, "Away"
+/// over I-M and "Total" over N-U when those columns are shown, a row per position, then the note line of the
+/// content and side (if any). Columns and font shrink together until the table fits the page; team names are
+/// fitted to their column.
 PrintDocument PrintLeagueTable(const League& league, const TablePageState& state, const Settings& settings,
                                const PrintPageSetup& setup, const TextMeasure& measure);
 
@@ -36,8 +37,9 @@ PrintDocument PrintLeagueTable(const League& league, const TablePageState& state
 /// ("Played:", "Won:", "Drawn:", "Lost:", "Points:", "Added:", "Goals:"), the highest scores,
 /// "Current Form" with the home and away letters and the form phrases, then the results in two
 /// columns "Home" and "Away" (date, opponent, score). The date column is as wide as "00/00/00W"
-/// or the widest date shown plus "W"; the score column as "00-00W". Results that do not fit the
-/// page are left out, oldest first, and a last line says how many.
+/// or the widest date shown plus "W"; the score column as "00-00W". The text shrinks until the
+/// page holds everything; below the smallest size the last results in the results order (the
+/// oldest in its first order) are left out and a last line says how many.
 PrintDocument PrintTeamStatistics(const League& league, const TeamStatsData& data,
                                   const PrintPageSetup& setup, const TextMeasure& measure);
 
@@ -61,6 +63,11 @@ struct PrintListData {
     /// Per column: cells right-aligned (missing entries: left).
     std::vector<bool> RightAligned;
 };
+
+/// A list from a grid's plain cells whose first `headingRows` rows are its heading bar (as
+/// ModelCells gives them); more heading rows than rows makes every row a heading.
+PrintListData MakePrintList(std::string title, const std::vector<std::vector<std::string>>& rows,
+                            std::size_t headingRows, std::vector<bool> rightAligned);
 
 /// A list on as many pages as it needs: the heading and date on the first page, the title and
 /// the column titles on every page, whole rows only, and "Page n of m" at the foot of each page.

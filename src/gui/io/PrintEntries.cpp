@@ -163,22 +163,15 @@ QString LeagueTableHeading(const League& league) {
 }
 
 PrintListData GridPrintList(const QAbstractItemView& grid, const QString& title) {
-    PrintListData list;
-    list.Title = ToLeague(title);
     if (grid.model() == nullptr)
-        return list;
+        return MakePrintList(ToLeague(title), {}, 0, {});
     std::vector<int> hidden;
     if (const auto* table = qobject_cast<const QTableView*>(&grid))
         for (int c = 0; c < grid.model()->columnCount(); ++c)
             if (table->isColumnHidden(c))
                 hidden.push_back(c);
     GridCells cells = ModelCells(*grid.model(), hidden);
-    const std::size_t headingRows = std::min(cells.HeadingRows, cells.Rows.size());
-    const auto split = cells.Rows.begin() + static_cast<std::ptrdiff_t>(headingRows);
-    list.Headings.assign(std::make_move_iterator(cells.Rows.begin()), std::make_move_iterator(split));
-    list.Rows.assign(std::make_move_iterator(split), std::make_move_iterator(cells.Rows.end()));
-    list.RightAligned = std::move(cells.RightAligned);
-    return list;
+    return MakePrintList(ToLeague(title), cells.Rows, cells.HeadingRows, std::move(cells.RightAligned));
 }
 
 QMenu* GridPopup(QAbstractItemView& grid) {
