@@ -274,7 +274,8 @@ void PrintDialog::btnPreviewClick() {
     if (!m_layout)
         return;
     const PrintChoices choices = Choices();
-    PrintPreviewWindow preview(m_context, m_layout, choices, ToPdf() ? nullptr : Printer(), PdfPageSize(), this);
+    PrintPreviewWindow preview(m_context, m_layout, choices, ToPdf() ? nullptr : Printer(), PdfPageSize(),
+                               this);
     preview.exec();
 }
 

@@ -31,7 +31,8 @@ namespace {
 constexpr const char* kGridPopup = "gridPopup";
 
 /// The list grids of the pages that print from a menu made here: page type, grid, list title.
-template <class Page> void AddGridEntries(LeagueHost& host, std::initializer_list<std::pair<const char*, const char*>> grids) {
+template <class Page>
+void AddGridEntries(LeagueHost& host, std::initializer_list<std::pair<const char*, const char*>> grids) {
     Page* page = host.Window()->findChild<Page*>();
     if (page == nullptr)
         return;
@@ -60,7 +61,8 @@ void InstallTablePrint(LeagueHost& host) {
     QVBoxLayout* area = table->ButtonArea();
     int at = -1;
     for (int i = 0; i < area->count(); ++i)
-        if (QWidget* w = area->itemAt(i)->widget(); w != nullptr && w->objectName() == QLatin1String("btnExport"))
+        if (QWidget* w = area->itemAt(i)->widget();
+            w != nullptr && w->objectName() == QLatin1String("btnExport"))
             at = i + 1;
     area->insertWidget(at, button);
     LeagueHost* h = &host;
@@ -181,9 +183,8 @@ QMenu* GridPopup(QAbstractItemView& grid) {
     menu->setObjectName("pm" + grid.objectName().mid(2));
     grid.setProperty(kGridPopup, QVariant::fromValue(menu));
     grid.setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(&grid, &QWidget::customContextMenuRequested, menu, [&grid, menu](const QPoint& at) {
-        menu->popup(grid.viewport()->mapToGlobal(at));
-    });
+    QObject::connect(&grid, &QWidget::customContextMenuRequested, menu,
+                     [&grid, menu](const QPoint& at) { menu->popup(grid.viewport()->mapToGlobal(at)); });
     return menu;
 }
 

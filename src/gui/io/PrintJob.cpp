@@ -43,8 +43,8 @@ bool WritePdf(QWidget* parent, AppContext& context, const PrintLayout& layout, c
 
 } // namespace
 
-bool RunPrint(QWidget* parent, AppContext& context, PrintMode mode, const std::optional<QString>& presetHeading,
-              const PrintLayout& layout) {
+bool RunPrint(QWidget* parent, AppContext& context, PrintMode mode,
+              const std::optional<QString>& presetHeading, const PrintLayout& layout) {
     if (presetHeading)
         context.print.Heading = *presetHeading;
     PrintDialog dialog(context, mode, layout, parent);

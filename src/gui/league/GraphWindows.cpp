@@ -28,6 +28,7 @@ QPushButton* PrintButton(QWidget* parent, const QString& hint) {
     button->setObjectName("btnPrint");
     button->setToolTip(hint);
     button->setEnabled(false);
+    button->setAutoDefault(false);
     return button;
 }
 
@@ -81,6 +82,7 @@ PositionGraphWindow::PositionGraphWindow(const League& league, AppContext& conte
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     m_print = PrintButton(this, "Print the graph");
+    buttons->addButton(m_print, QDialogButtonBox::ActionRole);
     connect(m_print, &QPushButton::clicked, this, [this] {
         if (m_printGraph)
             m_printGraph();
@@ -89,7 +91,6 @@ PositionGraphWindow::PositionGraphWindow(const League& league, AppContext& conte
     side->addWidget(typeBox);
     side->addWidget(m_styleBox);
     side->addStretch(1);
-    side->addWidget(m_print);
     side->addWidget(buttons);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_graph, 1);

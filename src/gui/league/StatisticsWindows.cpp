@@ -41,7 +41,8 @@ void InstallStatisticsWindows(LeagueHost& host) {
         QObject::connect(teamStats, &TeamStatisticsPage::graphRequested, window, [h](int team) {
             PositionGraphWindow graph(h->GetLeague(), h->Context(), team, h->Window());
             graph.SetOpenGame([h](int game) { ShowResultDetails(*h, game); });
-            graph.SetPrint([h, &graph] { PrintGraphJob(&graph, h->Context(), graph.Series(), graph.Bars()); });
+            graph.SetPrint(
+                [h, &graph] { PrintGraphJob(&graph, h->Context(), graph.Series(), graph.Bars()); });
             graph.exec();
         });
     }

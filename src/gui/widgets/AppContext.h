@@ -3,8 +3,8 @@
 #include "core/app/IniFile.h"
 #include "core/app/Settings.h"
 #include "core/model/Locale.h"
-#include "gui/widgets/Prompter.h"
 #include "gui/widgets/PrintSession.h"
+#include "gui/widgets/Prompter.h"
 
 #include <QString>
 
