@@ -1,11 +1,19 @@
 #include "cli/Cli.h"
 #include "cli/Options.h"
+#include "cli/Output.h"
 #include "core/app/Settings.h"
+#include "core/engine/GameFilter.h"
+#include "core/engine/PlayerStats.h"
 #include "core/engine/TablePage.h"
+#include "core/io/GridExport.h"
 #include "core/io/LeagueExport.h"
+#include "core/io/ListGrids.h"
+#include "core/io/QueryExport.h"
 #include "core/model/Dates.h"
 #include "core/model/SafeFile.h"
 #include "core/model/Text.h"
+#include "core/query/QueryRun.h"
+#include "core/query/SavedQueries.h"
 #include "platform/os/SystemFolders.h"
 
 #include <optional>
@@ -17,10 +25,20 @@ namespace gorlin::cli {
 
 const char* const kExportUsage =
     "Usage: gorlin-cli [--config-dir DIR] export FILE --what LIST [OPTIONS]\n"
-    "Writes sections of a league as the Export dialog does, to a file or to standard output.\n\n"
+    "       gorlin-cli [--config-dir DIR] export FILE --what list:NAME [OPTIONS]\n"
+    "       gorlin-cli [--config-dir DIR] export FILE --what query (--design TEXT | --saved TITLE)\n"
+    "Writes sections of a league as the Export dialog does, one list grid of the league window\n"
+    "or a query's results as the grid and query exports do, to a file or to standard output.\n\n"
     "  --what LIST                      sections, comma separated, written in this order:\n"
     "                                   table, results, full, fixtures, grid, scorers, players\n"
     "                                   (full is written in HTML only)\n"
+    "  --what list:NAME                 a list grid: results, goals, players, fixtures (each\n"
+    "                                   for --team or every team), referees, hat-tricks,\n"
+    "                                   penalties, own-goals, by-team, referee-stats,\n"
+    "                                   team-games, team-players, team-fixtures (--team\n"
+    "                                   needed) or player-matches (--player needed)\n"
+    "  --what query                     a query's results; --design, --saved and --tab as the\n"
+    "                                   query command takes them\n"
     "  --format html|csv|text|tsv       HTML fragment, comma separated (default), fixed-width\n"
     "                                   text or tab delimited\n"
     "  --out PATH                       the file to write (default: standard output)\n"
@@ -29,13 +47,18 @@ const char* const kExportUsage =
     "  --to YYYY-MM-DD                  last day of the games included (default: the last\n"
     "                                   date of any game)\n"
     "  --games league|all|NAME          league games (default), every game, or one competition\n"
-    "  --team NAME                      only the games and players of this team\n"
+    "  --team NAME                      only the games and players of this team (for a\n"
+    "                                   list: the team it shows)\n"
+    "  --player NAME                    the player of list:player-matches (with --team: the\n"
+    "                                   player of that name in this team)\n"
     "  --date-format PATTERN            short date format (default dd/mm/yyyy)\n"
     "  --today YYYY-MM-DD               the date that stands for today\n"
     "The table section also takes table's --content, --side, --selection, --columns and --poss;\n"
-    "--from and --to are its range too. Lines end with CR LF; files and standard output are\n"
-    "UTF-8, HTML and CSV beginning with a byte-order mark. The table tag and position names\n"
-    "come from gorlin.ini of the program folder.\n\n"
+    "--from and --to are its range too. Lists and queries follow --games as the statistics\n"
+    "pages and the query window do (default: the file's own choice). Lines end with CR LF;\n"
+    "files and standard output are UTF-8, HTML and CSV beginning with a byte-order mark. The\n"
+    "table tag, position names, saved queries and the team players list's columns come from\n"
+    "gorlin.ini of the program folder.\n\n"
     "Exit status: 0 on success, 1 when the league cannot be read or the file written, 2 on\n"
     "bad usage.\n";
 
@@ -60,6 +83,12 @@ struct ExportOptions {
     std::optional<int> Selection;
     std::string Columns;
     bool Poss = false;
+    std::optional<std::string> List; // list:NAME
+    bool Query = false;              // --what query
+    std::optional<std::string> Player;
+    int Tab = -1;
+    std::optional<std::string> Design;
+    std::optional<std::string> Saved;
 };
 
 Status ParseSections(const std::optional<std::string>& value, LeagueExportOptions& o) {
@@ -110,7 +139,14 @@ Status ParseOptions(const std::vector<std::string>& args, ExportOptions& o) {
         {"--what", true,
          [&](const auto& v) {
              haveWhat = true;
-             return ParseSections(v, o.Export);
+             if (v && v->starts_with("list:")) {
+                 if (!FindListGrid(v->substr(5)))
+                     return Status::Failure("--what: no list called '" + v->substr(5) + "'");
+                 o.List = v->substr(5);
+                 return Status::Success();
+             }
+             o.Query = v && *v == "query";
+             return o.Query ? Status::Success() : ParseSections(v, o.Export);
          }},
         ChoiceOption("--format", {"html", "csv", "text", "tsv"}, o.Format,
                      "--format needs html, csv, text or tsv"),
@@ -119,6 +155,11 @@ Status ParseOptions(const std::vector<std::string>& args, ExportOptions& o) {
         Date("--to", o.To),
         GamesOption(o.Games),
         Text("--team", o.Team),
+        Text("--player", o.Player),
+        ChoiceOption("--tab", {"teams", "games", "goals", "players", "squads"}, o.Tab,
+                     "--tab needs teams, games, goals, players or squads"),
+        Text("--design", o.Design),
+        Text("--saved", o.Saved),
         Text("--date-format", dateFormat),
         TodayOption(o.Today),
         ChoiceOption("--content", {"played", "predicted", "form"}, o.Content,
@@ -157,11 +198,121 @@ Status ParseOptions(const std::vector<std::string>& args, ExportOptions& o) {
     static constexpr ExportFormat kFormats[] = {ExportFormat::Html, ExportFormat::Csv, ExportFormat::Fixed,
                                                 ExportFormat::Tab};
     o.Export.Format = kFormats[o.Format];
+    if (o.Query && o.Design.has_value() == o.Saved.has_value())
+        return Status::Failure("--what query needs either --design or --saved");
+    if (!o.Query && (o.Design || o.Saved || o.Tab >= 0))
+        return Status::Failure("--design, --saved and --tab need --what query");
+    if (o.Player && !(o.List && *o.List == "player-matches"))
+        return Status::Failure("--player needs --what list:player-matches");
     if (FormatLocked(o.Export) && o.Export.Format != ExportFormat::Html)
         return Status::Failure("full results are written in HTML only (--format html)");
     if (dateFormat)
         o.DateFormat = Utf8ToWin1252(*dateFormat);
     return Status::Success();
+}
+
+/// Writes the lines as the file's bytes to --out or standard output.
+int Emit(const ExportOptions& o, const LineSink& sink, ExportFormat format, std::ostream& out,
+         std::ostream& err) {
+    const std::string bytes = ExportFileBytes(sink.Text(), format);
+    if (o.Out) {
+        if (const Status written = WriteFileAtomically(*o.Out, bytes); !written) {
+            err << "gorlin-cli export: " << written.Message << "\n";
+            return kExitFailure;
+        }
+        return kExitOk;
+    }
+    out << bytes;
+    return out ? kExitOk : kExitFailure;
+}
+
+/// Puts the --games filter (or the file's own, as the pages select it) into the league.
+Status SetGames(const ExportOptions& o, League& league) {
+    if (!o.Games) {
+        SelectGameFilter(league);
+        return Status::Success();
+    }
+    const Expected<int> type = GamesFilterFor(league, *o.Games);
+    if (!type)
+        return Status::Failure(type.error().Message);
+    league.Head.GameType = static_cast<u8>(*type);
+    return Status::Success();
+}
+
+/// The lines of list:NAME; a problem is reported on err and its exit status returned.
+int WriteList(const Invocation& inv, const ExportOptions& o, League& league, const Locale& locale,
+              LineSink& sink, std::ostream& err) {
+    const ListGridInfo& info = *FindListGrid(*o.List);
+    const auto usage = [&err](const std::string& problem) {
+        err << "gorlin-cli export: " << problem << "\n" << kExportUsage;
+        return kExitUsage;
+    };
+    if (o.Team && info.Needs == ListSubject::None)
+        return usage("--team is not used by list:" + *o.List);
+    if (const Status games = SetGames(o, league); !games)
+        return usage(games.Message);
+    ListGridSubject subject;
+    if (o.Team) {
+        const Expected<int> team = TeamNamed(league, *o.Team);
+        if (!team)
+            return usage(team.error().Message);
+        subject.Team = *team;
+    }
+    if (info.Needs == ListSubject::Team && !o.Team)
+        return usage("list:" + *o.List + " needs --team");
+    if (info.Needs == ListSubject::Player) {
+        if (!o.Player)
+            return usage("list:player-matches needs --player");
+        subject.Player = FindPlayer(league, Utf8ToWin1252(*o.Player), o.Team ? subject.Team : -1);
+        if (subject.Player == 0) {
+            err << "gorlin-cli export: no player called " << *o.Player << (o.Team ? " in " + *o.Team : "")
+                << '\n';
+            return kExitFailure;
+        }
+    }
+    const Settings settings = ReadSettings(inv);
+    const Expected<ListGrid> grid = BuildListGrid(league, info.Name, subject, settings, locale);
+    if (!grid) {
+        err << "gorlin-cli export: " << Win1252ToUtf8(grid.error().Message) << '\n';
+        return kExitFailure;
+    }
+    WriteGridExport(grid->Rows, grid->HeadingRows, o.Export.Format, settings.TableTag, sink);
+    return kExitOk;
+}
+
+/// The lines of --what query, run as the query command runs it.
+int WriteQuery(const Invocation& inv, const ExportOptions& o, League& league, const Locale& locale,
+               LineSink& sink, std::ostream& err) {
+    const SettingsFile settings = LoadSettingsFile(ProgramFolder(inv));
+    int tab = o.Tab < 0 ? kTabTeams : o.Tab;
+    std::string text;
+    if (o.Saved) {
+        const std::vector<SavedQuery> saved = ReadSavedQueries(settings.Ini);
+        const SavedQuery* query = FindSavedQuery(saved, o.Tab, Utf8ToWin1252(*o.Saved));
+        if (!query) {
+            err << "gorlin-cli export: no saved query called " << *o.Saved << "\n" << kExportUsage;
+            return kExitUsage;
+        }
+        tab = query->Tab;
+        text = query->Text;
+    } else {
+        text = Utf8ToWin1252(*o.Design);
+    }
+    if (o.Games) {
+        if (const Status games = SetGames(o, league); !games) {
+            err << "gorlin-cli export: " << games.Message << "\n" << kExportUsage;
+            return kExitUsage;
+        }
+    }
+    const QueryRows rows = BuildData(league, locale.Today);
+    const QueryFormat format{locale, settings.Values.Positions};
+    const Expected<QueryResult> result = RunQuery(DecodeQuery(text, tab), {league, rows, format});
+    if (!result) {
+        err << "gorlin-cli export: " << Win1252ToUtf8(result.error().Message) << '\n';
+        return kExitFailure;
+    }
+    WriteQueryExport(*result, o.Export.Format, settings.Values.TableTag, sink);
+    return kExitOk;
 }
 
 } // namespace
@@ -181,6 +332,15 @@ int RunExport(const Invocation& inv, std::ostream& out, std::ostream& err) {
         err << "gorlin-cli export: " << problem << "\n" << kExportUsage;
         return kExitUsage;
     };
+    if (o.List || o.Query) {
+        const Expected<Locale> locale = PatternLocale(o.DateFormat, today);
+        if (!locale)
+            return usage(locale.error().Message);
+        LineSink sink;
+        const int written = o.List ? WriteList(inv, o, league, *locale, sink, err)
+                                   : WriteQuery(inv, o, league, *locale, sink, err);
+        return written == kExitOk ? Emit(o, sink, o.Export.Format, out, err) : written;
+    }
 
     LeagueExportOptions& e = o.Export;
     if (o.Games) {
@@ -232,16 +392,7 @@ int RunExport(const Invocation& inv, std::ostream& out, std::ostream& err) {
 
     LineSink sink;
     WriteLeagueExport(league, table, e, locale, sink);
-    const std::string bytes = ExportFileBytes(sink.Text(), e.Format);
-    if (o.Out) {
-        if (const Status written = WriteFileAtomically(*o.Out, bytes); !written) {
-            err << "gorlin-cli export: " << written.Message << "\n";
-            return kExitFailure;
-        }
-        return kExitOk;
-    }
-    out << bytes;
-    return out ? kExitOk : kExitFailure;
+    return Emit(o, sink, e.Format, out, err);
 }
 
 } // namespace gorlin::cli

@@ -66,34 +66,6 @@ Option TextOption(std::string_view name, std::optional<std::string>& target) {
             }};
 }
 
-/// The conventions of the output with dates in `pattern`: the first character that is no
-/// letter separates the fields, so dates written in the pattern read back in criteria.
-Expected<Locale> PatternLocale(const std::string& pattern, int today) {
-    bool day = false, month = false, year = false;
-    Locale locale = FixedLocale(today);
-    locale.DateSeparator = '\0';
-    std::string format;
-    for (const char c : pattern) {
-        const char lower = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        day = day || lower == 'd';
-        month = month || lower == 'm';
-        year = year || lower == 'y';
-        const bool letter = (lower >= 'a' && lower <= 'z') || static_cast<unsigned char>(c) >= 0x80;
-        if (!letter && (locale.DateSeparator == '\0' || c == locale.DateSeparator)) {
-            locale.DateSeparator = c;
-            format += '/';
-        } else {
-            format += c;
-        }
-    }
-    if (!day || !month || !year)
-        return Error{"--date-format needs a pattern with a day, a month and a year, such as dd/mm/yyyy"};
-    if (locale.DateSeparator == '\0')
-        locale.DateSeparator = '/';
-    locale.ShortDateFormat = format;
-    return locale;
-}
-
 Status ParseOptions(const std::vector<std::string>& args, QueryOptions& o) {
     const std::vector<Option> options = {
         ChoiceOption("--tab", {std::begin(kTabNames), std::end(kTabNames)}, o.Tab,

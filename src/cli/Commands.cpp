@@ -35,7 +35,7 @@ const Command kCommands[] = {
     {"settings", "print every setting with its value", kSettingsUsage, RunSettings},
     {"table", "print the league table", kTableUsage, RunTable},
     {"team-stats", "print a team's statistics", kTeamStatsUsage, RunTeamStats},
-    {"update", "apply an update file to a league and save", kUpdateUsage, RunUpdate},
+    {"update", "fetch or read an update file, apply it to a league and save", kUpdateUsage, RunUpdate},
     {"upload", "write the update file of a league", kUploadUsage, RunUpload},
 };
 

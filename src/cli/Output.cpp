@@ -73,6 +73,32 @@ Locale FixedLocale(int today) {
     return locale;
 }
 
+Expected<Locale> PatternLocale(const std::string& pattern, int today) {
+    bool day = false, month = false, year = false;
+    Locale locale = FixedLocale(today);
+    locale.DateSeparator = '\0';
+    std::string format;
+    for (const char c : pattern) {
+        const char lower = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        day = day || lower == 'd';
+        month = month || lower == 'm';
+        year = year || lower == 'y';
+        const bool letter = (lower >= 'a' && lower <= 'z') || static_cast<unsigned char>(c) >= 0x80;
+        if (!letter && (locale.DateSeparator == '\0' || c == locale.DateSeparator)) {
+            locale.DateSeparator = c;
+            format += '/';
+        } else {
+            format += c;
+        }
+    }
+    if (!day || !month || !year)
+        return Error{"--date-format needs a pattern with a day, a month and a year, such as dd/mm/yyyy"};
+    if (locale.DateSeparator == '\0')
+        locale.DateSeparator = '/';
+    locale.ShortDateFormat = format;
+    return locale;
+}
+
 std::size_t TextWidth(std::string_view utf8) {
     return static_cast<std::size_t>(std::count_if(
         utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/Expected.h"
 #include "core/model/Locale.h"
 
 #include <ostream>
@@ -27,6 +28,11 @@ void WriteTsvRow(std::ostream& out, const std::vector<std::string>& cells);
 /// The fixed conventions of statistics output: dates yyyy-mm-dd, thousands ",", decimals ".",
 /// two-digit years in the window of `today`, and `today` itself.
 Locale FixedLocale(int today);
+
+/// FixedLocale(today) with dates in `pattern` (of d, dd, m, mm, mmm, yy, yyyy): the first
+/// character that is no letter separates the fields, so dates written in the pattern read back;
+/// refused without a day, a month and a year.
+Expected<Locale> PatternLocale(const std::string& pattern, int today);
 
 /// Characters (not bytes) of a UTF-8 text, for aligning columns.
 std::size_t TextWidth(std::string_view utf8);

@@ -13,6 +13,7 @@
 #include "gui/league/TeamStatisticsPage.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/GridCells.h"
+#include "gui/widgets/GridPopup.h"
 #include "gui/widgets/LeagueText.h"
 
 #include <QAbstractItemView>
@@ -28,7 +29,13 @@ namespace gorlin {
 
 namespace {
 
-constexpr const char* kGridPopup = "gridPopup";
+/// Adds "&Print" to a grid's pop-up menu, just before its "&Export" when it has one.
+QAction* AddPrintEntry(QMenu* menu) {
+    auto* print = new QAction("&Print", menu);
+    print->setObjectName("miPrint");
+    menu->insertAction(menu->findChild<QAction*>("miExport", Qt::FindDirectChildrenOnly), print);
+    return print;
+}
 
 /// The list grids of the pages that print from a menu made here: page type, grid, list title.
 template <class Page>
@@ -38,8 +45,7 @@ void AddGridEntries(LeagueHost& host, std::initializer_list<std::pair<const char
         return;
     for (const auto& [name, title] : grids)
         if (auto* grid = page->template findChild<QTableView*>(name)) {
-            QAction* print = GridPopup(*grid)->addAction("&Print");
-            print->setObjectName("miPrint");
+            QAction* print = AddPrintEntry(GridPopup(grid));
             LeagueHost* h = &host;
             QPointer<QTableView> view(grid);
             const QString listTitle = QString::fromLatin1(title);
@@ -136,9 +142,8 @@ void InstallListPrints(LeagueHost& host) {
         }
     if (auto* goals = window->findChild<GoalsMaintenancePage*>())
         if (auto* grid = goals->findChild<QTableView*>("sgGoals")) {
-            goals->Popup()->addSeparator();
-            QAction* print = goals->Popup()->addAction("&Print");
-            print->setObjectName("miPrint");
+            QAction* print = AddPrintEntry(goals->Popup());
+            goals->Popup()->insertSeparator(print);
             QPointer<QTableView> view(grid);
             QObject::connect(print, &QAction::triggered, window, [h, view] {
                 if (view)
@@ -174,18 +179,6 @@ PrintListData GridPrintList(const QAbstractItemView& grid, const QString& title)
                 hidden.push_back(c);
     GridCells cells = ModelCells(*grid.model(), hidden);
     return MakePrintList(ToLeague(title), cells.Rows, cells.HeadingRows, std::move(cells.RightAligned));
-}
-
-QMenu* GridPopup(QAbstractItemView& grid) {
-    if (auto* menu = grid.property(kGridPopup).value<QMenu*>())
-        return menu;
-    auto* menu = new QMenu(&grid);
-    menu->setObjectName("pm" + grid.objectName().mid(2));
-    grid.setProperty(kGridPopup, QVariant::fromValue(menu));
-    grid.setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(&grid, &QWidget::customContextMenuRequested, menu,
-                     [&grid, menu](const QPoint& at) { menu->popup(grid.viewport()->mapToGlobal(at)); });
-    return menu;
 }
 
 bool PrintGrid(QWidget* parent, AppContext& context, const QAbstractItemView& grid, const QString& title) {

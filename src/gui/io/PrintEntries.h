@@ -7,7 +7,6 @@
 #include <QString>
 
 class QAbstractItemView;
-class QMenu;
 class QWidget;
 
 namespace gorlin {
@@ -29,10 +28,6 @@ QString LeagueTableHeading(const League& league);
 /// What a list grid shows, for printing under `title`: its heading bar, rows and alignments,
 /// columns the view hides left out.
 PrintListData GridPrintList(const QAbstractItemView& grid, const QString& title);
-
-/// The pop-up menu of a grid: the one made here on first use (shown on a right-click), later
-/// calls give the same menu.
-QMenu* GridPopup(QAbstractItemView& grid);
 
 /// Print commands of the list grids, the match grid window and the graph window.
 bool PrintGrid(QWidget* parent, AppContext& context, const QAbstractItemView& grid, const QString& title);

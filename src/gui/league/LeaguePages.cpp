@@ -1,6 +1,7 @@
 #include "gui/league/LeaguePages.h"
 
 #include "gui/io/ExportDialog.h"
+#include "gui/io/GridExportDialog.h"
 #include "gui/io/ImportDialog.h"
 #include "gui/io/PrintEntries.h"
 #include "gui/league/DivisionStatisticsPage.h"
@@ -114,6 +115,7 @@ void InstallLeaguePages(LeagueHost& host) {
     InstallMaintenancePages(host);
     InstallDivisionStatisticsPage(host);
     InstallStatisticsWindows(host);
+    InstallGridExports(host);
     InstallPrinting(host);
 }
 

@@ -1,5 +1,6 @@
 #include "gui/league/StatisticsWindows.h"
 
+#include "gui/io/GridExportDialog.h"
 #include "gui/io/PrintEntries.h"
 #include "gui/league/GoalStatisticsPage.h"
 #include "gui/league/GraphWindows.h"
@@ -11,6 +12,7 @@
 
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace gorlin {
@@ -19,6 +21,7 @@ void ShowPlayerStats(LeagueHost& host, int player) {
     PlayerStatsWindow window(host.GetLeague(), host.Context(), player, host.Window());
     LeagueHost* h = &host;
     window.SetOpenGame([h](int game) { ShowResultDetails(*h, game); });
+    AddGridExport(window.findChild<QTableView*>("sgGoals"), host.Context());
     window.exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/engine/GameFilter.h"
 #include "core/model/League.h"
+#include "gui/io/QueryExportDialog.h"
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/query/QueryDesignModel.h"
@@ -431,6 +432,7 @@ void InstallQueryWindow(LeagueHost& host) {
     LeagueHost* h = &host;
     QObject::connect(button, &QPushButton::clicked, table, [h] {
         QueryWindow window(h->GetLeague(), h->Context(), h->Window());
+        AddQueryExport(window, h->Context());
         window.exec();
     });
 }

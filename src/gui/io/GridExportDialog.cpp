@@ -1,0 +1,243 @@
+#include "gui/io/GridExportDialog.h"
+
+#include "core/io/GridExport.h"
+#include "core/model/SafeFile.h"
+#include "gui/league/DivisionStatisticsPage.h"
+#include "gui/league/FixturesPage.h"
+#include "gui/league/GoalStatisticsPage.h"
+#include "gui/league/GoalsMaintenancePage.h"
+#include "gui/league/LeagueHost.h"
+#include "gui/league/MaintenancePages.h"
+#include "gui/league/ResultsMaintenancePage.h"
+#include "gui/league/TeamStatisticsPage.h"
+#include "gui/widgets/AppContext.h"
+#include "gui/widgets/GridPopup.h"
+#include "gui/widgets/LeagueText.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <filesystem>
+
+namespace gorlin {
+
+namespace {
+
+constexpr const char* kCouldNotOpen = "The selected file could not be opened. It may be in-use";
+/// The format buttons in their order.
+constexpr ExportFormat kFormats[] = {ExportFormat::Csv, ExportFormat::Tab, ExportFormat::Fixed,
+                                     ExportFormat::Html};
+
+QRadioButton* Radio(QButtonGroup* group, QWidget* box, const char* caption, const char* name, int id) {
+    auto* button = new QRadioButton(caption, box);
+    button->setObjectName(name);
+    group->addButton(button, id);
+    return button;
+}
+
+} // namespace
+
+ListExportDialog::ListExportDialog(AppContext& context, const QString& caption, const QString& okCaption,
+                                   const QStringList& filter, QWidget* parent)
+    : QDialog(parent), m_context(context), m_filter(filter) {
+    setWindowTitle(caption);
+    m_ok = new QPushButton(okCaption, this);
+    m_ok->setObjectName("btnOK");
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton("Cancel", this);
+    m_cancel->setObjectName("btnCancel");
+    m_cancel->setAutoDefault(false);
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(BuildDestination());
+    choices->addWidget(BuildFormat());
+    m_extra = new QVBoxLayout;
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choices);
+    layout->addLayout(m_extra);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_ok, &QPushButton::clicked, this, &ListExportDialog::btnOKClick);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QWidget* ListExportDialog::BuildDestination() {
+    auto* box = new QGroupBox("Export to:", this);
+    box->setObjectName("rgExportTo");
+    auto* layout = new QVBoxLayout(box);
+    m_destination = new QButtonGroup(box);
+    layout->addWidget(Radio(m_destination, box, "Export to a &File", "rbFile", 0));
+    layout->addWidget(Radio(m_destination, box, "Export to the &Clipboard", "rbClipboard", 1));
+    layout->addStretch(1);
+    m_destination->button(0)->setChecked(true);
+    return box;
+}
+
+QWidget* ListExportDialog::BuildFormat() {
+    auto* box = new QGroupBox("Export as:", this);
+    box->setObjectName("rgExportAs");
+    auto* layout = new QVBoxLayout(box);
+    m_format = new QButtonGroup(box);
+    layout->addWidget(Radio(m_format, box, "Comma &separated format (CSV)", "rbCsv", 0));
+    layout->addWidget(Radio(m_format, box, "&Text format (Tab delimited)", "rbTab", 1));
+    layout->addWidget(Radio(m_format, box, "&Fixed format", "rbFixed", 2));
+    layout->addWidget(Radio(m_format, box, "&HTML", "rbHtml", 3));
+    m_format->button(0)->setChecked(true);
+    return box;
+}
+
+ExportFormat ListExportDialog::Format() const {
+    return kFormats[std::clamp(m_format->checkedId(), 0, 3)];
+}
+
+bool ListExportDialog::ToClipboard() const {
+    return m_destination->checkedId() == 1;
+}
+
+QString ListExportDialog::FilterFor(ExportFormat format) const {
+    // The format's own entry first, so the dialog offers its extension.
+    const int first = format == ExportFormat::Csv ? 0 : format == ExportFormat::Html ? 1 : 2;
+    QStringList entries = m_filter;
+    entries.move(first, 0);
+    return entries.join(";;");
+}
+
+void ListExportDialog::btnOKClick() {
+    const ExportFormat format = Format();
+    LineSink sink;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Write(format, sink);
+    QApplication::restoreOverrideCursor();
+    if (ToClipboard()) {
+        QApplication::clipboard()->setText(FromLeague(sink.Text()));
+        accept();
+        return;
+    }
+    ExportToFile(sink.Text(), format);
+}
+
+void ListExportDialog::ExportToFile(const std::string& text, ExportFormat format) {
+    const std::string bytes = ExportFileBytes(text, format);
+    QString folder = m_context.TableFolder();
+    while (true) {
+        const QString name = m_context.fileDialogs.SaveFileAs(this, "Save As", folder, FilterFor(format),
+                                                              ExportExtension(format));
+        if (name.isEmpty())
+            return;
+        if (WriteFileAtomically(std::filesystem::path(name.toStdString()), bytes)) {
+            accept();
+            return;
+        }
+        m_context.prompter.Error(this, kCouldNotOpen);
+        folder = QFileInfo(name).absolutePath();
+    }
+}
+
+GridExportDialog::GridExportDialog(GridCells cells, AppContext& context, QWidget* parent)
+    : ListExportDialog(context, "Export Gorlin Grid", "OK",
+                       {"Comma Separated Values (*.csv)", "HTML (*.htm)", "Text File (*.txt)"}, parent),
+      m_cells(std::move(cells)) {
+    setObjectName("GridExportDialog");
+}
+
+void GridExportDialog::Write(ExportFormat format, LineSink& sink) {
+    WriteGridExport(m_cells.Rows, m_cells.HeadingRows, format, Context().settings.TableTag, sink);
+}
+
+GridCells ExportCells(const QAbstractItemModel& model) {
+    GridCells cells = ModelCells(model);
+    // A picture without a text (the tick of a counted prediction) is written as "Y".
+    for (std::size_t r = cells.HeadingRows; r < cells.Rows.size(); ++r)
+        for (std::size_t c = 0; c < cells.Rows[r].size(); ++c)
+            if (cells.Rows[r][c].empty() &&
+                model.index(static_cast<int>(r - cells.HeadingRows), static_cast<int>(c))
+                    .data(Qt::DecorationRole)
+                    .isValid())
+                cells.Rows[r][c].push_back('Y');
+    return cells;
+}
+
+void ExportGrid(const QAbstractItemView& grid, AppContext& context, QWidget* parent) {
+    if (grid.model() == nullptr)
+        return;
+    GridExportDialog dialog(ExportCells(*grid.model()), context, parent);
+    dialog.exec();
+}
+
+void AddGridExport(QAbstractItemView* grid, AppContext& context) {
+    if (grid == nullptr)
+        return;
+    QMenu* menu = GridPopup(grid);
+    QAction* action = menu->addAction("&Export");
+    action->setObjectName("miExport");
+    QPointer<QAbstractItemView> view(grid);
+    QObject::connect(action, &QAction::triggered, grid, [view, &context] {
+        if (view)
+            ExportGrid(*view, context, view->window());
+    });
+}
+
+void InstallGridExports(LeagueHost& host) {
+    AppContext& context = host.Context();
+    QWidget* window = host.Window();
+    QTabWidget* pages = host.Pages();
+    const auto grid = [](QWidget* page, const char* name) {
+        return page == nullptr ? nullptr : page->findChild<QTableView*>(name);
+    };
+    const auto exportOf = [&context, window](QTableView* view) {
+        return [view = QPointer<QTableView>(view), &context, window] {
+            if (view)
+                ExportGrid(*view, context, window);
+        };
+    };
+
+    if (auto* results = pages->findChild<ResultsMaintenancePage*>())
+        QObject::connect(results, &ResultsMaintenancePage::exportRequested, window,
+                         exportOf(grid(results, "sgResults")));
+    if (auto* goals = pages->findChild<GoalsMaintenancePage*>()) {
+        QAction* action = goals->Popup()->addAction("&Export");
+        action->setObjectName("miExport");
+        QObject::connect(action, &QAction::triggered, window, exportOf(grid(goals, "sgGoals")));
+    }
+    AddGridExport(grid(pages->findChild<PlayersMaintenancePage*>(), "sgPlayers"), context);
+    AddGridExport(grid(pages->findChild<RefereesMaintenancePage*>(), "sgReferees"), context);
+
+    if (auto* fixtures = pages->findChild<FixturesPage*>())
+        if (auto* action = fixtures->Popup()->findChild<QAction*>("miExport")) {
+            action->setEnabled(true);
+            QObject::connect(action, &QAction::triggered, window, exportOf(grid(fixtures, "sgFixtures")));
+        }
+    if (auto* team = pages->findChild<TeamStatisticsPage*>()) {
+        QPointer<TeamStatisticsPage> page(team);
+        QObject::connect(team, &TeamStatisticsPage::exportRequested, window,
+                         [page, &context, window](int part) {
+                             const char* name = part == TeamStatisticsPage::kPrintResults   ? "sgGames"
+                                                : part == TeamStatisticsPage::kPrintPlayers ? "sgTmPlayers"
+                                                                                            : "sgFixtures";
+                             if (auto* view = page ? page->findChild<QTableView*>(name) : nullptr)
+                                 ExportGrid(*view, context, window);
+                         });
+    }
+    AddGridExport(grid(pages->findChild<DivisionStatisticsPage*>(), "sgDivRefs"), context);
+    if (auto* goalStats = pages->findChild<GoalStatisticsPage*>())
+        for (const char* name : {"sgGoalsPerMatch", "sgPens", "sgOwnGoals", "sgTeamGoals"})
+            AddGridExport(grid(goalStats, name), context);
+}
+
+} // namespace gorlin
