@@ -424,6 +424,8 @@ void PrintDialogTest::everyEntryPointOpensTheDialog() {
             if (a->text() == "&Print")
                 item = a;
         QVERIFY2(item != nullptr && item->isEnabled(), g.Grid);
+        if (QAction* exporting = menu->findChild<QAction*>("miExport")) // "&Print" comes just before it
+            QCOMPARE(menu->actions().indexOf(exporting), menu->actions().indexOf(item) + 1);
         menu->close();
         expect(1);
         item->trigger();
