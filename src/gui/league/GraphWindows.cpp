@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -20,6 +21,16 @@
 namespace gorlin {
 
 namespace {
+
+/// The windows' "Print" button, disabled until the window is given what it does.
+QPushButton* PrintButton(QWidget* parent, const QString& hint) {
+    auto* button = new QPushButton("&Print", parent);
+    button->setObjectName("btnPrint");
+    button->setToolTip(hint);
+    button->setEnabled(false);
+    button->setAutoDefault(false);
+    return button;
+}
 
 QGroupBox* RadioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items,
                       QButtonGroup*& group) {
@@ -70,6 +81,12 @@ PositionGraphWindow::PositionGraphWindow(const League& league, AppContext& conte
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_print = PrintButton(this, "Print the graph");
+    buttons->addButton(m_print, QDialogButtonBox::ActionRole);
+    connect(m_print, &QPushButton::clicked, this, [this] {
+        if (m_printGraph)
+            m_printGraph();
+    });
     auto* side = new QVBoxLayout;
     side->addWidget(typeBox);
     side->addWidget(m_styleBox);
@@ -87,6 +104,11 @@ PositionGraphWindow::PositionGraphWindow(const League& league, AppContext& conte
     m_type->button(kPointsProgress)->setChecked(true);
     m_style->button(1)->setChecked(true);
     RadioGroup1Click(kPointsProgress);
+}
+
+void PositionGraphWindow::SetPrint(std::function<void()> print) {
+    m_printGraph = std::move(print);
+    m_print->setEnabled(static_cast<bool>(m_printGraph));
 }
 
 void PositionGraphWindow::RadioGroup1Click(int type) {
@@ -160,10 +182,16 @@ MatchGridWindow::MatchGridWindow(const League& league, QWidget* parent) : QDialo
     m_set->setPrefix("Set ");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_print = PrintButton(this, "Print the match grid");
+    connect(m_print, &QPushButton::clicked, this, [this] {
+        if (m_printGrid)
+            m_printGrid();
+    });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_secondSet);
     bottom->addWidget(m_set);
     bottom->addStretch(1);
+    bottom->addWidget(m_print);
     bottom->addWidget(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_box, 1);
@@ -179,6 +207,11 @@ MatchGridWindow::MatchGridWindow(const League& league, QWidget* parent) : QDialo
     m_set->setRange(1, std::max(1, m_grid.SetCount));
     if (const QScreen* s = screen(); s != nullptr && s->geometry().width() <= 800)
         setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MatchGridWindow::SetPrint(std::function<void()> print) {
+    m_printGrid = std::move(print);
+    m_print->setEnabled(static_cast<bool>(m_printGrid));
 }
 
 void MatchGridWindow::ShowSet(int set) {

@@ -10,6 +10,7 @@ class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QSpinBox;
 
 namespace gorlin {
@@ -29,6 +30,8 @@ public:
 
     PositionGraphWindow(const League& league, AppContext& context, int team, QWidget* parent = nullptr);
     void SetOpenGame(OpenGame open) { m_openGame = std::move(open); }
+    /// What "Print" does; the button stays disabled until it is given.
+    void SetPrint(std::function<void()> print);
 
     const GraphSeries& Series() const { return m_series; }
     const GraphPicture& Picture() const { return m_picture; }
@@ -55,12 +58,14 @@ private:
     bool m_bars = true;
     int m_hoverGame = 0;
     OpenGame m_openGame;
+    std::function<void()> m_printGraph;
 
     QButtonGroup* m_type = nullptr;
     QGroupBox* m_styleBox = nullptr;
     QButtonGroup* m_style = nullptr;
     ShapeBox* m_graph = nullptr;
     QLabel* m_hover = nullptr;
+    QPushButton* m_print = nullptr;
 };
 
 /// "League Matches Played/Scheduled": every league pairing with its result, fixture date or a
@@ -72,13 +77,17 @@ public:
     MatchGridWindow(const League& league, QWidget* parent = nullptr);
     const MatchGridData& Grid() const { return m_grid; }
     void ShowSet(int set);
+    /// What "Print" does; the button stays disabled until it is given.
+    void SetPrint(std::function<void()> print);
 
 private:
     const League& m_league;
     MatchGridData m_grid;
+    std::function<void()> m_printGrid;
     QCheckBox* m_secondSet = nullptr;
     QSpinBox* m_set = nullptr;
     ShapeBox* m_box = nullptr;
+    QPushButton* m_print = nullptr;
 };
 
 } // namespace gorlin

@@ -3,6 +3,7 @@
 #include "gui/io/ExportDialog.h"
 #include "gui/io/GridExportDialog.h"
 #include "gui/io/ImportDialog.h"
+#include "gui/io/PrintEntries.h"
 #include "gui/league/DivisionStatisticsPage.h"
 #include "gui/league/FixturesPage.h"
 #include "gui/league/LeagueHost.h"
@@ -117,6 +118,7 @@ void InstallLeaguePages(LeagueHost& host) {
     InstallDivisionStatisticsPage(host);
     InstallStatisticsWindows(host);
     InstallGridExports(host);
+    InstallPrinting(host);
 }
 
 } // namespace gorlin

@@ -1,6 +1,7 @@
 #include "gui/league/StatisticsWindows.h"
 
 #include "gui/io/GridExportDialog.h"
+#include "gui/io/PrintEntries.h"
 #include "gui/league/GoalStatisticsPage.h"
 #include "gui/league/GraphWindows.h"
 #include "gui/league/LeagueHost.h"
@@ -43,6 +44,8 @@ void InstallStatisticsWindows(LeagueHost& host) {
         QObject::connect(teamStats, &TeamStatisticsPage::graphRequested, window, [h](int team) {
             PositionGraphWindow graph(h->GetLeague(), h->Context(), team, h->Window());
             graph.SetOpenGame([h](int game) { ShowResultDetails(*h, game); });
+            graph.SetPrint(
+                [h, &graph] { PrintGraphJob(&graph, h->Context(), graph.Series(), graph.Bars()); });
             graph.exec();
         });
     }
@@ -53,6 +56,7 @@ void InstallStatisticsWindows(LeagueHost& host) {
         table->ButtonArea()->addWidget(button);
         QObject::connect(button, &QPushButton::clicked, table, [h] {
             MatchGridWindow grid(h->GetLeague(), h->Window());
+            grid.SetPrint([h, &grid] { PrintMatchGridJob(&grid, h->Context(), grid.Grid()); });
             grid.exec();
         });
     }

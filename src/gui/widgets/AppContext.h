@@ -3,6 +3,7 @@
 #include "core/app/IniFile.h"
 #include "core/app/Settings.h"
 #include "core/model/Locale.h"
+#include "gui/widgets/PrintSession.h"
 #include "gui/widgets/Prompter.h"
 
 #include <QString>
@@ -36,6 +37,8 @@ struct AppContext {
     /// The program's dial-up state (the connection it dialled), shared by every update dialog;
     /// unset, each dialog counts the service as absent.
     DialUpSession* dialUp = nullptr;
+    /// The print dialog's heading and printer, kept for the run.
+    PrintSession print;
     /// Installs the pages of a freshly loaded league window (a page per SetPage call); unset,
     /// each page shows its title. The program sets InstallLeaguePages.
     std::function<void(LeagueHost&)> installLeaguePages;
