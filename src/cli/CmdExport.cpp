@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "cli/ListSubject.h"
 #include "cli/Options.h"
 #include "cli/Output.h"
 #include "core/app/Settings.h"
@@ -247,31 +248,17 @@ int WriteList(const Invocation& inv, const ExportOptions& o, League& league, con
         err << "gorlin-cli export: " << problem << "\n" << kExportUsage;
         return kExitUsage;
     };
-    if (o.Team && info.Needs == ListSubject::None)
-        return usage("--team is not used by list:" + *o.List);
     if (const Status games = SetGames(o, league); !games)
         return usage(games.Message);
-    ListGridSubject subject;
-    if (o.Team) {
-        const Expected<int> team = TeamNamed(league, *o.Team);
-        if (!team)
-            return usage(team.error().Message);
-        subject.Team = *team;
-    }
-    if (info.Needs == ListSubject::Team && !o.Team)
-        return usage("list:" + *o.List + " needs --team");
-    if (info.Needs == ListSubject::Player) {
-        if (!o.Player)
-            return usage("list:player-matches needs --player");
-        subject.Player = FindPlayer(league, Utf8ToWin1252(*o.Player), o.Team ? subject.Team : -1);
-        if (subject.Player == 0) {
-            err << "gorlin-cli export: no player called " << *o.Player << (o.Team ? " in " + *o.Team : "")
-                << '\n';
-            return kExitFailure;
-        }
+    const ListSubjectChoice subject = ChooseListSubject(league, info, o.Team, o.Player);
+    if (subject.Exit == kExitUsage)
+        return usage(subject.Problem);
+    if (subject.Exit != kExitOk) {
+        err << "gorlin-cli export: " << subject.Problem << '\n';
+        return subject.Exit;
     }
     const Settings settings = ReadSettings(inv);
-    const Expected<ListGrid> grid = BuildListGrid(league, info.Name, subject, settings, locale);
+    const Expected<ListGrid> grid = BuildListGrid(league, info.Name, subject.Subject, settings, locale);
     if (!grid) {
         err << "gorlin-cli export: " << Win1252ToUtf8(grid.error().Message) << '\n';
         return kExitFailure;

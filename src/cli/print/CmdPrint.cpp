@@ -1,5 +1,6 @@
 #include "cli/print/CmdPrint.h"
 
+#include "cli/ListSubject.h"
 #include "cli/Options.h"
 #include "cli/StatsTeam.h"
 #include "core/app/Settings.h"
@@ -10,8 +11,8 @@
 #include "core/engine/TablePage.h"
 #include "core/engine/TableView.h"
 #include "core/engine/TeamStats.h"
+#include "core/io/ListGrids.h"
 #include "core/io/PrintLayouts.h"
-#include "core/io/PrintLists.h"
 #include "core/model/Dates.h"
 #include "core/model/Text.h"
 #include "core/query/QueryRows.h"
@@ -44,6 +45,7 @@ struct PrintOptions {
     std::optional<std::string> Font;
     int Page = 0; // a4, letter
     std::optional<std::string> Team;
+    std::optional<std::string> Player; // list:player-matches
     bool Second = false;
     std::optional<int> Today;
     // The query: as `gorlin-cli query` takes it.
@@ -94,6 +96,7 @@ Status ParseOptions(const std::vector<std::string>& args, PrintOptions& o) {
         TextOption("--font", o.Font),
         ChoiceOption("--page", {"a4", "letter"}, o.Page, "--page needs a4 or letter"),
         TextOption("--team", o.Team),
+        TextOption("--player", o.Player),
         FlagOption("--second", o.Second),
         TodayOption(o.Today),
         TextOption("--design", o.Design),
@@ -125,14 +128,10 @@ Status ParseOptions(const std::vector<std::string>& args, PrintOptions& o) {
                                                     : "--design and --saved belong to --what query");
     if (o.Design && o.Saved)
         return Status::Failure("--design and --saved exclude each other");
-    if (o.What == kWhatList) {
-        bool known = false;
-        for (const std::string_view name : PrintListNames())
-            known = known || name == o.ListName;
-        if (!known)
-            return Status::Failure("--what: no list called '" + o.ListName +
-                                   "' can be printed (results, goals, fixtures, players)");
-    }
+    if (o.What == kWhatList && !FindListGrid(o.ListName))
+        return Status::Failure("--what: no list called '" + o.ListName + "'");
+    if (o.Player && o.What != kWhatList)
+        return Status::Failure("--player belongs to --what list:player-matches");
     return Status::Success();
 }
 
@@ -217,6 +216,7 @@ int RunPrint(const Invocation& inv, std::ostream& out, std::ostream& err) {
     // The team of team statistics and the graph: the named one, else the one the statistics
     // page opens with; for the lists the named one or every team.
     int team = 0;
+    ListSubjectChoice subject;
     if (o.What == kWhatTeam || o.What == kWhatGraph) {
         if (o.Team) {
             team = StatsTeamFor("print", *league, *o.Team, std::nullopt, err);
@@ -229,6 +229,14 @@ int RunPrint(const Invocation& inv, std::ostream& out, std::ostream& err) {
                 return failed(o.File + ": the league has no teams");
             team = list.Teams[static_cast<std::size_t>(list.Selected)];
         }
+    } else if (o.What == kWhatList) {
+        subject = ChooseListSubject(*league, *FindListGrid(o.ListName), o.Team, o.Player);
+        if (subject.Exit == kExitUsage) {
+            err << "gorlin-cli print: " << subject.Problem << "\n" << kPrintUsage;
+            return kExitUsage;
+        }
+        if (subject.Exit != kExitOk)
+            return failed(subject.Problem);
     } else if (o.Team) {
         const Expected<int> named = TeamNamed(*league, *o.Team);
         if (!named) {
@@ -296,10 +304,12 @@ int RunPrint(const Invocation& inv, std::ostream& out, std::ostream& err) {
         break;
     }
     default: {
-        Expected<PrintListData> list = PrintListFor(*league, o.ListName, team, *settings, locale);
-        if (!list)
-            return failed(list.error().Message);
-        const auto data = std::make_shared<PrintListData>(std::move(*list));
+        const Expected<ListGrid> grid =
+            BuildListGrid(*league, o.ListName, subject.Subject, *settings, locale);
+        if (!grid)
+            return failed(Win1252ToUtf8(grid.error().Message));
+        const auto data = std::make_shared<PrintListData>(
+            MakePrintList(grid->Title, grid->Rows, grid->HeadingRows, grid->RightAligned));
         job.Layout = [data](const PrintPageSetup& setup, const TextMeasure& measure) {
             return PrintListTable(*data, setup, measure);
         };
