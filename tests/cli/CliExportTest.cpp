@@ -6,6 +6,7 @@
 #include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
+#include <regex>
 
 using namespace gorlin;
 using namespace gorlin::test;
@@ -50,6 +51,40 @@ TEST(CliExport, SeasonTableReadsBackAsTheTableCommandPrintsIt) {
     const auto rows = ReadCsv(s.Dir / "plain.csv");
     EXPECT_EQ(rows.size(), 21u);
     EXPECT_EQ(rows, ReadCsv(s.Dir / "table.csv"));
+}
+
+TEST(CliExport, SeasonTableInHtmlParsesBackAsTheTableCommandPrintsIt) {
+    const Season s;
+    const CliRun table = s.Run({"table", s.File, "--format", "csv"});
+    ASSERT_EQ(table.Exit, 0) << table.Err;
+    WriteFile(s.Dir / "table.csv", table.Out);
+    const auto expected = ReadCsv(s.Dir / "table.csv");
+
+    const CliRun html = s.Run({"export", s.File, "--what", "table", "--format", "html"});
+    ASSERT_EQ(html.Exit, 0) << html.Err;
+    // Rows of cells as a browser reads them: every <TR>'s <TH>/<TD> texts, entities decoded.
+    std::vector<std::vector<std::string>> rows;
+    const std::regex row("<TR>([\\s\\S]*?)</TR>");
+    const std::regex cell("<T[HD][^>]*>([^<]*)</T[HD]>");
+    for (auto r = std::sregex_iterator(html.Out.begin(), html.Out.end(), row); r != std::sregex_iterator();
+         ++r) {
+        const std::string body = (*r)[1];
+        std::vector<std::string> cells;
+        for (auto c = std::sregex_iterator(body.begin(), body.end(), cell); c != std::sregex_iterator(); ++c)
+            cells.push_back(std::regex_replace((*c)[1].str(), std::regex("&amp;"), "&"));
+        rows.push_back(cells);
+    }
+    ASSERT_EQ(rows.size(), 22u); // title, heading, 20 teams
+    EXPECT_EQ(rows[0], std::vector<std::string>{"Premier League 2018-19"});
+    ASSERT_EQ(expected.size(), 21u);
+    for (std::size_t r = 0; r < expected.size(); ++r) {
+        const std::vector<std::string>& got = rows[r + 1];
+        ASSERT_EQ(got.size(), expected[r].size()) << r;
+        // The export numbers the rows in column "A" where the table shows its marks.
+        EXPECT_EQ(got[0], r == 0 ? "Pos" : std::to_string(r));
+        EXPECT_EQ(std::vector<std::string>(got.begin() + 1, got.end()),
+                  std::vector<std::string>(expected[r].begin() + 1, expected[r].end()));
+    }
 }
 
 TEST(CliExport, WritesToStandardOutputAndRefusesWhatCannotBeWritten) {
