@@ -160,23 +160,10 @@ void GridExportDialog::Write(ExportFormat format, LineSink& sink) {
     WriteGridExport(m_cells.Rows, m_cells.HeadingRows, format, Context().settings.TableTag, sink);
 }
 
-GridCells ExportCells(const QAbstractItemModel& model) {
-    GridCells cells = ModelCells(model);
-    // A picture without a text (the tick of a counted prediction) is written as "Y".
-    for (std::size_t r = cells.HeadingRows; r < cells.Rows.size(); ++r)
-        for (std::size_t c = 0; c < cells.Rows[r].size(); ++c)
-            if (cells.Rows[r][c].empty() &&
-                model.index(static_cast<int>(r - cells.HeadingRows), static_cast<int>(c))
-                    .data(Qt::DecorationRole)
-                    .isValid())
-                cells.Rows[r][c].push_back('Y');
-    return cells;
-}
-
 void ExportGrid(const QAbstractItemView& grid, AppContext& context, QWidget* parent) {
     if (grid.model() == nullptr)
         return;
-    GridExportDialog dialog(ExportCells(*grid.model()), context, parent);
+    GridExportDialog dialog(ShownCells(grid), context, parent);
     dialog.exec();
 }
 

@@ -69,9 +69,6 @@ private:
     GridCells m_cells;
 };
 
-/// What a grid shows as cells to export (ModelCells), a picture without a text as "Y".
-GridCells ExportCells(const QAbstractItemModel& model);
-
 /// Opens "Export Gorlin Grid" over what a grid shows.
 void ExportGrid(const QAbstractItemView& grid, AppContext& context, QWidget* parent);
 

@@ -170,14 +170,7 @@ QString LeagueTableHeading(const League& league) {
 }
 
 PrintListData GridPrintList(const QAbstractItemView& grid, const QString& title) {
-    if (grid.model() == nullptr)
-        return MakePrintList(ToLeague(title), {}, 0, {});
-    std::vector<int> hidden;
-    if (const auto* table = qobject_cast<const QTableView*>(&grid))
-        for (int c = 0; c < grid.model()->columnCount(); ++c)
-            if (table->isColumnHidden(c))
-                hidden.push_back(c);
-    GridCells cells = ModelCells(*grid.model(), hidden);
+    GridCells cells = ShownCells(grid);
     return MakePrintList(ToLeague(title), cells.Rows, cells.HeadingRows, std::move(cells.RightAligned));
 }
 

@@ -3,6 +3,7 @@
 #include "gui/widgets/LeagueText.h"
 
 #include <QAbstractItemModel>
+#include <QTableView>
 #include <algorithm>
 
 namespace gorlin {
@@ -26,10 +27,27 @@ GridCells ModelCells(const QAbstractItemModel& model, const std::vector<int>& hi
     for (int r = 0; r < rowCount; ++r) {
         auto& row = cells.Rows.emplace_back();
         row.reserve(columns.size());
-        for (const int c : columns)
-            row.push_back(ToLeague(model.index(r, c).data(Qt::DisplayRole).toString()));
+        for (const int c : columns) {
+            const QModelIndex index = model.index(r, c);
+            std::string text = ToLeague(index.data(Qt::DisplayRole).toString());
+            if (text.empty() && index.data(Qt::DecorationRole).isValid())
+                text.push_back('Y'); // not = "Y": a false -Wrestrict of GCC 12
+            row.push_back(std::move(text));
+        }
     }
     return cells;
+}
+
+GridCells ShownCells(const QAbstractItemView& grid) {
+    const QAbstractItemModel* model = grid.model();
+    if (model == nullptr)
+        return {};
+    std::vector<int> hidden;
+    if (const auto* table = qobject_cast<const QTableView*>(&grid))
+        for (int c = 0; c < model->columnCount(); ++c)
+            if (table->isColumnHidden(c))
+                hidden.push_back(c);
+    return ModelCells(*model, hidden);
 }
 
 } // namespace gorlin

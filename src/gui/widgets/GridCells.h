@@ -6,6 +6,7 @@
 #include <vector>
 
 class QAbstractItemModel;
+class QAbstractItemView;
 
 namespace gorlin {
 
@@ -19,8 +20,13 @@ struct GridCells {
 };
 
 /// The heading bar (horizontal header, DisplayRole) and every row (DisplayRole) of a model,
-/// columns hidden in `hiddenColumns` left out; a column is right-aligned when its first row's
-/// TextAlignmentRole says so.
+/// columns hidden in `hiddenColumns` left out; a picture without a text (the tick of a counted
+/// prediction) reads "Y"; a column is right-aligned when its first row's TextAlignmentRole says
+/// so.
 GridCells ModelCells(const QAbstractItemModel& model, const std::vector<int>& hiddenColumns = {});
+
+/// What a grid shows, as its export and print write it: its model's cells without the columns
+/// the view hides.
+GridCells ShownCells(const QAbstractItemView& grid);
 
 } // namespace gorlin
