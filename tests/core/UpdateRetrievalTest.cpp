@@ -287,6 +287,8 @@ TEST(UpdateRetrieval, SizeLimitsEndTheChain) {
         {"a length no size has", Http("200 OK", "", "Content-Length: 1234567890123456789012\r\n"),
          kMsgFileTooLarge},
         {"too many lines", Http("200 OK", "1\n2\n3\n4\n5\n6\n"), kMsgFileTooLarge},
+        {"five lines", Http("200 OK", "1\n2\n3\n4\n5"), nullptr},
+        {"the sixth ended by the close", Http("200 OK", "1\n2\n3\n4\n5\n6"), kMsgFileTooLarge},
         {"a long header line", Http("200 OK", "", "X: " + std::string(200, 'h') + "\r\n"), kMsgFileTooLarge},
         {"a header without end", "HTTP/1.0 200 OK\r\n" + std::string(300, 'h'), kMsgFileTooLarge},
     };

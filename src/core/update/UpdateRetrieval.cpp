@@ -380,6 +380,10 @@ void UpdateRetrieval::Evaluate(RetrievalActions& out, std::int64_t now) {
         return;
     }
     m_body.Finish();
+    if (m_body.Lines().size() > m_start.Limits.MaxBodyLines) { // the last line, ended by the close
+        Fail(out, kMsgFileTooLarge);
+        return;
+    }
     if (m_mode == 1 && (m_code == "301" || m_code == "302") && FollowLocation(out, now))
         return;
     if (!m_code.empty() && m_code.front() == '2') {
