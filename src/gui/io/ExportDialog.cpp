@@ -3,6 +3,7 @@
 #include "core/engine/GameFilter.h"
 #include "core/model/Dates.h"
 #include "core/model/SafeFile.h"
+#include "gui/io/SaveAs.h"
 #include "gui/league/CalendarDialog.h"
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
@@ -14,7 +15,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -289,19 +289,13 @@ void ExportDialog::btnExportClick() {
 
 void ExportDialog::ExportToFile(const std::string& text, ExportFormat format) {
     const std::string bytes = ExportFileBytes(text, format);
-    QString folder = m_context.TableFolder();
-    while (true) {
-        const QString name = m_context.fileDialogs.SaveFileAs(this, "Save As", folder, FilterFor(format),
-                                                              ExportExtension(format));
-        if (name.isEmpty())
-            return;
-        if (WriteFileAtomically(std::filesystem::path(name.toStdString()), bytes)) {
-            accept();
-            return;
-        }
-        m_context.prompter.Error(this, kCouldNotOpen);
-        folder = QFileInfo(name).absolutePath();
-    }
+    const auto write = [&bytes](const QString& file) {
+        return WriteFileAtomically(std::filesystem::path(file.toStdString()), bytes)
+                   ? Status::Success()
+                   : Status::Failure(kCouldNotOpen);
+    };
+    if (SaveAsUntilWritten(this, m_context, FilterFor(format), ExportExtension(format), write))
+        accept();
 }
 
 void InstallExport(LeagueHost& host) {

@@ -2,6 +2,7 @@
 
 #include "core/io/GridExport.h"
 #include "core/model/SafeFile.h"
+#include "gui/io/SaveAs.h"
 #include "gui/league/DivisionStatisticsPage.h"
 #include "gui/league/FixturesPage.h"
 #include "gui/league/GoalStatisticsPage.h"
@@ -18,7 +19,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -134,19 +134,13 @@ void ListExportDialog::btnOKClick() {
 
 void ListExportDialog::ExportToFile(const std::string& text, ExportFormat format) {
     const std::string bytes = ExportFileBytes(text, format);
-    QString folder = m_context.TableFolder();
-    while (true) {
-        const QString name = m_context.fileDialogs.SaveFileAs(this, "Save As", folder, FilterFor(format),
-                                                              ExportExtension(format));
-        if (name.isEmpty())
-            return;
-        if (WriteFileAtomically(std::filesystem::path(name.toStdString()), bytes)) {
-            accept();
-            return;
-        }
-        m_context.prompter.Error(this, kCouldNotOpen);
-        folder = QFileInfo(name).absolutePath();
-    }
+    const auto write = [&bytes](const QString& file) {
+        return WriteFileAtomically(std::filesystem::path(file.toStdString()), bytes)
+                   ? Status::Success()
+                   : Status::Failure(kCouldNotOpen);
+    };
+    if (SaveAsUntilWritten(this, m_context, FilterFor(format), ExportExtension(format), write))
+        accept();
 }
 
 GridExportDialog::GridExportDialog(GridCells cells, AppContext& context, QWidget* parent)

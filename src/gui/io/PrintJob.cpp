@@ -3,12 +3,12 @@
 #include "core/model/Dates.h"
 #include "gui/io/PrintDialog.h"
 #include "gui/io/PrintPreview.h"
+#include "gui/io/SaveAs.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/LeagueText.h"
 #include "paint/PrintPainter.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QPrinter>
 
 namespace gorlin {
@@ -24,21 +24,14 @@ bool WritePdf(QWidget* parent, AppContext& context, const PrintLayout& layout, c
     if (choices.PrintDate)
         job.DateText = FormatShortDate(context.locale.Today, context.locale);
     job.Font = choices.Font;
-    QString folder = context.TableFolder();
-    while (true) {
-        const QString name =
-            context.fileDialogs.SaveFileAs(parent, "Save As", folder, "PDF Files (*.pdf)", "pdf");
-        if (name.isEmpty())
-            return false;
+    return SaveAsUntilWritten(parent, context, "PDF Files (*.pdf)", "pdf", [&](const QString& file) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        const Expected<int> written = WritePdfFile(name.toStdString(), layout, job);
+        const Expected<int> written = WritePdfFile(file.toStdString(), layout, job);
         QApplication::restoreOverrideCursor();
         if (written)
-            return true;
-        context.prompter.Error(parent, QStringLiteral("The PDF file could not be written.\n\n%1")
-                                           .arg(QString::fromStdString(written.error().Message)));
-        folder = QFileInfo(name).absolutePath();
-    }
+            return Status::Success();
+        return Status::Failure("The PDF file could not be written.\n\n" + written.error().Message);
+    });
 }
 
 } // namespace
