@@ -114,15 +114,6 @@ Status ParseSections(const std::optional<std::string>& value, LeagueExportOption
     }
 }
 
-Option Text(const char* name, std::optional<std::string>& target) {
-    return {name, true, [name, &target](const auto& value) {
-                if (!value || value->empty())
-                    return Status::Failure(std::string(name) + " needs a value");
-                target = *value;
-                return Status::Success();
-            }};
-}
-
 Option Date(const char* name, std::optional<int>& target) {
     return {name, true, [name, &target](const auto& value) {
                 Expected<int> day = DateValue(name, value);
@@ -151,35 +142,23 @@ Status ParseOptions(const std::vector<std::string>& args, ExportOptions& o) {
          }},
         ChoiceOption("--format", {"html", "csv", "text", "tsv"}, o.Format,
                      "--format needs html, csv, text or tsv"),
-        Text("--out", o.Out),
+        NonEmptyOption("--out", o.Out),
         Date("--from", o.From),
         Date("--to", o.To),
         GamesOption(o.Games),
-        Text("--team", o.Team),
-        Text("--player", o.Player),
+        NonEmptyOption("--team", o.Team),
+        NonEmptyOption("--player", o.Player),
         ChoiceOption("--tab", {"teams", "games", "goals", "players", "squads"}, o.Tab,
                      "--tab needs teams, games, goals, players or squads"),
-        Text("--design", o.Design),
-        Text("--saved", o.Saved),
-        Text("--date-format", dateFormat),
+        NonEmptyOption("--design", o.Design),
+        NonEmptyOption("--saved", o.Saved),
+        NonEmptyOption("--date-format", dateFormat),
         TodayOption(o.Today),
         ChoiceOption("--content", {"played", "predicted", "form"}, o.Content,
                      "--content needs played, predicted or form"),
         ChoiceOption("--side", {"both", "home", "away"}, o.Side, "--side needs both, home or away"),
-        {"--selection", true,
-         [&o](const auto& v) {
-             if (!v || v->size() != 1 || (*v)[0] < '0' || (*v)[0] > '0' + kMaxTeamSels)
-                 return Status::Failure("--selection needs a number 0..8");
-             o.Selection = (*v)[0] - '0';
-             return Status::Success();
-         }},
-        {"--columns", true,
-         [&o](const auto& v) {
-             if (!v || v->empty() || ShownColumns(*v).size() != v->size())
-                 return Status::Failure("--columns needs column letters A..V");
-             o.Columns = *v;
-             return Status::Success();
-         }},
+        SelectionOption(o.Selection),
+        TableColumnsOption(o.Columns),
         FlagOption("--poss", o.Poss),
     };
     bool haveFile = false;

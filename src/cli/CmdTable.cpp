@@ -59,20 +59,8 @@ Status ParseOptions(const std::vector<std::string>& args, TableOptions& o) {
         ChoiceOption("--side", {"both", "home", "away"}, o.Side, "--side needs both, home or away"),
         date("--from", o.From),
         date("--to", o.To),
-        {"--selection", true,
-         [&o](const auto& v) {
-             if (!v || v->size() != 1 || (*v)[0] < '0' || (*v)[0] > '0' + kMaxTeamSels)
-                 return Status::Failure("--selection needs a number 0..8");
-             o.Selection = (*v)[0] - '0';
-             return Status::Success();
-         }},
-        {"--columns", true,
-         [&o](const auto& v) {
-             if (!v || v->empty() || ShownColumns(*v).size() != v->size())
-                 return Status::Failure("--columns needs column letters A..V");
-             o.Columns = *v;
-             return Status::Success();
-         }},
+        SelectionOption(o.Selection),
+        TableColumnsOption(o.Columns),
         FlagOption("--poss", o.Poss),
         ChoiceOption("--format", {"text", "csv"}, o.Format, "--format needs text or csv"),
     };

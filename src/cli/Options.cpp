@@ -1,6 +1,7 @@
 #include "cli/Options.h"
 
 #include "core/engine/GameFilter.h"
+#include "core/engine/TableView.h"
 #include "core/model/Dates.h"
 #include "core/model/League.h"
 #include "core/model/Text.h"
@@ -55,6 +56,33 @@ Option ChoiceOption(std::string_view name, std::vector<std::string_view> choices
 Option FlagOption(std::string_view name, bool& target) {
     return {name, false, [&target](const auto&) {
                 target = true;
+                return Status::Success();
+            }};
+}
+
+Option SelectionOption(std::optional<int>& target) {
+    return {"--selection", true, [&target](const auto& v) {
+                if (!v || v->size() != 1 || (*v)[0] < '0' || (*v)[0] > '0' + kMaxTeamSels)
+                    return Status::Failure("--selection needs a number 0..8");
+                target = (*v)[0] - '0';
+                return Status::Success();
+            }};
+}
+
+Option TableColumnsOption(std::string& target) {
+    return {"--columns", true, [&target](const auto& v) {
+                if (!v || v->empty() || ShownColumns(*v).size() != v->size())
+                    return Status::Failure("--columns needs column letters A..V");
+                target = *v;
+                return Status::Success();
+            }};
+}
+
+Option NonEmptyOption(std::string_view name, std::optional<std::string>& target) {
+    return {name, true, [name, &target](const auto& value) {
+                if (!value || value->empty())
+                    return Status::Failure(std::string(name) + " needs a value");
+                target = *value;
                 return Status::Success();
             }};
 }

@@ -36,6 +36,15 @@ Option ChoiceOption(std::string_view name, std::vector<std::string_view> choices
 /// A flag that sets target to true.
 Option FlagOption(std::string_view name, bool& target);
 
+/// The league table's "--selection 0..8" (a team selection; 0 for none).
+Option SelectionOption(std::optional<int>& target);
+
+/// The league table's "--columns LETTERS" (column letters A..V, each once).
+Option TableColumnsOption(std::string& target);
+
+/// A value option whose value must not be empty ("NAME needs a value").
+Option NonEmptyOption(std::string_view name, std::optional<std::string>& target);
+
 /// "--today YYYY-MM-DD": the date that stands for today (default: the system clock's).
 Option TodayOption(std::optional<int>& today);
 

@@ -55,15 +55,6 @@ struct PrintOptions {
     std::optional<std::string> Games;
 };
 
-Option TextOption(const char* name, std::optional<std::string>& target) {
-    return {name, true, [name, &target](const auto& value) {
-                if (!value || value->empty())
-                    return Status::Failure(std::string(name) + " needs a value");
-                target = *value;
-                return Status::Success();
-            }};
-}
-
 Status ParseWhat(const std::optional<std::string>& value, PrintOptions& o) {
     static constexpr const char* kNames[] = {"table", "team", "grid", "graph", "query"};
     const std::string what = value.value_or("");
@@ -83,7 +74,7 @@ Status ParseWhat(const std::optional<std::string>& value, PrintOptions& o) {
 Status ParseOptions(const std::vector<std::string>& args, PrintOptions& o) {
     const std::vector<Option> options = {
         {"--what", true, [&o](const auto& v) { return ParseWhat(v, o); }},
-        TextOption("--pdf", o.Pdf),
+        NonEmptyOption("--pdf", o.Pdf),
         {"--heading", true,
          [&o](const auto& v) {
              if (!v)
@@ -93,14 +84,14 @@ Status ParseOptions(const std::vector<std::string>& args, PrintOptions& o) {
          }},
         FlagOption("--no-heading", o.NoHeading),
         FlagOption("--no-date", o.NoDate),
-        TextOption("--font", o.Font),
+        NonEmptyOption("--font", o.Font),
         ChoiceOption("--page", {"a4", "letter"}, o.Page, "--page needs a4 or letter"),
-        TextOption("--team", o.Team),
-        TextOption("--player", o.Player),
+        NonEmptyOption("--team", o.Team),
+        NonEmptyOption("--player", o.Player),
         FlagOption("--second", o.Second),
         TodayOption(o.Today),
-        TextOption("--design", o.Design),
-        TextOption("--saved", o.Saved),
+        NonEmptyOption("--design", o.Design),
+        NonEmptyOption("--saved", o.Saved),
         ChoiceOption("--tab", {"teams", "games", "goals", "players", "squads"}, o.Tab,
                      "--tab needs teams, games, goals, players or squads"),
         GamesOption(o.Games),
