@@ -30,28 +30,13 @@ QString Q(const fs::path& p) {
     return QString::fromStdString(p.string());
 }
 
-/// Save dialogs that answer from a list and keep where they started and what they offered.
-struct RecordingFileDialogs final : FileDialogs {
-    QStringList Answers, Dirs, Filters, Extensions;
-    QString OpenFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString Folder(QWidget*, const QString&, const QString&) override { return {}; }
-    QString SaveFileAs(QWidget*, const QString&, const QString& dir, const QString& filter,
-                       const QString& extension) override {
-        Dirs << dir;
-        Filters << filter;
-        Extensions << extension;
-        return Answers.isEmpty() ? QString() : Answers.takeFirst();
-    }
-};
-
 struct Fixture {
     test::TempDir dir;
     Settings settings;
     IniFile ini{(dir / "gorlin.ini").string()};
     Locale locale = LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), QDate(2019, 5, 12));
     test::ScriptedPrompter prompter;
-    RecordingFileDialogs dialogs;
+    test::RecordingFileDialogs dialogs;
     AppContext context{settings, ini, locale, prompter, dialogs, Q(dir.Path()) + "/"};
     League league;
 

@@ -44,25 +44,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-/// Save dialogs answering from a list and recording what they were asked.
-struct SaveDialogs final : FileDialogs {
-    QStringList Answers;
-    QStringList Asked;
-    QString OpenFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString Folder(QWidget*, const QString&, const QString&) override { return {}; }
-    QString SaveFileAs(QWidget*, const QString&, const QString& dir, const QString& filter,
-                       const QString& extension) override {
-        Asked << dir + "|" + filter + "|" + extension;
-        return Answers.isEmpty() ? QString() : Answers.takeFirst();
-    }
-};
-
 /// A real season on disk, with a context whose save dialogs the test answers.
 struct Fixture {
     test::GuiFixture f{
         test::BuildSeasonLeague(test::DataDir() / "eng1_2018-19_results.csv", "Premier League")};
-    SaveDialogs dialogs;
+    test::RecordingFileDialogs dialogs;
     AppContext context{f.settings, f.ini, f.locale, f.prompter, dialogs, f.context.programFolder};
     League league = test::BuildSeasonLeague(test::DataDir() / "eng1_2018-19_results.csv", "Premier League");
 
@@ -194,7 +180,7 @@ void PrintDialogTest::headingIsKeptForTheRun() {
     QVERIFY(!RunPrint(nullptr, x.context, PrintMode::LeagueTable, QString("Premier League (Top Six)"),
                       ListLayout(3)));
     QCOMPARE(shown, QString("Premier League (Top Six)"));
-    QVERIFY(x.dialogs.Asked.isEmpty()); // cancelled: no file asked for
+    QVERIFY(x.dialogs.Dirs.isEmpty()); // cancelled: no file asked for
     QVERIFY(script.Problems().isEmpty());
 }
 
@@ -241,9 +227,11 @@ void PrintDialogTest::pdfFileThroughTheSaveDialog() {
     // The unwritable name is refused once, then the dialog asks again from its folder.
     QCOMPARE(x.f.prompter.Messages.size(), 1);
     QVERIFY(x.f.prompter.Messages.first().startsWith("error: The PDF file could not be written."));
-    QCOMPARE(x.dialogs.Asked.size(), 2);
-    QCOMPARE(x.dialogs.Asked.first(), x.context.TableFolder() + "|PDF Files (*.pdf)|pdf");
-    QVERIFY(x.dialogs.Asked.last().startsWith(test::Q(x.f.dir / "no-such-folder") + "|"));
+    QCOMPARE(x.dialogs.Dirs.size(), 2);
+    QCOMPARE(x.dialogs.Dirs.first(), x.context.TableFolder());
+    QCOMPARE(x.dialogs.Filters.first(), QString("PDF Files (*.pdf)"));
+    QCOMPARE(x.dialogs.Extensions.first(), QString("pdf"));
+    QCOMPARE(x.dialogs.Dirs.last(), test::Q(x.f.dir / "no-such-folder"));
 
     // The file holds the pages the preview of "PDF file" shows: several for 150 rows.
     const int pages = PdfPages(file);
