@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 
 namespace gorlin {
 
@@ -103,13 +104,34 @@ void AddTo(std::vector<TeamGoalsRow>& rows, int team, int TeamGoalsRow::*field, 
         rows[static_cast<std::size_t>(team)].*field += value;
 }
 
+/// Lists the hat-tricks of the run of game g in records [first, end), in order of each scorer's
+/// first goal. `tally` holds a word per player: the run number above, goals in that run below.
+void ListHatTricks(const GoalRec* records, int first, int end, int g, std::uint32_t run,
+                   std::vector<std::uint32_t>& tally, std::vector<HatTrick>& out) {
+    auto counted = [&](const GoalRec& goal) {
+        return goal.Game == g && !goal.OwnGoal && goal.Scorer >= 1 && goal.Scorer < tally.size();
+    };
+    for (int k = first; k < end; ++k)
+        if (const GoalRec& goal = records[k]; counted(goal)) {
+            std::uint32_t& t = tally[goal.Scorer];
+            t = t >> 16 == run ? t + 1 : run << 16 | 1;
+        }
+    for (int k = first; k < end; ++k)
+        if (const GoalRec& goal = records[k]; counted(goal)) {
+            std::uint32_t& t = tally[goal.Scorer];
+            if ((t & 0xFFFF) > 2)
+                out.push_back({goal.Scorer, static_cast<int>(t & 0xFFFF), g, goal.TeamFor});
+            t = run << 16; // listed
+        }
+}
+
 /// The goal records in order, a run of records of one game at a time (records failing the filter
 /// are skipped without ending a run). Within a run the by-team figures are summed in locals, and
-/// each scorer's tally is one 32-bit word (run number above, goals in that run below; neither can
-/// pass 65,535, the number of goal records), so a goal costs no search and no branch on whether
-/// its scorer scored in the run before. The run's scorers are listed in order of their first goal.
-/// The per-goal counters are kept small enough to stay in the first-level cache; own goals and
-/// penalties of known scorers, the rare ones, are listed during the pass and counted after it.
+/// three bit sets of hashed scorers (once, twice, three times) tell, with no memory access, which
+/// runs may hold a hat-trick: only those are counted scorer by scorer. Goals are counted by minute
+/// and folded into buckets afterwards. The per-goal counters are kept small enough to stay in the
+/// first-level cache; own goals and penalties of known scorers, the rare ones, are listed during
+/// the pass and counted after it.
 GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes, int players, int teams) {
     GoalPassCounts c;
     c.Players.resize(static_cast<std::size_t>(std::max(players, 0)) + 1);
@@ -117,24 +139,24 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
     c.PensAwarded.assign(c.Teams.size(), 0);
     c.PensConceded.assign(c.Teams.size(), 0);
     const std::size_t playerCount = c.Players.size();
-    std::vector<std::uint32_t> tallies(playerCount, 0);
     std::vector<std::uint16_t> goalsOf(playerCount, 0); // at most 65,535 goal records
-    std::vector<int> runScorers(playerCount + 1, 0);
-    std::vector<int> runTeams(playerCount + 1, 0);
+    std::vector<std::uint32_t> tally(playerCount, 0);
     const int goals = GoalLimit(league);
-    std::vector<int> rare(static_cast<std::size_t>(std::max(goals, 0)) + 1, 0);
+    const std::size_t records = static_cast<std::size_t>(goals) + 1;
+    // Written before they are read: no need to clear them.
+    const auto rare = std::make_unique_for_overwrite<int[]>(records);
     std::size_t rareCount = 0;
-    std::uint32_t* const tally = tallies.data();
     std::uint16_t* const goalCount = goalsOf.data();
-    int* const rareGoals = rare.data();
     std::vector<int> bucketOf;
     c.Times = EmptyGoalTimes(league.Head.HalfLength, bucketOf);
-    int* const timeCounts = c.Times.Counts.data();
-    const std::size_t lastBucket = static_cast<std::size_t>(c.Times.BucketCount);
+    const std::size_t lastMinute = bucketOf.size() - 1; // later minutes fall in the same bucket
+    std::vector<int> byMinute(bucketOf.size(), 0);
+    int* const minuteCounts = byMinute.data();
+    const GoalRec* const records0 = league.Goals.data();
     std::uint32_t run = 0;
     int i = 1;
     while (i <= goals) {
-        const int g = league.Goals[static_cast<std::size_t>(i)].Game;
+        const int g = records0[i].Game;
         if (!Passes(passes, g)) {
             ++i;
             continue;
@@ -142,35 +164,32 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
         const GameRec& game = league.Games[static_cast<std::size_t>(g)];
         const int homeTeam = game.HomeTeam;
         const int awayTeam = game.AwayTeam;
-        int homeFor = 0;
-        int awayFor = 0;
-        int homePens = 0;
-        int awayPens = 0;
-        int ownGoalsForHome = 0; // credited to the home side, by away players
-        int ownGoalsForAway = 0;
-        std::uint32_t scorers = 0;
+        // Sixteen-bit fields (a run has at most 65,535 goals), home's then away's: goals and
+        // penalties credited to each side, and own goals scored for each side.
+        std::uint64_t forAndPens = 0;
+        std::uint32_t ownGoalsFor = 0;
+        std::uint64_t once = 0;
+        std::uint64_t twice = 0;
+        std::uint64_t thrice = 0;
+        const int first = i;
         ++run;
         for (; i <= goals; ++i) {
-            const GoalRec& goal = league.Goals[static_cast<std::size_t>(i)];
+            const GoalRec& goal = records0[i];
             if (goal.Game != g) {
                 if (!Passes(passes, goal.Game))
                     continue;
                 break;
             }
-            const std::size_t minute = goal.Minute;
-            ++timeCounts[minute < bucketOf.size() ? static_cast<std::size_t>(bucketOf[minute]) : lastBucket];
+            ++minuteCounts[std::min<std::size_t>(goal.Minute, lastMinute)];
             const int teamFor = goal.TeamFor;
             const int penalty = goal.Penalty ? 1 : 0;
             const int ownGoal = goal.OwnGoal ? 1 : 0;
             const int home = teamFor == homeTeam ? 1 : 0;
             const int away = teamFor == awayTeam && !home ? 1 : 0;
             if (home | away) {
-                homeFor += home;
-                awayFor += away;
-                homePens += home & penalty;
-                awayPens += away & penalty;
-                ownGoalsForHome += home & ownGoal;
-                ownGoalsForAway += away & ownGoal;
+                const int side = 16 * away;
+                forAndPens += (1 | std::uint64_t{static_cast<unsigned>(penalty)} << 32) << side;
+                ownGoalsFor += static_cast<std::uint32_t>(ownGoal) << side;
             } else { // credited to neither side of its game
                 AddTo(c.Teams, teamFor, &TeamGoalsRow::For, 1);
                 AddTo(c.Teams, teamFor, &TeamGoalsRow::Pens, penalty);
@@ -178,20 +197,25 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
                 AddTo(c.Teams, homeTeam, &TeamGoalsRow::OwnGoals, ownGoal);
             }
             const std::size_t p = goal.Scorer;
-            if (p < 1 || p >= playerCount)
+            if (p - 1 >= playerCount - 1)
                 continue; // scorer not known: no scorer, penalty or team-penalty count
-            rareGoals[rareCount] = i;
+            rare[rareCount] = i;
             rareCount += static_cast<std::size_t>(ownGoal | penalty);
-            goalCount[p] = static_cast<std::uint16_t>(goalCount[p] + 1 - ownGoal);
-            const std::uint32_t t = tally[p];
-            // A player whose run so far holds only own goals is not listed yet.
-            const std::uint32_t again = t >> 16 == run && (t & 0xFFFFu) != 0 ? 1u : 0u;
-            const std::uint32_t counts = 1u - static_cast<std::uint32_t>(ownGoal);
-            tally[p] = run << 16 | ((t & 0xFFFFu) * again + counts);
-            runScorers[scorers] = goal.Scorer;
-            runTeams[scorers] = teamFor;
-            scorers += counts & (1u - again);
+            const std::uint16_t before = goalCount[p];
+            const int counts = 1 - ownGoal;
+            goalCount[p] = static_cast<std::uint16_t>(before + counts);
+            const std::uint64_t bit = std::uint64_t(static_cast<unsigned>(counts))
+                                      << (static_cast<std::uint32_t>(p) * 0x9E3779B9u >> 26);
+            thrice |= twice & bit;
+            twice |= once & bit;
+            once |= bit;
         }
+        const int homeFor = static_cast<int>(forAndPens & 0xFFFF);
+        const int awayFor = static_cast<int>(forAndPens >> 16 & 0xFFFF);
+        const int homePens = static_cast<int>(forAndPens >> 32 & 0xFFFF);
+        const int awayPens = static_cast<int>(forAndPens >> 48);
+        const int ownGoalsForHome = static_cast<int>(ownGoalsFor & 0xFFFF); // by away players
+        const int ownGoalsForAway = static_cast<int>(ownGoalsFor >> 16);
         AddTo(c.Teams, homeTeam, &TeamGoalsRow::For, homeFor);
         AddTo(c.Teams, homeTeam, &TeamGoalsRow::Against, awayFor);
         AddTo(c.Teams, homeTeam, &TeamGoalsRow::Pens, homePens);
@@ -200,16 +224,15 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
         AddTo(c.Teams, awayTeam, &TeamGoalsRow::Against, homeFor);
         AddTo(c.Teams, awayTeam, &TeamGoalsRow::Pens, awayPens);
         AddTo(c.Teams, awayTeam, &TeamGoalsRow::OwnGoals, ownGoalsForHome);
-        for (std::size_t k = 0; k < scorers; ++k) {
-            const int goalsInRun = static_cast<int>(tally[static_cast<std::size_t>(runScorers[k])] & 0xFFFFu);
-            if (goalsInRun > 2)
-                c.HatTricks.push_back({runScorers[k], goalsInRun, g, runTeams[k]});
-        }
+        if (thrice != 0)
+            ListHatTricks(records0, first, i, g, run, tally, c.HatTricks);
     }
     for (std::size_t p = 1; p < playerCount; ++p)
         c.Players[p].Goals = goalCount[p];
+    for (std::size_t m = 1; m <= lastMinute; ++m)
+        c.Times.Counts[static_cast<std::size_t>(bucketOf[m])] += byMinute[m];
     for (std::size_t k = 0; k < rareCount; ++k) {
-        const GoalRec& goal = league.Goals[static_cast<std::size_t>(rareGoals[k])];
+        const GoalRec& goal = league.Goals[static_cast<std::size_t>(rare[k])];
         PlayerCounts& pc = c.Players[goal.Scorer];
         if (goal.OwnGoal)
             ++pc.OwnGoals;
@@ -451,51 +474,54 @@ GoalStatsData GoalStats(const League& league, int gameType, const GoalSortKeys& 
         upperRankOf[static_cast<std::size_t>(d.Scorers[i].Player)] = upperRanks[i];
     auto upperRank = [&](const ScorerEntry& e) { return upperRankOf[static_cast<std::size_t>(e.Player)]; };
     StableSortByKey(d.Scorers, upperRank);
+    // In name order now, which is nearly character-code order: the names of the penalty and
+    // own-goal rows are ranked from here.
+    auto inPens = [](const ScorerEntry& e) { return e.PensScored + e.PensMissed > 0; };
+    auto inOwnGoals = [](const ScorerEntry& e) { return e.OwnGoals > 0; };
+    std::vector<int>& rowRankOf = upperRankOf; // reused once the hat-trick ranks are taken
+    {
+        std::vector<std::string_view> rowNames;
+        std::vector<int> rowPlayers;
+        for (const ScorerEntry& e : d.Scorers)
+            if (inPens(e) || inOwnGoals(e)) {
+                rowNames.push_back(league.Players[static_cast<std::size_t>(e.Player)].Name.view());
+                rowPlayers.push_back(e.Player);
+            }
+        d.sgGoalsPerMatch.reserve(d.HatTricks.size());
+        for (const HatTrick& h : d.HatTricks) {
+            HatTrickRow row;
+            row.Item = h;
+            row.Date = GameDay(league.Games[static_cast<std::size_t>(h.Game)]);
+            row.NameRank = upperRankOf[static_cast<std::size_t>(h.Player)];
+            row.TeamRank = teamRank(h.Team);
+            d.sgGoalsPerMatch.push_back(row);
+        }
+        const std::vector<int> ranks = RankNearlySorted(rowNames);
+        for (std::size_t k = 0; k < rowPlayers.size(); ++k)
+            rowRankOf[static_cast<std::size_t>(rowPlayers[k])] = ranks[k];
+    }
     StableSortByKey(
         d.Scorers, [](const ScorerEntry& e) { return e.Goals; }, true);
     while (d.TopScorerCount < static_cast<int>(d.Scorers.size()) &&
            d.Scorers[static_cast<std::size_t>(d.TopScorerCount)].Goals >= 2)
         ++d.TopScorerCount;
 
-    // Penalty and own-goal rows in table order, their names ranked by character code.
-    std::vector<std::string_view> rowNames;
+    // Penalty and own-goal rows in table order.
+    std::vector<char> ownTeamOf(static_cast<std::size_t>(teams) + 2, 0);
+    for (int t = 0; own != 0 && t <= teams + 1; ++t) // the last for any team outside the array
+        ownTeamOf[static_cast<std::size_t>(t)] = TeamName(league, t) == d.OwnTeamName;
+    d.sgPens.reserve(d.Scorers.size());
+    d.sgOwnGoals.reserve(d.Scorers.size());
     for (const ScorerEntry& e : d.Scorers) {
-        const PlayerRec& player = league.Players[static_cast<std::size_t>(e.Player)];
-        const bool ownTeam = own != 0 && TeamName(league, player.Team) == d.OwnTeamName;
-        const int rank = teamRank(player.Team);
-        if (e.PensScored + e.PensMissed > 0 || e.OwnGoals > 0)
-            rowNames.push_back(player.Name.view());
-        if (e.PensScored + e.PensMissed > 0)
-            d.sgPens.push_back({e.Player, e.PensScored, e.PensMissed, 0, rank, ownTeam});
-        if (e.OwnGoals > 0)
-            d.sgOwnGoals.push_back({e.Player, e.OwnGoals, 0, 0, rank, ownTeam});
-    }
-    {
-        const std::vector<int> ranks = RankNames(rowNames, false);
-        std::size_t pen = 0;
-        std::size_t ownGoal = 0;
-        std::size_t at = 0;
-        for (const ScorerEntry& e : d.Scorers) {
-            const bool inPens = e.PensScored + e.PensMissed > 0;
-            const bool inOwn = e.OwnGoals > 0;
-            if (!inPens && !inOwn)
-                continue;
-            if (inPens)
-                d.sgPens[pen++].NameRank = ranks[at];
-            if (inOwn)
-                d.sgOwnGoals[ownGoal++].NameRank = ranks[at];
-            ++at;
-        }
-    }
-
-    d.sgGoalsPerMatch.reserve(d.HatTricks.size());
-    for (const HatTrick& h : d.HatTricks) {
-        HatTrickRow row;
-        row.Item = h;
-        row.Date = GameDay(league.Games[static_cast<std::size_t>(h.Game)]);
-        row.NameRank = upperRankOf[static_cast<std::size_t>(h.Player)];
-        row.TeamRank = teamRank(h.Team);
-        d.sgGoalsPerMatch.push_back(row);
+        if (!inPens(e) && !inOwnGoals(e))
+            continue;
+        const int team = league.Players[static_cast<std::size_t>(e.Player)].Team;
+        const bool ownTeam = ownTeamOf[static_cast<std::size_t>(team <= teams ? team : teams + 1)] != 0;
+        const int nameRank = rowRankOf[static_cast<std::size_t>(e.Player)];
+        if (inPens(e))
+            d.sgPens.push_back({e.Player, e.PensScored, e.PensMissed, nameRank, teamRank(team), ownTeam});
+        if (inOwnGoals(e))
+            d.sgOwnGoals.push_back({e.Player, e.OwnGoals, 0, nameRank, teamRank(team), ownTeam});
     }
 
     const int games = static_cast<int>(passes.size()) - 1;

@@ -71,17 +71,41 @@ std::string DateText(int day, const Locale& locale) {
 
 namespace {
 
+std::uint32_t ByteSwap(std::uint32_t v) {
+    return __builtin_bswap32(v);
+}
+std::uint64_t ByteSwap(std::uint64_t v) {
+    return __builtin_bswap64(v);
+}
+
+template <typename T> T LoadBigEndian(const char* p) {
+    T value;
+    std::memcpy(&value, p, sizeof value);
+    if constexpr (std::endian::native == std::endian::little)
+        value = ByteSwap(value);
+    return value;
+}
+
 /// Eight characters from `depth` as a big-endian number, padded with zero bytes past the end:
 /// when two chunks differ they order names that agree before `depth` as a full comparison would.
-/// Upper case is made eight bytes at once (letters a..z only, like CompareNoCase).
+/// Upper case is made eight bytes at once (letters a..z only, like CompareNoCase). A short tail is
+/// read with two overlapping loads, never through a buffer written byte by byte, which would
+/// stall the one load reading it back.
 std::uint64_t NameChunk(std::string_view name, std::size_t depth, bool upperCase) {
-    unsigned char bytes[8] = {};
-    if (depth < name.size())
-        std::memcpy(bytes, name.data() + depth, std::min<std::size_t>(8, name.size() - depth));
+    const std::size_t n = depth < name.size() ? std::min<std::size_t>(8, name.size() - depth) : 0;
+    const char* p = n > 0 ? name.data() + depth : nullptr;
     std::uint64_t key = 0;
-    std::memcpy(&key, bytes, 8);
-    if constexpr (std::endian::native == std::endian::little)
-        key = __builtin_bswap64(key);
+    if (n == 8) {
+        key = LoadBigEndian<std::uint64_t>(p);
+    } else if (n >= 4) {
+        key = std::uint64_t{LoadBigEndian<std::uint32_t>(p)} << 32 |
+              std::uint64_t{LoadBigEndian<std::uint32_t>(p + n - 4)} << (64 - 8 * n);
+    } else if (n > 0) {
+        auto byte = [&](std::size_t k) {
+            return std::uint64_t{static_cast<unsigned char>(p[k])} << (56 - 8 * k);
+        };
+        key = byte(0) | byte(n / 2) | byte(n - 1);
+    }
     if (upperCase) {
         constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
         constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
@@ -162,21 +186,29 @@ private:
         ChunkKey* keys = m_keys.data() + begin;
         ChunkKey* scratch = m_scratch.data() + begin;
         // Every pass's digit counts in one read of the keys.
-        std::vector<std::size_t> counts(kBuckets * kPasses, 0);
-        for (std::size_t i = 0; i < n; ++i)
-            for (int pass = 0; pass < kPasses; ++pass)
-                ++counts[static_cast<std::size_t>(pass) * kBuckets +
-                         (keys[i].Chunk >> (pass * kBits) & (kBuckets - 1))];
+        std::vector<std::uint32_t> counts(kBuckets * kPasses, 0);
+        std::uint32_t* const c = counts.data();
+        static_assert(kPasses == 6);
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint64_t chunk = keys[i].Chunk;
+            ++c[0 * kBuckets + (chunk & (kBuckets - 1))];
+            ++c[1 * kBuckets + (chunk >> (1 * kBits) & (kBuckets - 1))];
+            ++c[2 * kBuckets + (chunk >> (2 * kBits) & (kBuckets - 1))];
+            ++c[3 * kBuckets + (chunk >> (3 * kBits) & (kBuckets - 1))];
+            ++c[4 * kBuckets + (chunk >> (4 * kBits) & (kBuckets - 1))];
+            ++c[5 * kBuckets + (chunk >> (5 * kBits))];
+        }
         bool inScratch = false;
         for (int pass = 0; pass < kPasses; ++pass) {
-            std::size_t* start = counts.data() + static_cast<std::size_t>(pass) * kBuckets;
-            if (start[keys[0].Chunk >> (pass * kBits) & (kBuckets - 1)] == n)
+            std::uint32_t* start = c + static_cast<std::size_t>(pass) * kBuckets;
+            const int shift = pass * kBits;
+            if (start[keys[0].Chunk >> shift & (kBuckets - 1)] == n)
                 continue; // the same digit everywhere
-            std::size_t sum = 0;
+            std::uint32_t sum = 0;
             for (std::size_t b = 0; b < kBuckets; ++b)
                 sum += std::exchange(start[b], sum);
             for (std::size_t i = 0; i < n; ++i)
-                scratch[start[keys[i].Chunk >> (pass * kBits) & (kBuckets - 1)]++] = keys[i];
+                scratch[start[keys[i].Chunk >> shift & (kBuckets - 1)]++] = keys[i];
             std::swap(keys, scratch);
             inScratch = !inScratch;
         }
@@ -196,6 +228,47 @@ private:
 
 std::vector<int> RankNames(const std::vector<std::string_view>& names, bool upperCase) {
     return NameRanker(names, upperCase).Ranks();
+}
+
+std::vector<int> RankNearlySorted(const std::vector<std::string_view>& names) {
+    const std::size_t n = names.size();
+    std::vector<std::uint64_t> heads(n);
+    for (std::size_t i = 0; i < n; ++i)
+        heads[i] = NameChunk(names[i], 0, false);
+    auto less = [&](std::uint32_t a, std::uint32_t b) {
+        return heads[a] != heads[b] ? heads[a] < heads[b] : names[a] < names[b];
+    };
+    std::vector<std::uint32_t> order(n);
+    std::vector<std::uint32_t> merged(n);
+    std::vector<std::size_t> runs{0}; // where each ascending run starts, then n
+    for (std::size_t i = 0; i < n; ++i) {
+        order[i] = static_cast<std::uint32_t>(i);
+        if (i > 0 && less(order[i], order[i - 1]))
+            runs.push_back(i);
+    }
+    runs.push_back(n);
+    while (runs.size() > 2) {
+        std::vector<std::size_t> next{0};
+        for (std::size_t k = 0; k + 1 < runs.size(); k += 2) {
+            const std::size_t end = k + 2 < runs.size() ? runs[k + 2] : runs[k + 1];
+            std::merge(order.begin() + static_cast<std::ptrdiff_t>(runs[k]),
+                       order.begin() + static_cast<std::ptrdiff_t>(runs[k + 1]),
+                       order.begin() + static_cast<std::ptrdiff_t>(runs[k + 1]),
+                       order.begin() + static_cast<std::ptrdiff_t>(end),
+                       merged.begin() + static_cast<std::ptrdiff_t>(runs[k]), less);
+            next.push_back(end);
+        }
+        order.swap(merged);
+        runs = std::move(next);
+    }
+    std::vector<int> ranks(n, 0);
+    int rank = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && less(order[i - 1], order[i]))
+            ++rank;
+        ranks[order[i]] = rank;
+    }
+    return ranks;
 }
 
 } // namespace gorlin

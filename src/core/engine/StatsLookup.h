@@ -51,6 +51,9 @@ std::string DateText(int day, const Locale& locale);
 /// A radix sort eight characters at a time: time in proportion to the characters that tell the
 /// names apart.
 std::vector<int> RankNames(const std::vector<std::string_view>& names, bool upperCase);
+/// The same ranks by character code, for names already in nearly that order: a natural merge
+/// sort, time in proportion to n log(ascending runs) comparisons.
+std::vector<int> RankNearlySorted(const std::vector<std::string_view>& names);
 
 /// Sorts rows stably by an integer key, ascending or descending: a counting sort when the keys
 /// span a range not much larger than the number of rows, else a merge sort. Calls from the least
