@@ -60,17 +60,20 @@ Expected<int> PrintOnDevice(QPagedPaintDevice& device, const PrintLayout& layout
     return std::max(1, static_cast<int>(document.Pages.size()));
 }
 
+QPageLayout PdfPageLayout(const QPageSize& paper) {
+    return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+}
+
 Expected<PdfBytes> RenderPdf(const PrintLayout& layout, const PdfJob& job) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     int pages = 0;
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(300);
+        writer.setResolution(kPdfResolution);
         writer.setCreator(QStringLiteral("Gorlin"));
-        const QPageSize size(job.Paper == PrintPaper::Letter ? QPageSize::Letter : QPageSize::A4);
         writer.setPageLayout(
-            QPageLayout(size, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+            PdfPageLayout(QPageSize(job.Paper == PrintPaper::Letter ? QPageSize::Letter : QPageSize::A4)));
         const QtTextMeasure measure = PrintMeasure(job.Font, writer);
         const PrintDocument document = layout(PageSetupFor(writer, job.Heading, job.DateText), measure);
         writer.setTitle(QString::fromStdString(Win1252ToUtf8(document.JobTitle)));

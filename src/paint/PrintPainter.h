@@ -9,6 +9,8 @@
 #include "paint/ShapePainter.h"
 
 #include <QFont>
+#include <QPageLayout>
+#include <QPageSize>
 #include <string>
 
 class QPagedPaintDevice;
@@ -33,6 +35,10 @@ Expected<int> PrintOnDevice(QPagedPaintDevice& device, const PrintLayout& layout
 
 /// Paper sizes of a PDF.
 enum class PrintPaper { A4, Letter };
+
+/// Every PDF page, written or previewed: 300 dots per inch, the paper upright with 15 mm margins.
+inline constexpr int kPdfResolution = 300;
+QPageLayout PdfPageLayout(const QPageSize& paper);
 
 /// A job as the bytes of a PDF file: the paper, 15 mm margins, 300 dots per inch.
 struct PdfJob {

@@ -19,9 +19,8 @@ namespace gorlin {
 std::shared_ptr<QPrinter> PdfPreviewPrinter(const QPageSize& paper) {
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setResolution(300);
-    printer->setPageLayout(
-        QPageLayout(paper, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    printer->setResolution(kPdfResolution);
+    printer->setPageLayout(PdfPageLayout(paper));
     return printer;
 }
 

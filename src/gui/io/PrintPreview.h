@@ -17,8 +17,8 @@ namespace gorlin {
 
 struct AppContext;
 
-/// A PDF page as the PDF writer makes it (paper, 15 mm margins, 300 dots per inch) on a printer
-/// that only previews, so the preview of "PDF file" shows the pages the file will hold.
+/// A PDF page as the PDF writer makes it (PdfPageLayout) on a printer that only previews, so the
+/// preview of "PDF file" shows the pages the file will hold.
 std::shared_ptr<QPrinter> PdfPreviewPrinter(const QPageSize& paper);
 
 /// Lays the job out for the printer's page with the dialog's choices and paints it there; the
