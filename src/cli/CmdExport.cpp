@@ -3,7 +3,6 @@
 #include "cli/Options.h"
 #include "cli/Output.h"
 #include "core/app/Settings.h"
-#include "core/engine/GameFilter.h"
 #include "core/engine/PlayerStats.h"
 #include "core/engine/TablePage.h"
 #include "core/io/GridExport.h"
@@ -206,19 +205,6 @@ int Emit(const ExportOptions& o, const LineSink& sink, ExportFormat format, std:
     return out ? kExitOk : kExitFailure;
 }
 
-/// Puts the --games filter (or the file's own, as the pages select it) into the league.
-Status SetGames(const ExportOptions& o, League& league) {
-    if (!o.Games) {
-        SelectGameFilter(league);
-        return Status::Success();
-    }
-    const Expected<int> type = GamesFilterFor(league, *o.Games);
-    if (!type)
-        return Status::Failure(type.error().Message);
-    league.Head.GameType = static_cast<u8>(*type);
-    return Status::Success();
-}
-
 /// The lines of list:NAME; a problem is reported on err and its exit status returned.
 int WriteList(const Invocation& inv, const ExportOptions& o, League& league, const Locale& locale,
               LineSink& sink, std::ostream& err) {
@@ -227,7 +213,7 @@ int WriteList(const Invocation& inv, const ExportOptions& o, League& league, con
         err << "gorlin-cli export: " << problem << "\n" << kExportUsage;
         return kExitUsage;
     };
-    if (const Status games = SetGames(o, league); !games)
+    if (const Status games = ApplyGamesFilter(league, o.Games); !games)
         return usage(games.Message);
     const ListSubjectChoice subject = ChooseListSubject(league, info, o.Team, o.Player);
     if (subject.Exit == kExitUsage)
@@ -265,7 +251,7 @@ int WriteQuery(const Invocation& inv, const ExportOptions& o, League& league, co
         text = Utf8ToWin1252(*o.Design);
     }
     if (o.Games) {
-        if (const Status games = SetGames(o, league); !games) {
+        if (const Status games = ApplyGamesFilter(league, o.Games); !games) {
             err << "gorlin-cli export: " << games.Message << "\n" << kExportUsage;
             return kExitUsage;
         }

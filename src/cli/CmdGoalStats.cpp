@@ -2,7 +2,6 @@
 #include "cli/Cli.h"
 #include "cli/Options.h"
 #include "cli/Output.h"
-#include "core/engine/GameFilter.h"
 #include "core/engine/GoalStats.h"
 #include "core/model/Text.h"
 #include "platform/os/SystemFolders.h"
@@ -167,15 +166,9 @@ int RunGoalStats(const Invocation& inv, std::ostream& out, std::ostream& err) {
     if (!loaded)
         return kExitFailure;
     League league = std::move(*loaded);
-    if (o.Games) {
-        const Expected<int> type = GamesFilterFor(league, *o.Games);
-        if (!type) {
-            err << "gorlin-cli goal-stats: " << type.error().Message << '\n';
-            return kExitFailure;
-        }
-        league.Head.GameType = static_cast<u8>(*type);
-    } else {
-        SelectGameFilter(league);
+    if (const Status applied = ApplyGamesFilter(league, o.Games); !applied) {
+        err << "gorlin-cli goal-stats: " << applied.Message << '\n';
+        return kExitFailure;
     }
     int team = 0;
     if (o.Team) {

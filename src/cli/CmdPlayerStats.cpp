@@ -1,7 +1,6 @@
 #include "cli/Cli.h"
 #include "cli/Options.h"
 #include "cli/Output.h"
-#include "core/engine/GameFilter.h"
 #include "core/engine/PlayerStats.h"
 #include "core/model/Text.h"
 #include "platform/os/SystemFolders.h"
@@ -96,15 +95,9 @@ int RunPlayerStats(const Invocation& inv, std::ostream& out, std::ostream& err) 
     if (!loaded)
         return kExitFailure;
     League league = std::move(*loaded);
-    if (o.Games) {
-        const Expected<int> type = GamesFilterFor(league, *o.Games);
-        if (!type) {
-            err << "gorlin-cli player-stats: " << type.error().Message << '\n';
-            return kExitFailure;
-        }
-        league.Head.GameType = static_cast<u8>(*type);
-    } else {
-        SelectGameFilter(league);
+    if (const Status applied = ApplyGamesFilter(league, o.Games); !applied) {
+        err << "gorlin-cli player-stats: " << applied.Message << '\n';
+        return kExitFailure;
     }
     int team = -1;
     if (o.Team) {

@@ -113,6 +113,18 @@ Expected<int> GamesFilterFor(const League& league, const std::string& games) {
     return type;
 }
 
+Status ApplyGamesFilter(League& league, const std::optional<std::string>& games) {
+    if (!games) {
+        SelectGameFilter(league);
+        return Status::Success();
+    }
+    const Expected<int> type = GamesFilterFor(league, *games);
+    if (!type)
+        return Status::Failure(type.error().Message);
+    league.Head.GameType = static_cast<u8>(*type);
+    return Status::Success();
+}
+
 Expected<int> TeamNamed(const League& league, const std::string& utf8Name) {
     const std::string name = Utf8ToWin1252(utf8Name);
     for (int t = 1; t <= league.AllTeamCount() && static_cast<std::size_t>(t) < league.Teams.size(); ++t)

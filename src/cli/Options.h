@@ -55,6 +55,9 @@ Option GamesOption(std::optional<std::string>& games);
 /// The game filter a --games value names for the league (Windows-1252 conversion included),
 /// or "no competition called NAME".
 Expected<int> GamesFilterFor(const League& league, const std::string& games);
+/// Puts the --games filter into the loaded league; without one, the file's own filter as the
+/// pages select it. Fails with GamesFilterFor's reason.
+Status ApplyGamesFilter(League& league, const std::optional<std::string>& games);
 
 /// The team 1..TeamCount + OtherTeamCount whose name (UTF-8 on the command line) is given
 /// exactly, or "no team called NAME".

@@ -11,15 +11,9 @@ namespace gorlin::cli {
 
 int StatsTeamFor(std::string_view command, League& league, const std::string& teamName,
                  const std::optional<std::string>& games, std::ostream& err) {
-    if (games) {
-        const Expected<int> type = GamesFilterFor(league, *games);
-        if (!type) {
-            err << "gorlin-cli " << command << ": " << type.error().Message << '\n';
-            return 0;
-        }
-        league.Head.GameType = static_cast<u8>(*type);
-    } else {
-        SelectGameFilter(league);
+    if (const Status applied = ApplyGamesFilter(league, games); !applied) {
+        err << "gorlin-cli " << command << ": " << applied.Message << '\n';
+        return 0;
     }
     const Expected<int> team = TeamNamed(league, teamName);
     if (!team) {

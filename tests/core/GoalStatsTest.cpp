@@ -144,8 +144,8 @@ TEST(GoalStats, NameRanksByCharacterCodeOrUpperCase) {
     EXPECT_EQ(RankNames(names, false), (std::vector<int>{8, 1, 4, 5, 7, 6, 0, 3, 2}));
     EXPECT_EQ(RankNames(names, true), (std::vector<int>{5, 2, 5, 6, 1, 7, 0, 4, 3}));
 
-    // Many names alike over more than eight characters, zero and high bytes included: ranks agree with a
-    // plain comparison of every pair.
+    // Many names alike over more than eight characters, zero and high bytes included: ranks agree
+    // with a plain comparison of every pair.
     std::vector<std::string> store;
     unsigned seed = 7;
     for (int i = 0; i < 400; ++i) {
