@@ -52,18 +52,8 @@ Status ParseOptions(const std::vector<std::string>& args, DivisionStatsOptions& 
              return Status::Success();
          }},
     };
-    bool haveFile = false;
-    Status st = ParseArguments(args, options, [&](const std::string& arg) {
-        if (haveFile)
-            return Status::Failure("more than one league file given");
-        o.File = arg;
-        haveFile = true;
-        return Status::Success();
-    });
-    if (!st)
+    if (const Status st = ParseLeagueFileArguments(args, options, o.File); !st)
         return st;
-    if (!haveFile)
-        return Status::Failure("no league file given");
     if (o.High >= 0 && o.Referees)
         return Status::Failure("--high and --referees cannot be combined");
     if (!o.Referees && (o.Cup || !o.Clicks.empty()))

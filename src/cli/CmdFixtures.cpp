@@ -31,14 +31,7 @@ int RunFixtures(const Invocation& inv, std::ostream& out, std::ostream& err) {
     const std::vector<Option> options = {
         ChoiceOption("--format", {"text", "csv"}, format, "--format needs text or csv"),
     };
-    Status st = ParseArguments(inv.Args, options, [&file](const std::string& arg) {
-        if (!file.empty())
-            return Status::Failure("more than one league file given");
-        file = arg;
-        return Status::Success();
-    });
-    if (st && file.empty())
-        st = Status::Failure("no league file given");
+    const Status st = ParseLeagueFileArguments(inv.Args, options, file);
     if (!st) {
         err << "gorlin-cli fixtures: " << st.Message << '\n' << kFixturesUsage;
         return kExitUsage;

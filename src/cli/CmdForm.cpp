@@ -38,14 +38,7 @@ int RunForm(const Invocation& inv, std::ostream& out, std::ostream& err) {
          }},
         GamesOption(games),
     };
-    Status parsed = ParseArguments(inv.Args, options, [&file](const std::string& arg) {
-        if (!file.empty())
-            return Status::Failure("more than one league file given");
-        file = arg;
-        return Status::Success();
-    });
-    if (parsed && file.empty())
-        parsed = Status::Failure("no league file given");
+    Status parsed = ParseLeagueFileArguments(inv.Args, options, file);
     if (parsed && !team)
         parsed = Status::Failure("no team given (--team NAME)");
     if (!parsed) {

@@ -72,18 +72,8 @@ Status ParseOptions(const std::vector<std::string>& args, GoalStatsOptions& o) {
              return Status::Success();
          }},
     };
-    bool haveFile = false;
-    Status st = ParseArguments(args, options, [&](const std::string& arg) {
-        if (haveFile)
-            return Status::Failure("more than one league file given");
-        o.File = arg;
-        haveFile = true;
-        return Status::Success();
-    });
-    if (!st)
+    if (const Status st = ParseLeagueFileArguments(args, options, o.File); !st)
         return st;
-    if (!haveFile)
-        return Status::Failure("no league file given");
     const bool grid = o.List >= kHatTricks && o.List <= kByTeam;
     if (o.Chart && o.List != kSummary)
         return Status::Failure("--chart and --list cannot be combined");

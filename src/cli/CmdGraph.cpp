@@ -49,18 +49,8 @@ Status ParseOptions(const std::vector<std::string>& args, GraphOptions& o) {
         GamesOption(o.Games),
         TodayOption(o.Today),
     };
-    bool haveFile = false;
-    Status st = ParseArguments(args, options, [&](const std::string& arg) {
-        if (haveFile)
-            return Status::Failure("more than one league file given");
-        o.File = arg;
-        haveFile = true;
-        return Status::Success();
-    });
-    if (!st)
+    if (const Status st = ParseLeagueFileArguments(args, options, o.File); !st)
         return st;
-    if (!haveFile)
-        return Status::Failure("no league file given");
     if (!o.Team)
         return Status::Failure("no team given (--team NAME)");
     return Status::Success();

@@ -64,18 +64,8 @@ Status ParseOptions(const std::vector<std::string>& args, PlayerStatsOptions& o)
              return Status::Success();
          }},
     };
-    bool haveFile = false;
-    Status st = ParseArguments(args, options, [&](const std::string& arg) {
-        if (haveFile)
-            return Status::Failure("more than one league file given");
-        o.File = arg;
-        haveFile = true;
-        return Status::Success();
-    });
-    if (!st)
+    if (const Status st = ParseLeagueFileArguments(args, options, o.File); !st)
         return st;
-    if (!haveFile)
-        return Status::Failure("no league file given");
     if (!o.Player)
         return Status::Failure("no player given (--player NAME)");
     if (!o.Clicks.empty() && o.List != 1)

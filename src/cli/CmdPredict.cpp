@@ -51,14 +51,7 @@ int RunPredict(const Invocation& inv, std::ostream& out, std::ostream& err) {
              return Status::Success();
          }},
     };
-    Status st = ParseArguments(inv.Args, options, [&file](const std::string& arg) {
-        if (!file.empty())
-            return Status::Failure("more than one league file given");
-        file = arg;
-        return Status::Success();
-    });
-    if (st && file.empty())
-        st = Status::Failure("no league file given");
+    const Status st = ParseLeagueFileArguments(inv.Args, options, file);
     if (!st) {
         err << "gorlin-cli predict: " << st.Message << '\n' << kPredictUsage;
         return kExitUsage;

@@ -84,18 +84,8 @@ Status ParseOptions(const std::vector<std::string>& args, QueryOptions& o) {
         TodayOption(o.Today),
         TextOption("--save", o.SaveTitle),
     };
-    bool haveFile = false;
-    Status st = ParseArguments(args, options, [&](const std::string& arg) {
-        if (haveFile)
-            return Status::Failure("more than one league file given");
-        o.File = arg;
-        haveFile = true;
-        return Status::Success();
-    });
-    if (!st)
+    if (const Status st = ParseLeagueFileArguments(args, options, o.File); !st)
         return st;
-    if (!haveFile)
-        return Status::Failure("no league file given");
     if (o.Design.has_value() == o.Saved.has_value())
         return Status::Failure("give either --design or --saved");
     return Status::Success();

@@ -111,18 +111,8 @@ Status ParseOptions(const std::vector<std::string>& args, RecordOptions& o) {
         TextOption("--comment", o.Comment),
         TextOption("--competition", o.Competition),
     };
-    bool haveFile = false;
-    Status st = ParseArguments(args, options, [&](const std::string& arg) {
-        if (haveFile)
-            return Status::Failure("more than one league file given");
-        o.File = arg;
-        haveFile = true;
-        return Status::Success();
-    });
-    if (!st)
+    if (const Status st = ParseLeagueFileArguments(args, options, o.File); !st)
         return st;
-    if (!haveFile)
-        return Status::Failure("no league file given");
     if (!o.Date)
         return Status::Failure("--date is needed");
     if (!o.Home || !o.Away)

@@ -64,16 +64,7 @@ Status ParseOptions(const std::vector<std::string>& args, TableOptions& o) {
         FlagOption("--poss", o.Poss),
         ChoiceOption("--format", {"text", "csv"}, o.Format, "--format needs text or csv"),
     };
-    bool haveFile = false;
-    Status st = ParseArguments(args, options, [&](const std::string& arg) {
-        if (haveFile)
-            return Status::Failure("more than one league file given");
-        o.File = arg;
-        haveFile = true;
-        return Status::Success();
-    });
-    if (st && !haveFile)
-        return Status::Failure("no league file given");
+    const Status st = ParseLeagueFileArguments(args, options, o.File);
     return st;
 }
 

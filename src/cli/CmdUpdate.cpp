@@ -102,16 +102,7 @@ Status ParseOptions(const std::vector<std::string>& args, UpdateArgs& a) {
         FlagOption("--no-squads", noSquads),
         FlagOption("--dry-run", a.DryRun),
     };
-    bool haveFile = false;
-    Status st = ParseArguments(args, options, [&](const std::string& arg) {
-        if (haveFile)
-            return Status::Failure("more than one league file given");
-        a.File = arg;
-        haveFile = true;
-        return Status::Success();
-    });
-    if (st && !haveFile)
-        return Status::Failure("no league file given");
+    const Status st = ParseLeagueFileArguments(args, options, a.File);
     if (st && !a.UpdateFile.empty() && (a.From || a.TimeoutSeconds))
         return Status::Failure("--file does not go with --from or --timeout");
     a.Options = {!noReferees, !noPlayers, !noSquads};

@@ -59,16 +59,7 @@ Status ParseOptions(const std::vector<std::string>& args, UploadArgs& a) {
         FlagOption("--no-squads", a.NoSquads),
         TodayOption(a.Today),
     };
-    bool haveFile = false;
-    Status st = ParseArguments(args, options, [&](const std::string& arg) {
-        if (haveFile)
-            return Status::Failure("more than one league file given");
-        a.File = arg;
-        haveFile = true;
-        return Status::Success();
-    });
-    if (st && !haveFile)
-        return Status::Failure("no league file given");
+    const Status st = ParseLeagueFileArguments(args, options, a.File);
     if (st && a.Out.empty())
         return Status::Failure("--out is needed");
     return st;

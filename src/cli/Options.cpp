@@ -40,6 +40,21 @@ Status ParseArguments(const std::vector<std::string>& args, const std::vector<Op
     return Status::Success();
 }
 
+Status ParseLeagueFileArguments(const std::vector<std::string>& args, const std::vector<Option>& options,
+                                std::string& file) {
+    bool haveFile = false;
+    const Status st = ParseArguments(args, options, [&](const std::string& arg) {
+        if (haveFile)
+            return Status::Failure("more than one league file given");
+        file = arg;
+        haveFile = true;
+        return Status::Success();
+    });
+    if (st && !haveFile)
+        return Status::Failure("no league file given");
+    return st;
+}
+
 Option ChoiceOption(std::string_view name, std::vector<std::string_view> choices, int& target,
                     std::string problem) {
     return {name, true,

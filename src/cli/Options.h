@@ -28,6 +28,10 @@ struct Option {
 /// parse: its message, or "unknown option '--x'" for an option not in the table.
 Status ParseArguments(const std::vector<std::string>& args, const std::vector<Option>& options,
                       const std::function<Status(const std::string&)>& positional);
+/// ParseArguments for a command of one league file: exactly one positional argument, the file
+/// ("no league file given", "more than one league file given").
+Status ParseLeagueFileArguments(const std::vector<std::string>& args, const std::vector<Option>& options,
+                                std::string& file);
 
 /// A value option whose value must be one of `choices`; target gets the chosen index.
 Option ChoiceOption(std::string_view name, std::vector<std::string_view> choices, int& target,

@@ -96,18 +96,8 @@ Status ParseOptions(const std::vector<std::string>& args, PrintOptions& o) {
                      "--tab needs teams, games, goals, players or squads"),
         GamesOption(o.Games),
     };
-    bool haveFile = false;
-    Status st = ParseArguments(args, options, [&](const std::string& arg) {
-        if (haveFile)
-            return Status::Failure("more than one league file given");
-        o.File = arg;
-        haveFile = true;
-        return Status::Success();
-    });
-    if (!st)
+    if (const Status st = ParseLeagueFileArguments(args, options, o.File); !st)
         return st;
-    if (!haveFile)
-        return Status::Failure("no league file given");
     if (o.What < 0)
         return Status::Failure("--what is needed");
     if (!o.Pdf)
