@@ -9,6 +9,7 @@
 #include "gui/league/LeagueTablePage.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/LeagueText.h"
+#include "gui/widgets/RadioBox.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -22,7 +23,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -51,13 +51,6 @@ QString FilterFor(ExportFormat format) {
     default:
         return txt + ";;" + csv + ";;" + htm;
     }
-}
-
-QRadioButton* Radio(QButtonGroup* group, QWidget* box, const char* caption, const char* name, int id) {
-    auto* button = new QRadioButton(caption, box);
-    button->setObjectName(name);
-    group->addButton(button, id);
-    return button;
 }
 
 } // namespace
@@ -114,28 +107,13 @@ QWidget* ExportDialog::BuildDates() {
 }
 
 QWidget* ExportDialog::BuildDestination() {
-    auto* box = new QGroupBox("Export to:", this);
-    box->setObjectName("rgExportTo");
-    auto* layout = new QVBoxLayout(box);
-    m_destination = new QButtonGroup(box);
-    layout->addWidget(Radio(m_destination, box, "F&ile", "rbFile", 0));
-    layout->addWidget(Radio(m_destination, box, "Clip&board", "rbClipboard", 1));
-    layout->addStretch(1);
-    m_destination->button(0)->setChecked(true);
-    return box;
+    return RadioBox(this, "rgExportTo", "Export to:", {"F&ile", "Clip&board"}, m_destination, true,
+                    {"rbFile", "rbClipboard"});
 }
 
 QWidget* ExportDialog::BuildFormat() {
-    auto* box = new QGroupBox("Export As:", this);
-    box->setObjectName("rgExportAs");
-    auto* layout = new QVBoxLayout(box);
-    m_format = new QButtonGroup(box);
-    layout->addWidget(Radio(m_format, box, "Comma &Separated", "rbCsv", 0));
-    layout->addWidget(Radio(m_format, box, "Fixe&d Text", "rbFixed", 1));
-    layout->addWidget(Radio(m_format, box, "&HTML", "rbHtml", 2));
-    layout->addStretch(1);
-    m_format->button(0)->setChecked(true);
-    return box;
+    return RadioBox(this, "rgExportAs", "Export As:", {"Comma &Separated", "Fixe&d Text", "&HTML"}, m_format,
+                    true, {"rbCsv", "rbFixed", "rbHtml"});
 }
 
 QWidget* ExportDialog::BuildRange() {

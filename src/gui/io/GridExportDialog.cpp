@@ -14,6 +14,7 @@
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/GridPopup.h"
 #include "gui/widgets/LeagueText.h"
+#include "gui/widgets/RadioBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,7 +25,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -38,13 +38,6 @@ constexpr const char* kCouldNotOpen = "The selected file could not be opened. It
 /// The format buttons in their order.
 constexpr ExportFormat kFormats[] = {ExportFormat::Csv, ExportFormat::Tab, ExportFormat::Fixed,
                                      ExportFormat::Html};
-
-QRadioButton* Radio(QButtonGroup* group, QWidget* box, const char* caption, const char* name, int id) {
-    auto* button = new QRadioButton(caption, box);
-    button->setObjectName(name);
-    group->addButton(button, id);
-    return button;
-}
 
 } // namespace
 
@@ -78,28 +71,15 @@ ListExportDialog::ListExportDialog(AppContext& context, const QString& caption, 
 }
 
 QWidget* ListExportDialog::BuildDestination() {
-    auto* box = new QGroupBox("Export to:", this);
-    box->setObjectName("rgExportTo");
-    auto* layout = new QVBoxLayout(box);
-    m_destination = new QButtonGroup(box);
-    layout->addWidget(Radio(m_destination, box, "Export to a &File", "rbFile", 0));
-    layout->addWidget(Radio(m_destination, box, "Export to the &Clipboard", "rbClipboard", 1));
-    layout->addStretch(1);
-    m_destination->button(0)->setChecked(true);
-    return box;
+    return RadioBox(this, "rgExportTo", "Export to:", {"Export to a &File", "Export to the &Clipboard"},
+                    m_destination, true, {"rbFile", "rbClipboard"});
 }
 
 QWidget* ListExportDialog::BuildFormat() {
-    auto* box = new QGroupBox("Export as:", this);
-    box->setObjectName("rgExportAs");
-    auto* layout = new QVBoxLayout(box);
-    m_format = new QButtonGroup(box);
-    layout->addWidget(Radio(m_format, box, "Comma &separated format (CSV)", "rbCsv", 0));
-    layout->addWidget(Radio(m_format, box, "&Text format (Tab delimited)", "rbTab", 1));
-    layout->addWidget(Radio(m_format, box, "&Fixed format", "rbFixed", 2));
-    layout->addWidget(Radio(m_format, box, "&HTML", "rbHtml", 3));
-    m_format->button(0)->setChecked(true);
-    return box;
+    return RadioBox(
+        this, "rgExportAs", "Export as:",
+        {"Comma &separated format (CSV)", "&Text format (Tab delimited)", "&Fixed format", "&HTML"}, m_format,
+        false, {"rbCsv", "rbTab", "rbFixed", "rbHtml"});
 }
 
 ExportFormat ListExportDialog::Format() const {

@@ -4,6 +4,7 @@
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/widgets/AppContext.h"
+#include "gui/widgets/RadioBox.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -17,7 +18,6 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -54,19 +54,10 @@ ImportDialog::ImportDialog(League& league, AppContext& context, QWidget* parent)
 }
 
 QWidget* ImportDialog::BuildWhat() {
-    auto* box = new QGroupBox("Import What", this);
-    box->setObjectName("rgImportWhat");
-    auto* layout = new QVBoxLayout(box);
-    m_what = new QButtonGroup(box);
-    for (int i = 0; i < static_cast<int>(kImportWhatItems.size()); ++i) {
-        auto* item = new QRadioButton(kImportWhatItems[static_cast<std::size_t>(i)], box);
-        item->setObjectName(QStringLiteral("rgImportWhat%1").arg(i));
-        m_what->addButton(item, i);
-        layout->addWidget(item);
-    }
-    m_what->button(0)->setChecked(true);
-    layout->addStretch(1);
-    return box;
+    QStringList captions;
+    for (const char* caption : kImportWhatItems)
+        captions << caption;
+    return RadioBox(this, "rgImportWhat", "Import What", captions, m_what, true);
 }
 
 QWidget* ImportDialog::BuildFrom() {

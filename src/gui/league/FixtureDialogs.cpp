@@ -8,6 +8,7 @@
 #include "gui/league/NonLeagueTeamDialog.h"
 #include "gui/widgets/LeagueText.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/RadioBox.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -297,18 +297,10 @@ AutoPredictDialog::AutoPredictDialog(League& league, Prompter& prompter, int sel
     setObjectName("AutoPredictDialog");
     setWindowTitle("Automatic Result Prediction");
 
-    auto* whatBox = new QGroupBox("Predict What:", this);
-    whatBox->setObjectName("rgPredictWhat");
-    auto* whatLayout = new QVBoxLayout(whatBox);
-    m_what = new QButtonGroup(whatBox);
-    const char* const captions[] = {"Predict &all  League fixtures", "Predict &non-predicted League fixtures",
-                                    "Predict &Selected League fixture"};
-    for (int i = 0; i < static_cast<int>(kPredictWhatItems.size()); ++i) {
-        auto* button = new QRadioButton(captions[i], whatBox);
-        button->setObjectName(QStringLiteral("rgPredictWhat%1").arg(i));
-        m_what->addButton(button, i);
-        whatLayout->addWidget(button);
-    }
+    auto* whatBox = RadioBox(this, "rgPredictWhat", "Predict What:",
+                             {"Predict &all  League fixtures", "Predict &non-predicted League fixtures",
+                              "Predict &Selected League fixture"},
+                             m_what);
     m_what->button(kPredictAll)->setChecked(true);
 
     m_matches = new QSpinBox(this);

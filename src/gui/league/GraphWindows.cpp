@@ -3,6 +3,7 @@
 #include "gui/charts/ShapeBox.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/LeagueText.h"
+#include "gui/widgets/RadioBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -32,29 +32,15 @@ QPushButton* PrintButton(QWidget* parent, const QString& hint) {
     return button;
 }
 
-QGroupBox* RadioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items,
-                      QButtonGroup*& group) {
-    auto* box = new QGroupBox(title, parent);
-    box->setObjectName(name);
-    auto* layout = new QVBoxLayout(box);
-    group = new QButtonGroup(box);
-    for (int i = 0; i < items.size(); ++i) {
-        auto* radio = new QRadioButton(items[i], box);
-        group->addButton(radio, i);
-        layout->addWidget(radio);
-    }
-    return box;
-}
-
 } // namespace
 
 PositionGraphWindow::PositionGraphWindow(const League& league, AppContext& context, int team, QWidget* parent)
     : QDialog(parent), m_league(league), m_context(context), m_team(team) {
     setObjectName("PositionGraphWindow");
     QGroupBox* typeBox =
-        RadioGroup(this, "RadioGroup1", "Graph &Type",
-                   {"&Points Progress", "T&op team comparison", "Botto&m team comparison"}, m_type);
-    m_styleBox = RadioGroup(this, "RadioGroup2", "Graph St&yle", {"&Bar graph", "&Line graph"}, m_style);
+        RadioBox(this, "RadioGroup1", "Graph &Type",
+                 {"&Points Progress", "T&op team comparison", "Botto&m team comparison"}, m_type);
+    m_styleBox = RadioBox(this, "RadioGroup2", "Graph St&yle", {"&Bar graph", "&Line graph"}, m_style);
     m_graph = new ShapeBox(this);
     m_graph->setObjectName("pbGraph");
     m_graph->setMinimumSize(480, 320);

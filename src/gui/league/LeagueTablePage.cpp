@@ -13,6 +13,7 @@
 #include "gui/league/TeamSelectionDialog.h"
 #include "gui/widgets/LeagueText.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/RadioBox.h"
 #include "gui/widgets/UpDown.h"
 
 #include <QAction>
@@ -27,7 +28,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTableView>
@@ -106,25 +106,10 @@ void LeagueTablePage::BuildOptions() {
     auto* optionsLayout = new QVBoxLayout(m_options);
     optionsLayout->setContentsMargins(0, 0, 0, 0);
 
-    auto makeGroup = [this](const char* name, const QString& caption, const QStringList& items,
-                            QButtonGroup*& group) {
-        auto* box = new QGroupBox(caption, m_options);
-        box->setObjectName(name);
-        auto* layout = new QVBoxLayout(box);
-        group = new QButtonGroup(box);
-        for (int i = 0; i < items.size(); ++i) {
-            auto* rb = new QRadioButton(items[i], box);
-            rb->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(name)).arg(i));
-            group->addButton(rb, i);
-            layout->addWidget(rb);
-        }
-        group->button(0)->setChecked(true);
-        return box;
-    };
-    auto* contentBox = makeGroup("rgContent", "Table Content",
-                                 {"&Played Games", "Played+Pre&dicted", "&Current Form"}, m_contentGroup);
-    auto* gamesBox =
-        makeGroup("rgGames", "Game Selection", {"&Home and Away", "Home &Only", "A&way Only"}, m_sideGroup);
+    auto* contentBox = RadioBox(m_options, "rgContent", "Table Content",
+                                {"&Played Games", "Played+Pre&dicted", "&Current Form"}, m_contentGroup);
+    auto* gamesBox = RadioBox(m_options, "rgGames", "Game Selection",
+                              {"&Home and Away", "Home &Only", "A&way Only"}, m_sideGroup);
     optionsLayout->addWidget(contentBox);
     optionsLayout->addWidget(gamesBox);
 
