@@ -1,6 +1,6 @@
-#include "core/model/LeagueFile.h"
 #include "support/EngineCli.h"
 #include "support/SeasonCsv.h"
+#include "support/SeasonOnDisk.h"
 #include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -11,24 +11,6 @@ using namespace gorlin::test;
 
 namespace {
 
-struct Season {
-    TempDir Dir;
-    std::string File;
-    std::string Config;
-
-    Season() {
-        League league = BuildSeasonLeague(DataDir() / "eng1_2018-19_results.csv", "Premier League 2018-19");
-        File = (Dir / "eng1.div").string();
-        EXPECT_TRUE(SaveLeague(league, File, SaveOptions{false}).Ok);
-        Config = (Dir / "config").string();
-        std::filesystem::create_directories(Config);
-    }
-    CliRun Run(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"--config-dir", Config});
-        return RunCli(args);
-    }
-};
-
 std::vector<std::string> CrLfLines(std::string text) {
     std::erase(text, '\r');
     return Lines(text);
@@ -37,7 +19,7 @@ std::vector<std::string> CrLfLines(std::string text) {
 } // namespace
 
 TEST(CliExportLists, ResultsListReadsBackWithEveryGameOnce) {
-    const Season s;
+    const SeasonOnDisk s;
     const auto out = s.Dir / "results.csv";
     const CliRun run =
         s.Run({"export", s.File, "--what", "list:results", "--format", "csv", "--out", out.string()});
@@ -61,7 +43,7 @@ TEST(CliExportLists, ResultsListReadsBackWithEveryGameOnce) {
 }
 
 TEST(CliExportLists, QueryAndRefusals) {
-    const Season s;
+    const SeasonOnDisk s;
     const CliRun text =
         s.Run({"export", s.File, "--what", "query", "--saved", "Best Attack", "--format", "text"});
     ASSERT_EQ(text.Exit, 0) << text.Err;

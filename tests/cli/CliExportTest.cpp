@@ -3,6 +3,7 @@
 #include "support/EngineCli.h"
 #include "support/LeagueBuilder.h"
 #include "support/SeasonCsv.h"
+#include "support/SeasonOnDisk.h"
 #include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -15,28 +16,10 @@ namespace {
 
 const char* const kMark = "\xEF\xBB\xBF";
 
-struct Season {
-    TempDir Dir;
-    std::string File;
-    std::string Config;
-
-    Season() {
-        League league = BuildSeasonLeague(DataDir() / "eng1_2018-19_results.csv", "Premier League 2018-19");
-        File = (Dir / "eng1.div").string();
-        EXPECT_TRUE(SaveLeague(league, File, SaveOptions{false}).Ok);
-        Config = (Dir / "config").string();
-        std::filesystem::create_directories(Config);
-    }
-    CliRun Run(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"--config-dir", Config});
-        return RunCli(args);
-    }
-};
-
 } // namespace
 
 TEST(CliExport, SeasonTableReadsBackAsTheTableCommandPrintsIt) {
-    const Season s;
+    const SeasonOnDisk s;
     const CliRun table = s.Run({"table", s.File, "--format", "csv"});
     ASSERT_EQ(table.Exit, 0) << table.Err;
     WriteFile(s.Dir / "table.csv", table.Out);
@@ -54,7 +37,7 @@ TEST(CliExport, SeasonTableReadsBackAsTheTableCommandPrintsIt) {
 }
 
 TEST(CliExport, SeasonTableInHtmlParsesBackAsTheTableCommandPrintsIt) {
-    const Season s;
+    const SeasonOnDisk s;
     const CliRun table = s.Run({"table", s.File, "--format", "csv"});
     ASSERT_EQ(table.Exit, 0) << table.Err;
     WriteFile(s.Dir / "table.csv", table.Out);
@@ -88,7 +71,7 @@ TEST(CliExport, SeasonTableInHtmlParsesBackAsTheTableCommandPrintsIt) {
 }
 
 TEST(CliExport, WritesToStandardOutputAndRefusesWhatCannotBeWritten) {
-    const Season s;
+    const SeasonOnDisk s;
     const CliRun html =
         s.Run({"export", s.File, "--what", "full,grid", "--format", "html", "--from", "2019-05-12"});
     ASSERT_EQ(html.Exit, 0) << html.Err;

@@ -2,10 +2,9 @@
 #include "cli/print/CmdPrint.h"
 #include "core/edit/ResultsPage.h"
 #include "core/model/Dates.h"
-#include "core/model/LeagueFile.h"
 #include "core/model/Text.h"
 #include "support/EngineCli.h"
-#include "support/SeasonCsv.h"
+#include "support/SeasonOnDisk.h"
 #include "support/TestPaths.h"
 
 #include <QGuiApplication>
@@ -30,31 +29,20 @@ private slots:
     void theProgramPrintsWithoutADisplay();
 
 private:
-    std::unique_ptr<TempDir> m_dir;
-    std::string m_file;
-    std::string m_config;
-    League m_league;
+    std::unique_ptr<SeasonOnDisk> m_season;
 
-    CliRun Run(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"--config-dir", m_config});
-        return RunCli(args);
-    }
+    CliRun Run(std::vector<std::string> args) const { return m_season->Run(std::move(args)); }
 };
 
 void PrintCliTest::initTestCase() {
     cli::RegisterPrintCommand(cli::RunPrint);
-    m_dir = std::make_unique<TempDir>();
-    m_league = BuildSeasonLeague(DataDir() / "eng1_2018-19_results.csv", "Premier League 2018-19");
-    m_file = (*m_dir / "eng1.div").string();
-    QVERIFY(SaveLeague(m_league, m_file, SaveOptions{false}).Ok);
-    m_config = (*m_dir / "config").string();
-    std::filesystem::create_directories(m_config);
+    m_season = std::make_unique<SeasonOnDisk>();
 }
 
 void PrintCliTest::resultsListReadsEveryGameOnce() {
-    const std::string pdf = (*m_dir / "results.pdf").string();
+    const std::string pdf = (m_season->Dir / "results.pdf").string();
     const CliRun run =
-        Run({"print", m_file, "--what", "list:results", "--pdf", pdf, "--today", "2019-06-01"});
+        Run({"print", m_season->File, "--what", "list:results", "--pdf", pdf, "--today", "2019-06-01"});
     QCOMPARE(run.Exit, 0);
     QVERIFY2(run.Err.empty(), run.Err.c_str());
     QVERIFY2(run.Out.rfind("Pages: ", 0) == 0, run.Out.c_str());
@@ -73,8 +61,8 @@ void PrintCliTest::resultsListReadsEveryGameOnce() {
                                   .split(QChar(10));
     QVERIFY(lines.size() > 380);
     Locale locale;
-    for (int g = 1; g <= m_league.Head.GameCount; ++g) {
-        const auto cells = ResultsPage::Cells(m_league, g, locale);
+    for (int g = 1; g <= m_season->Season.Head.GameCount; ++g) {
+        const auto cells = ResultsPage::Cells(m_season->Season, g, locale);
         const QString date = QString::fromStdString(cells[1]);
         const QString home = QString::fromStdString(Win1252ToUtf8(cells[3]));
         const QString away = QString::fromStdString(Win1252ToUtf8(cells[4]));
@@ -105,8 +93,8 @@ void PrintCliTest::everyPageKindPrints() {
     };
     int n = 0;
     for (const auto& c : cases) {
-        const std::string pdf = (*m_dir / ("kind" + std::to_string(++n) + ".pdf")).string();
-        std::vector<std::string> args = {"print", m_file, "--pdf", pdf, "--today", "2019-06-01"};
+        const std::string pdf = (m_season->Dir / ("kind" + std::to_string(++n) + ".pdf")).string();
+        std::vector<std::string> args = {"print", m_season->File, "--pdf", pdf, "--today", "2019-06-01"};
         args.insert(args.end(), c.Args.begin(), c.Args.end());
         const CliRun run = Run(args);
         QVERIFY2(run.Exit == 0, (c.Args[1] + ": " + run.Err).c_str());
@@ -116,22 +104,29 @@ void PrintCliTest::everyPageKindPrints() {
 }
 
 void PrintCliTest::usageAndWriteFailures() {
-    const std::string pdf = (*m_dir / "never.pdf").string();
+    const std::string pdf = (m_season->Dir / "never.pdf").string();
     const struct {
         std::vector<std::string> Args;
         int Exit;
         const char* Message;
     } cases[] = {
-        {{"print", m_file, "--what", "table"}, 2, "--pdf is needed"},
-        {{"print", m_file, "--pdf", pdf}, 2, "--what is needed"},
-        {{"print", m_file, "--what", "list:nonsense", "--pdf", pdf}, 2, "no list called 'nonsense'"},
-        {{"print", m_file, "--what", "chart", "--pdf", pdf}, 2, "--what needs"},
-        {{"print", m_file, "--what", "query", "--pdf", pdf}, 2, "needs --design or --saved"},
-        {{"print", m_file, "--what", "table", "--pdf", pdf, "--heading", "x", "--no-heading"}, 2, "exclude"},
-        {{"print", m_file, "--what", "team", "--team", "Nobody", "--pdf", pdf}, 1, "no team called Nobody"},
-        {{"print", m_file, "--what", "grid", "--second", "--pdf", pdf}, 1, "no second set"},
-        {{"print", (*m_dir / "missing.div").string(), "--what", "table", "--pdf", pdf}, 1, "missing.div"},
-        {{"print", m_file, "--what", "table", "--pdf", (*m_dir / "no" / "such" / "x.pdf").string()},
+        {{"print", m_season->File, "--what", "table"}, 2, "--pdf is needed"},
+        {{"print", m_season->File, "--pdf", pdf}, 2, "--what is needed"},
+        {{"print", m_season->File, "--what", "list:nonsense", "--pdf", pdf}, 2, "no list called 'nonsense'"},
+        {{"print", m_season->File, "--what", "chart", "--pdf", pdf}, 2, "--what needs"},
+        {{"print", m_season->File, "--what", "query", "--pdf", pdf}, 2, "needs --design or --saved"},
+        {{"print", m_season->File, "--what", "table", "--pdf", pdf, "--heading", "x", "--no-heading"},
+         2,
+         "exclude"},
+        {{"print", m_season->File, "--what", "team", "--team", "Nobody", "--pdf", pdf},
+         1,
+         "no team called Nobody"},
+        {{"print", m_season->File, "--what", "grid", "--second", "--pdf", pdf}, 1, "no second set"},
+        {{"print", (m_season->Dir / "missing.div").string(), "--what", "table", "--pdf", pdf},
+         1,
+         "missing.div"},
+        {{"print", m_season->File, "--what", "table", "--pdf",
+          (m_season->Dir / "no" / "such" / "x.pdf").string()},
          1,
          "x.pdf"},
     };
@@ -146,7 +141,7 @@ void PrintCliTest::usageAndWriteFailures() {
 
 void PrintCliTest::theProgramPrintsWithoutADisplay() {
     // The real program registers the command and starts its own offscreen application.
-    const std::string pdf = (*m_dir / "process.pdf").string();
+    const std::string pdf = (m_season->Dir / "process.pdf").string();
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -154,9 +149,9 @@ void PrintCliTest::theProgramPrintsWithoutADisplay() {
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     process.setProcessEnvironment(env);
     process.start(QString::fromStdString(CliPath().string()),
-                  {QStringLiteral("--config-dir"), QString::fromStdString(m_config), QStringLiteral("print"),
-                   QString::fromStdString(m_file), QStringLiteral("--what"), QStringLiteral("table"),
-                   QStringLiteral("--pdf"), QString::fromStdString(pdf)});
+                  {QStringLiteral("--config-dir"), QString::fromStdString(m_season->Config),
+                   QStringLiteral("print"), QString::fromStdString(m_season->File), QStringLiteral("--what"),
+                   QStringLiteral("table"), QStringLiteral("--pdf"), QString::fromStdString(pdf)});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
     QCOMPARE(process.readAllStandardOutput(), QByteArray("Pages: 1\n"));
