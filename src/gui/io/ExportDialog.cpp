@@ -2,7 +2,6 @@
 
 #include "core/engine/GameFilter.h"
 #include "core/model/Dates.h"
-#include "core/model/SafeFile.h"
 #include "gui/io/SaveAs.h"
 #include "gui/league/CalendarDialog.h"
 #include "gui/league/LeagueHost.h"
@@ -25,13 +24,11 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <filesystem>
 
 namespace gorlin {
 
 namespace {
 
-constexpr const char* kCouldNotOpen = "The selected file could not be opened. It may be in-use";
 const char* const kSectionNames[kExportSectionCount] = {"cbStandings", "cbResultsShort", "cbResultsFull",
                                                         "cbFixtures",  "cbMatchesGrid",  "cbScorers",
                                                         "cbPlayers"};
@@ -254,7 +251,8 @@ void ExportDialog::btnExportClick() {
     WriteLeagueExport(m_league, m_table, o, m_context.locale, sink);
     QApplication::restoreOverrideCursor();
     if (!clipboard) {
-        ExportToFile(sink.Text(), o.Format);
+        if (SaveExportAs(this, m_context, FilterFor(o.Format), sink.Text(), o.Format))
+            accept();
         return;
     }
     QApplication::clipboard()->setText(FromLeague(sink.Text()));
@@ -263,17 +261,6 @@ void ExportDialog::btnExportClick() {
         return;
     }
     accept();
-}
-
-void ExportDialog::ExportToFile(const std::string& text, ExportFormat format) {
-    const std::string bytes = ExportFileBytes(text, format);
-    const auto write = [&bytes](const QString& file) {
-        return WriteFileAtomically(std::filesystem::path(file.toStdString()), bytes)
-                   ? Status::Success()
-                   : Status::Failure(kCouldNotOpen);
-    };
-    if (SaveAsUntilWritten(this, m_context, FilterFor(format), ExportExtension(format), write))
-        accept();
 }
 
 void InstallExport(LeagueHost& host) {

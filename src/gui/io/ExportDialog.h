@@ -55,7 +55,6 @@ private:
     void ConnectControls();
     void ShowDates();
     /// Asks for a file until one is written or the user cancels.
-    void ExportToFile(const std::string& text, ExportFormat format);
 
     const League& m_league;
     const TableViewData& m_table;

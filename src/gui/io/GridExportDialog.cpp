@@ -1,7 +1,6 @@
 #include "gui/io/GridExportDialog.h"
 
 #include "core/io/GridExport.h"
-#include "core/model/SafeFile.h"
 #include "gui/io/SaveAs.h"
 #include "gui/league/DivisionStatisticsPage.h"
 #include "gui/league/FixturesPage.h"
@@ -28,13 +27,11 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <filesystem>
 
 namespace gorlin {
 
 namespace {
 
-constexpr const char* kCouldNotOpen = "The selected file could not be opened. It may be in-use";
 /// The format buttons in their order.
 constexpr ExportFormat kFormats[] = {ExportFormat::Csv, ExportFormat::Tab, ExportFormat::Fixed,
                                      ExportFormat::Html};
@@ -109,17 +106,7 @@ void ListExportDialog::btnOKClick() {
         accept();
         return;
     }
-    ExportToFile(sink.Text(), format);
-}
-
-void ListExportDialog::ExportToFile(const std::string& text, ExportFormat format) {
-    const std::string bytes = ExportFileBytes(text, format);
-    const auto write = [&bytes](const QString& file) {
-        return WriteFileAtomically(std::filesystem::path(file.toStdString()), bytes)
-                   ? Status::Success()
-                   : Status::Failure(kCouldNotOpen);
-    };
-    if (SaveAsUntilWritten(this, m_context, FilterFor(format), ExportExtension(format), write))
+    if (SaveExportAs(this, m_context, FilterFor(format), sink.Text(), format))
         accept();
 }
 

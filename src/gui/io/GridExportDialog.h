@@ -42,7 +42,6 @@ private:
     QWidget* BuildDestination();
     QWidget* BuildFormat();
     QString FilterFor(ExportFormat format) const;
-    void ExportToFile(const std::string& text, ExportFormat format);
 
     AppContext& m_context;
     QStringList m_filter;

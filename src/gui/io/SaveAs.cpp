@@ -1,8 +1,10 @@
 #include "gui/io/SaveAs.h"
 
+#include "core/model/SafeFile.h"
 #include "gui/widgets/AppContext.h"
 
 #include <QFileInfo>
+#include <filesystem>
 
 namespace gorlin {
 
@@ -19,6 +21,17 @@ bool SaveAsUntilWritten(QWidget* parent, AppContext& context, const QString& fil
         context.prompter.Error(parent, QString::fromStdString(written.Message));
         folder = QFileInfo(name).absolutePath();
     }
+}
+
+bool SaveExportAs(QWidget* parent, AppContext& context, const QString& filter, const std::string& text,
+                  ExportFormat format) {
+    const std::string bytes = ExportFileBytes(text, format);
+    const auto write = [&bytes](const QString& file) {
+        return WriteFileAtomically(std::filesystem::path(file.toStdString()), bytes)
+                   ? Status::Success()
+                   : Status::Failure("The selected file could not be opened. It may be in-use");
+    };
+    return SaveAsUntilWritten(parent, context, filter, ExportExtension(format), write);
 }
 
 } // namespace gorlin
