@@ -2,6 +2,7 @@
 #include "cli/ListSubject.h"
 #include "cli/Options.h"
 #include "cli/Output.h"
+#include "cli/QueryChoice.h"
 #include "core/app/Settings.h"
 #include "core/engine/PlayerStats.h"
 #include "core/engine/TablePage.h"
@@ -226,29 +227,19 @@ int WriteList(const Invocation& inv, const ExportOptions& o, League& league, con
 int WriteQuery(const Invocation& inv, const ExportOptions& o, League& league, const Locale& locale,
                LineSink& sink, std::ostream& err) {
     const SettingsFile settings = LoadSettingsFile(ProgramFolder(inv));
-    int tab = o.Tab < 0 ? kTabTeams : o.Tab;
-    std::string text;
-    if (o.Saved) {
-        const std::vector<SavedQuery> saved = ReadSavedQueries(settings.Ini);
-        const SavedQuery* query = FindSavedQuery(saved, o.Tab, Utf8ToWin1252(*o.Saved));
-        if (!query) {
-            err << "gorlin-cli export: no saved query called " << *o.Saved << "\n" << kExportUsage;
-            return kExitUsage;
-        }
-        tab = query->Tab;
-        text = query->Text;
-    } else {
-        text = Utf8ToWin1252(*o.Design);
-    }
-    if (o.Games) {
-        if (const Status games = ApplyGamesFilter(league, o.Games); !games) {
-            err << "gorlin-cli export: " << games.Message << "\n" << kExportUsage;
-            return kExitUsage;
-        }
+    const Expected<QueryChoice> chosen =
+        ChooseQuery(ReadSavedQueries(settings.Ini), o.Tab, o.Saved, o.Design);
+    Status usable = chosen ? Status::Success() : Status::Failure(chosen.error().Message);
+    if (usable && o.Games)
+        usable = ApplyGamesFilter(league, o.Games);
+    if (!usable) {
+        err << "gorlin-cli export: " << usable.Message << "\n" << kExportUsage;
+        return kExitUsage;
     }
     const QueryRows rows = BuildData(league, locale.Today);
     const QueryFormat format{locale, settings.Values.Positions};
-    const Expected<QueryResult> result = RunQuery(DecodeQuery(text, tab), {league, rows, format});
+    const Expected<QueryResult> result =
+        RunQuery(DecodeQuery(chosen->Text, chosen->Tab), {league, rows, format});
     if (!result) {
         err << "gorlin-cli export: " << Win1252ToUtf8(result.error().Message) << '\n';
         return kExitFailure;

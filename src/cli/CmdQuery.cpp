@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 #include "cli/Options.h"
 #include "cli/Output.h"
+#include "cli/QueryChoice.h"
 #include "core/app/Settings.h"
 #include "core/model/Text.h"
 #include "core/query/QueryRun.h"
@@ -123,32 +124,22 @@ int RunQuery(const Invocation& inv, std::ostream& out, std::ostream& err) {
     // The settings are read once: positions, the saved queries and the store --save writes.
     SettingsFile settings = LoadSettingsFile(ProgramFolder(inv));
     const std::vector<SavedQuery> saved = ReadSavedQueries(settings.Ini);
-    int tab = o.Tab < 0 ? kTabTeams : o.Tab;
-    std::string text;
-    if (o.Saved) {
-        const SavedQuery* query = FindSavedQuery(saved, o.Tab, Utf8ToWin1252(*o.Saved));
-        if (!query)
-            return Usage(err, "no saved query called " + *o.Saved);
-        tab = query->Tab;
-        text = query->Text;
-    } else {
-        text = Utf8ToWin1252(*o.Design);
-    }
+    const Expected<QueryChoice> chosen = ChooseQuery(saved, o.Tab, o.Saved, o.Design);
+    if (!chosen)
+        return Usage(err, chosen.error().Message);
+    const int tab = chosen->Tab;
 
     auto loaded = LoadLeagueFor("query", o.File, err);
     if (!loaded)
         return kExitFailure;
     League league = std::move(*loaded);
-    if (o.Games) {
-        const Expected<int> type = GamesFilterFor(league, *o.Games);
-        if (!type)
-            return Usage(err, type.error().Message);
-        league.Head.GameType = static_cast<u8>(*type);
-    }
+    if (o.Games)
+        if (const Status games = ApplyGamesFilter(league, o.Games); !games)
+            return Usage(err, games.Message);
 
     const QueryRows rows = BuildData(league, today);
     const QueryFormat format{*locale, settings.Values.Positions};
-    const QueryDesign design = DecodeQuery(text, tab);
+    const QueryDesign design = DecodeQuery(chosen->Text, tab);
     const Expected<QueryResult> result = gorlin::RunQuery(design, {league, rows, format});
     if (!result)
         return Refused(err, result.error().Message);

@@ -2,6 +2,7 @@
 
 #include "cli/ListSubject.h"
 #include "cli/Options.h"
+#include "cli/QueryChoice.h"
 #include "cli/StatsTeam.h"
 #include "core/app/Settings.h"
 #include "core/engine/GameFilter.h"
@@ -146,27 +147,17 @@ struct PrintJob {
 Expected<PrintListData> QueryList(const Invocation& inv, const PrintOptions& o, League& league,
                                   const Locale& locale) {
     const SettingsFile settings = LoadSettingsFile(ProgramFolder(inv));
-    int tab = o.Tab < 0 ? kTabTeams : o.Tab;
-    std::string text;
-    if (o.Saved) {
-        const std::vector<SavedQuery> saved = ReadSavedQueries(settings.Ini);
-        const SavedQuery* query = FindSavedQuery(saved, o.Tab, Utf8ToWin1252(*o.Saved));
-        if (!query)
-            return Error{"no saved query called " + *o.Saved};
-        tab = query->Tab;
-        text = query->Text;
-    } else {
-        text = Utf8ToWin1252(o.Design.value_or(""));
-    }
-    if (o.Games) {
-        const Expected<int> type = GamesFilterFor(league, *o.Games);
-        if (!type)
-            return type.error();
-        league.Head.GameType = static_cast<u8>(*type);
-    }
+    const Expected<QueryChoice> chosen =
+        ChooseQuery(ReadSavedQueries(settings.Ini), o.Tab, o.Saved, o.Design);
+    if (!chosen)
+        return chosen.error();
+    if (o.Games)
+        if (const Status games = ApplyGamesFilter(league, o.Games); !games)
+            return Error{games.Message};
     const QueryRows rows = BuildData(league, locale.Today);
     const QueryFormat format{locale, settings.Values.Positions};
-    const Expected<QueryResult> result = gorlin::RunQuery(DecodeQuery(text, tab), {league, rows, format});
+    const Expected<QueryResult> result =
+        gorlin::RunQuery(DecodeQuery(chosen->Text, chosen->Tab), {league, rows, format});
     if (!result)
         return result.error();
     return PrintListData{"Query Results", {result->Headings}, result->Cells, result->Numeric};
