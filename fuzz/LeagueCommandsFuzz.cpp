@@ -1,11 +1,12 @@
-// Runs the commands that only read a league over arbitrary bytes that load as a league file.
-// A damaged file may hold links (games, teams, players, referees, competitions) that point
-// anywhere: no command may crash, read outside an array or overflow for it. The sanitizers
-// report any such fault; an exception escaping a command is one too.
+// Runs the commands that read a league (and, last, one that predicts and saves it) over arbitrary bytes that
+// load as a league file. A damaged file may hold links (games, teams, players, referees, competitions) that
+// point anywhere: no command may crash, read outside an array or overflow for it. The sanitizers report any
+// such fault; an exception escaping a command is one too.
 
 #include "cli/Cli.h"
 #include "core/engine/StatsLookup.h"
 #include "core/model/LeagueFile.h"
+#include "core/query/SavedQueries.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -97,9 +98,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Run({"graph", file, "--team", team, "--type", type, "--today", "2019-05-12"});
         Run({"goal-stats", file, "--list", "times", "--team", team});
     }
+    for (const gorlin::SavedQuery& q : gorlin::DefaultQueries())
+        Run({"query", file, "--saved", q.Title, "--games", "all"});
+    Run({"upload", file, "--out", WorkFolder() + "/upload.txt", "--today", "2019-05-12"});
     if (usable(player)) {
         Run({"player-stats", file, "--player", player, "--games", "all"});
         Run({"player-stats", file, "--player", player, "--list", "matches"});
     }
+    // Last: it saves the league (an input that loads may still be refused by the save's checks).
+    Run({"predict", file, "--matches", "3"});
     return 0;
 }
