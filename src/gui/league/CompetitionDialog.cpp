@@ -4,6 +4,7 @@
 #include "core/edit/EditStatus.h"
 #include "core/model/League.h"
 #include "gui/widgets/LeagueText.h"
+#include "gui/widgets/OkCancel.h"
 #include "gui/widgets/Prompter.h"
 
 #include <QDialogButtonBox>
@@ -34,14 +35,11 @@ CompetitionDialog::CompetitionDialog(League& league, Prompter& prompter, int com
     auto* form = new QFormLayout;
     form->addRow("Competition &Name:", m_name);
     form->addRow("&Short Name:", m_shortName);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("btnOK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("btnCancel");
+    QDialogButtonBox* buttons = OkCancel(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &CompetitionDialog::btnOKClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void CompetitionDialog::btnOKClick() {

@@ -7,6 +7,7 @@
 #include "gui/league/CompetitionDialog.h"
 #include "gui/league/NonLeagueTeamDialog.h"
 #include "gui/widgets/LeagueText.h"
+#include "gui/widgets/OkCancel.h"
 #include "gui/widgets/Prompter.h"
 #include "gui/widgets/RadioBox.h"
 
@@ -26,15 +27,6 @@
 namespace gorlin {
 
 namespace {
-
-/// OK (default) and Cancel, named as the dialogs' buttons are everywhere.
-QDialogButtonBox* OkCancel(QDialog* dialog) {
-    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    box->button(QDialogButtonBox::Ok)->setObjectName("btnOK");
-    box->button(QDialogButtonBox::Cancel)->setObjectName("btnCancel");
-    QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    return box;
-}
 
 /// A small button that opens the calendar.
 QPushButton* CalendarButton(QWidget* parent) {

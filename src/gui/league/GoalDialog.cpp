@@ -4,6 +4,7 @@
 #include "gui/league/PlayerDialog.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/LeagueText.h"
+#include "gui/widgets/OkCancel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,9 +75,7 @@ GoalDialog::GoalDialog(League& league, AppContext& context, int goal, int number
     form->addRow(boxes);
     form->addRow("Goal &Time:", m_minute);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("btnOK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("btnCancel");
+    QDialogButtonBox* buttons = OkCancel(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_match);
     layout->addWidget(m_heading);
@@ -86,7 +85,6 @@ GoalDialog::GoalDialog(League& league, AppContext& context, int goal, int number
 
     FillScorers(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &GoalDialog::btnOKClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(newPlayer, &QPushButton::clicked, this, &GoalDialog::btnNewPlayerClick);
     connect(m_ownGoal, &QCheckBox::clicked, this, &GoalDialog::cbOwnGoalClick);
 }

@@ -8,6 +8,7 @@
 #include "gui/league/PlayerDialog.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/LeagueText.h"
+#include "gui/widgets/OkCancel.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -64,9 +65,7 @@ MissedPenDialog::MissedPenDialog(League& league, AppContext& context, int game, 
     playerLabel->setBuddy(m_player);
     form->addRow(playerLabel, playerRow);
     form->addRow("Time of &Miss:", m_minute);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("btnOK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("btnCancel");
+    QDialogButtonBox* buttons = OkCancel(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -75,7 +74,6 @@ MissedPenDialog::MissedPenDialog(League& league, AppContext& context, int game, 
     connect(m_team, &QComboBox::activated, this, &MissedPenDialog::cbTeamChange);
     connect(newPlayer, &QPushButton::clicked, this, &MissedPenDialog::btnNewPlayerClick);
     connect(buttons, &QDialogButtonBox::accepted, this, &MissedPenDialog::btnOKClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void MissedPenDialog::FillPlayers(int player) {

@@ -3,6 +3,7 @@
 #include "core/edit/Competitions.h"
 #include "core/edit/EditStatus.h"
 #include "gui/widgets/LeagueText.h"
+#include "gui/widgets/OkCancel.h"
 #include "gui/widgets/Prompter.h"
 
 #include <QDialogButtonBox>
@@ -23,14 +24,11 @@ NonLeagueTeamDialog::NonLeagueTeamDialog(League& league, Prompter& prompter, QWi
 
     auto* form = new QFormLayout;
     form->addRow("&Name: ", m_name);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("btnOK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("btnCancel");
+    QDialogButtonBox* buttons = OkCancel(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &NonLeagueTeamDialog::btnOKClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void NonLeagueTeamDialog::btnOKClick() {

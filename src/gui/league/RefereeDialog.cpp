@@ -4,6 +4,7 @@
 #include "core/edit/Referees.h"
 #include "core/model/League.h"
 #include "gui/widgets/LeagueText.h"
+#include "gui/widgets/OkCancel.h"
 #include "gui/widgets/Prompter.h"
 
 #include <QDialogButtonBox>
@@ -27,14 +28,11 @@ RefereeDialog::RefereeDialog(League& league, Prompter& prompter, int referee, QW
 
     auto* form = new QFormLayout;
     form->addRow("&Name:", m_name);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("btnOK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("btnCancel");
+    QDialogButtonBox* buttons = OkCancel(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &RefereeDialog::btnOKClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void RefereeDialog::btnOKClick() {

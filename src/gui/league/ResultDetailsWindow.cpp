@@ -5,6 +5,7 @@
 #include "gui/league/SquadWindow.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/LeagueText.h"
+#include "gui/widgets/OkCancel.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -56,14 +57,11 @@ CommentDialog::CommentDialog(League& league, int game, QWidget* parent)
         m_comment->setText(FromLeague(league.Games[static_cast<std::size_t>(game)].Comment.view()));
     auto* form = new QFormLayout;
     form->addRow("&Comment:", m_comment);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("btnOK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("btnCancel");
+    QDialogButtonBox* buttons = OkCancel(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &CommentDialog::btnOKClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void CommentDialog::btnOKClick() {

@@ -4,6 +4,7 @@
 #include "core/model/League.h"
 #include "core/model/Locale.h"
 #include "gui/widgets/LeagueText.h"
+#include "gui/widgets/OkCancel.h"
 #include "gui/widgets/Prompter.h"
 
 #include <QCheckBox>
@@ -19,17 +20,7 @@
 
 namespace gorlin {
 
-namespace {
-
-QDialogButtonBox* OkCancel(QDialog* dialog) {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("btnOK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("btnCancel");
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    return buttons;
-}
-
-} // namespace
+namespace {} // namespace
 
 RatingSpinBox::RatingSpinBox(const Locale& locale, QWidget* parent)
     : QDoubleSpinBox(parent), m_locale(locale) {

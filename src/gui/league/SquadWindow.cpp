@@ -8,6 +8,7 @@
 #include "gui/league/SquadDialogs.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/LeagueText.h"
+#include "gui/widgets/OkCancel.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -208,9 +209,7 @@ void SquadWindow::BuildPlayers() {
     body->addLayout(middle);
     body->addLayout(right, 2);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("btnOK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("btnCancel");
+    QDialogButtonBox* buttons = OkCancel(this);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(update);
     bottom->addWidget(m_clone);
@@ -230,7 +229,6 @@ void SquadWindow::BuildPlayers() {
     connect(m_clone, &QPushButton::clicked, this, &SquadWindow::btnCloneClick);
     connect(addPlayer, &QPushButton::clicked, this, &SquadWindow::btnAddPlayerClick);
     connect(buttons, &QDialogButtonBox::accepted, this, &SquadWindow::btnOKClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void SquadWindow::BuildMenus() {

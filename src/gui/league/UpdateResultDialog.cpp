@@ -6,6 +6,7 @@
 #include "gui/league/GoalDialog.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/LeagueText.h"
+#include "gui/widgets/OkCancel.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -77,15 +78,12 @@ UpdateResultDialog::UpdateResultDialog(League& league, AppContext& context, int 
     fields->addRow("C&up:", m_cup);
     fields->addRow("A&ward:", m_award);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("btnOK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("btnCancel");
+    QDialogButtonBox* buttons = OkCancel(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);
     layout->addLayout(fields);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &UpdateResultDialog::btnOKClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void UpdateResultDialog::btnOKClick() {
