@@ -6,6 +6,7 @@
 #include "gui/league/ResultPages.h"
 #include "gui/league/RowsModel.h"
 #include "gui/widgets/AppContext.h"
+#include "gui/widgets/HelpKey.h"
 #include "gui/widgets/LeagueText.h"
 
 #include <QFormLayout>
@@ -99,9 +100,7 @@ DivisionStatisticsPage::DivisionStatisticsPage(League& league, AppContext& conte
     m_tabs->addTab(BuildRefereesTab(), "Re&ferees");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
-    auto* help =
-        new QShortcut(QKeySequence::HelpContents, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(help, &QShortcut::activated, this, &DivisionStatisticsPage::helpRequested);
+    connect(HelpKey(this), &QShortcut::activated, this, &DivisionStatisticsPage::helpRequested);
     Recompute();
 }
 

@@ -11,6 +11,7 @@
 #include "gui/league/NonLeagueTeamDialog.h"
 #include "gui/league/RefereeDialog.h"
 #include "gui/widgets/AppContext.h"
+#include "gui/widgets/HelpKey.h"
 #include "gui/widgets/LeagueText.h"
 
 #include <QAbstractButton>
@@ -233,9 +234,7 @@ void EnterResultsPage::ConnectControls() {
                 btnRecordClick();
         });
     }
-    auto* help =
-        new QShortcut(QKeySequence::HelpContents, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(help, &QShortcut::activated, this, &EnterResultsPage::helpRequested);
+    connect(HelpKey(this), &QShortcut::activated, this, &EnterResultsPage::helpRequested);
 }
 
 void EnterResultsPage::showEvent(QShowEvent* event) {

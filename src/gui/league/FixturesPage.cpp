@@ -10,6 +10,7 @@
 #include "gui/league/LeagueHost.h"
 #include "gui/league/TeamChooser.h"
 #include "gui/widgets/AppContext.h"
+#include "gui/widgets/HelpKey.h"
 #include "gui/widgets/LeagueText.h"
 #include "gui/widgets/Prompter.h"
 #include "gui/widgets/UpDown.h"
@@ -263,9 +264,7 @@ void FixturesPage::ConnectControls() {
     connect(m_delete, &QPushButton::clicked, this, &FixturesPage::btnDeleteClick);
     connect(m_auto, &QPushButton::clicked, this, &FixturesPage::btnAutoClick);
     connect(m_clear, &QPushButton::clicked, this, &FixturesPage::btnClearClick);
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    help->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(help, &QShortcut::activated, this, &FixturesPage::helpRequested);
+    connect(HelpKey(this), &QShortcut::activated, this, &FixturesPage::helpRequested);
 }
 
 void FixturesPage::FillTeams() {

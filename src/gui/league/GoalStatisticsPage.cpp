@@ -5,6 +5,7 @@
 #include "gui/league/OwnTeamDelegate.h"
 #include "gui/league/RowsModel.h"
 #include "gui/widgets/AppContext.h"
+#include "gui/widgets/HelpKey.h"
 #include "gui/widgets/LeagueText.h"
 
 #include <QComboBox>
@@ -202,9 +203,7 @@ void GoalStatisticsPage::ConnectControls() {
         connect(grid->horizontalHeader(), &QHeaderView::sectionClicked, this,
                 [this, grid](int section) { HeaderClick(grid, section); });
     }
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    help->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(help, &QShortcut::activated, this, &GoalStatisticsPage::helpRequested);
+    connect(HelpKey(this), &QShortcut::activated, this, &GoalStatisticsPage::helpRequested);
 }
 
 RowsModel* GoalStatisticsPage::Model(QTableView* grid) const {

@@ -6,6 +6,7 @@
 #include "gui/league/RowsModel.h"
 #include "gui/league/TeamChooser.h"
 #include "gui/widgets/AppContext.h"
+#include "gui/widgets/HelpKey.h"
 #include "gui/widgets/LeagueText.h"
 
 #include <QComboBox>
@@ -91,9 +92,7 @@ GoalsMaintenancePage::GoalsMaintenancePage(League& league, AppContext& context, 
         updateGoal->setEnabled(CurrentRow() >= 0);
         m_popup->popup(m_grid->viewport()->mapToGlobal(at));
     });
-    auto* help =
-        new QShortcut(QKeySequence::HelpContents, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(help, &QShortcut::activated, this, &GoalsMaintenancePage::helpRequested);
+    connect(HelpKey(this), &QShortcut::activated, this, &GoalsMaintenancePage::helpRequested);
     SetUp();
 }
 

@@ -8,6 +8,7 @@
 #include "gui/league/RowsModel.h"
 #include "gui/league/TeamChooser.h"
 #include "gui/widgets/AppContext.h"
+#include "gui/widgets/HelpKey.h"
 #include "gui/widgets/LeagueText.h"
 
 #include <QComboBox>
@@ -82,9 +83,7 @@ PlayersMaintenancePage::PlayersMaintenancePage(League& league, AppContext& conte
     connect(m_view->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &PlayersMaintenancePage::sgPlayersHeadingClick);
     connect(m_view, &QTableView::doubleClicked, this, &PlayersMaintenancePage::btnChangeClick);
-    auto* help =
-        new QShortcut(QKeySequence::HelpContents, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(help, &QShortcut::activated, this, &PlayersMaintenancePage::helpRequested);
+    connect(HelpKey(this), &QShortcut::activated, this, &PlayersMaintenancePage::helpRequested);
     SetUp();
 }
 

@@ -4,6 +4,7 @@
 #include "gui/league/RefereeDialog.h"
 #include "gui/league/RowsModel.h"
 #include "gui/widgets/AppContext.h"
+#include "gui/widgets/HelpKey.h"
 #include "gui/widgets/LeagueText.h"
 
 #include <QHBoxLayout>
@@ -70,9 +71,7 @@ RefereesMaintenancePage::RefereesMaintenancePage(League& league, AppContext& con
     connect(m_view->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &RefereesMaintenancePage::sgRefereesHeadingClick);
     connect(m_view, &QTableView::doubleClicked, this, &RefereesMaintenancePage::btnChangeClick);
-    auto* help =
-        new QShortcut(QKeySequence::HelpContents, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(help, &QShortcut::activated, this, &RefereesMaintenancePage::helpRequested);
+    connect(HelpKey(this), &QShortcut::activated, this, &RefereesMaintenancePage::helpRequested);
     SetUp();
 }
 

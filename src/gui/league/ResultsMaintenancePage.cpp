@@ -11,6 +11,7 @@
 #include "gui/league/TeamChooser.h"
 #include "gui/league/UpdateResultDialog.h"
 #include "gui/widgets/AppContext.h"
+#include "gui/widgets/HelpKey.h"
 #include "gui/widgets/LeagueText.h"
 
 #include <QComboBox>
@@ -106,9 +107,7 @@ void ResultsMaintenancePage::BuildControls() {
         PopupOpening();
         m_popup->popup(m_grid->viewport()->mapToGlobal(at));
     });
-    auto* help =
-        new QShortcut(QKeySequence::HelpContents, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(help, &QShortcut::activated, this, &ResultsMaintenancePage::helpRequested);
+    connect(HelpKey(this), &QShortcut::activated, this, &ResultsMaintenancePage::helpRequested);
 }
 
 void ResultsMaintenancePage::BuildPopup() {

@@ -2,6 +2,7 @@
 #include "core/model/League.h"
 #include "gui/league/MaintenancePages.h"
 #include "gui/widgets/AppContext.h"
+#include "gui/widgets/HelpKey.h"
 #include "gui/widgets/LeagueText.h"
 
 #include <QComboBox>
@@ -78,9 +79,7 @@ TableSettingsPage::TableSettingsPage(League& league, AppContext& context, QWidge
 
     connect(m_name, &QLineEdit::textEdited, this, &TableSettingsPage::edTableNameChange);
     connect(m_ownTeam, &QComboBox::activated, this, &TableSettingsPage::cbOwnTeamChange);
-    auto* help =
-        new QShortcut(QKeySequence::HelpContents, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(help, &QShortcut::activated, this, &TableSettingsPage::helpRequested);
+    connect(HelpKey(this), &QShortcut::activated, this, &TableSettingsPage::helpRequested);
     SetUp();
 }
 

@@ -10,6 +10,7 @@
 #include "gui/league/StatsTeamListBox.h"
 #include "gui/league/TeamStatsGridModels.h"
 #include "gui/widgets/AppContext.h"
+#include "gui/widgets/HelpKey.h"
 #include "gui/widgets/LeagueText.h"
 
 #include <QAction>
@@ -448,9 +449,7 @@ void TeamStatisticsPage::ConnectControls() {
                 [this, grid](const QPoint& at) { GridContextMenu(grid, at); });
         grid->viewport()->installEventFilter(this);
     }
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    help->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(help, &QShortcut::activated, this, &TeamStatisticsPage::helpRequested);
+    connect(HelpKey(this), &QShortcut::activated, this, &TeamStatisticsPage::helpRequested);
 
     m_curForm->SetDrawing(
         [this](int, int, const TextMeasure&) { return DrawCurrentForm(m_data.HomeForm, m_data.AwayForm); });

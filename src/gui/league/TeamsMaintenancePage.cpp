@@ -4,6 +4,7 @@
 #include "gui/league/MaintenancePages.h"
 #include "gui/league/TeamStatsPictures.h"
 #include "gui/widgets/AppContext.h"
+#include "gui/widgets/HelpKey.h"
 #include "gui/widgets/LeagueText.h"
 
 #include <QFormLayout>
@@ -85,9 +86,7 @@ TeamsMaintenancePage::TeamsMaintenancePage(League& league, AppContext& context, 
     connect(m_edit, &QPushButton::clicked, this, &TeamsMaintenancePage::btnEditClick);
     connect(m_update, &QPushButton::clicked, this, &TeamsMaintenancePage::btnUpdateClick);
     connect(m_delete, &QPushButton::clicked, this, &TeamsMaintenancePage::btnDeleteClick);
-    auto* help =
-        new QShortcut(QKeySequence::HelpContents, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(help, &QShortcut::activated, this, &TeamsMaintenancePage::helpRequested);
+    connect(HelpKey(this), &QShortcut::activated, this, &TeamsMaintenancePage::helpRequested);
     SetUp();
 }
 
