@@ -29,13 +29,7 @@ int RunForm(const Invocation& inv, std::ostream& out, std::ostream& err) {
     std::optional<std::string> team;
     std::optional<std::string> games;
     const std::vector<Option> options = {
-        {"--team", true,
-         [&team](const auto& v) {
-             if (!v || v->empty())
-                 return Status::Failure("--team needs a team name");
-             team = *v;
-             return Status::Success();
-         }},
+        NonEmptyOption("--team", team, "--team needs a team name"),
         GamesOption(games),
     };
     Status parsed = ParseLeagueFileArguments(inv.Args, options, file);

@@ -47,22 +47,10 @@ Status ParseOptions(const std::vector<std::string>& args, GoalStatsOptions& o) {
         ChoiceOption(
             "--list", {"summary", "scorers", "hat-tricks", "penalties", "own-goals", "by-team", "times"},
             o.List, "--list needs summary, scorers, hat-tricks, penalties, own-goals, by-team or times"),
-        {"--team", true,
-         [&o](const auto& v) {
-             if (!v || v->empty())
-                 return Status::Failure("--team needs a team name");
-             o.Team = *v;
-             return Status::Success();
-         }},
+        NonEmptyOption("--team", o.Team, "--team needs a team name"),
         GamesOption(o.Games),
         TodayOption(o.Today),
-        {"--click", true,
-         [&o](const auto& v) {
-             if (!v || v->empty())
-                 return Status::Failure("--click needs a heading");
-             o.Clicks.push_back(*v);
-             return Status::Success();
-         }},
+        NonEmptyOption("--click", o.Clicks, "--click needs a heading"),
         {"--chart", true,
          [&o](const auto& v) {
              const auto size = ChartSize(v);

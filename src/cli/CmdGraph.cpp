@@ -38,13 +38,7 @@ struct GraphOptions {
 
 Status ParseOptions(const std::vector<std::string>& args, GraphOptions& o) {
     const std::vector<Option> options = {
-        {"--team", true,
-         [&o](const auto& v) {
-             if (!v || v->empty())
-                 return Status::Failure("--team needs a team name");
-             o.Team = *v;
-             return Status::Success();
-         }},
+        NonEmptyOption("--team", o.Team, "--team needs a team name"),
         ChoiceOption("--type", {"points", "top", "bottom"}, o.Type, "--type needs points, top or bottom"),
         GamesOption(o.Games),
         TodayOption(o.Today),

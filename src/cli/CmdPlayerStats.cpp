@@ -37,19 +37,10 @@ struct PlayerStatsOptions {
     std::vector<std::string> Clicks;
 };
 
-Option NameOption(std::string_view name, std::optional<std::string>& target) {
-    return {name, true, [name, &target](const auto& v) {
-                if (!v || v->empty())
-                    return Status::Failure(std::string(name) + " needs a name");
-                target = *v;
-                return Status::Success();
-            }};
-}
-
 Status ParseOptions(const std::vector<std::string>& args, PlayerStatsOptions& o) {
     const std::vector<Option> options = {
-        NameOption("--player", o.Player),
-        NameOption("--team", o.Team),
+        NonEmptyOption("--player", o.Player, "--player needs a name"),
+        NonEmptyOption("--team", o.Team, "--team needs a name"),
         ChoiceOption("--list", {"totals", "matches"}, o.List, "--list needs totals or matches"),
         GamesOption(o.Games),
         TodayOption(o.Today),

@@ -58,13 +58,7 @@ std::optional<int> Dimension(std::string_view text) {
 
 Status ParseOptions(const std::vector<std::string>& args, TeamStatsOptions& o) {
     const std::vector<Option> options = {
-        {"--team", true,
-         [&o](const auto& v) {
-             if (!v || v->empty())
-                 return Status::Failure("--team needs a team name");
-             o.Team = *v;
-             return Status::Success();
-         }},
+        NonEmptyOption("--team", o.Team, "--team needs a team name"),
         GamesOption(o.Games),
         TodayOption(o.Today),
         ChoiceOption("--grid", {"results", "fixtures", "players"}, o.Grid,
@@ -76,13 +70,7 @@ Status ParseOptions(const std::vector<std::string>& args, TeamStatsOptions& o) {
              o.Columns = *v;
              return Status::Success();
          }},
-        {"--click", true,
-         [&o](const auto& v) {
-             if (!v || v->empty())
-                 return Status::Failure("--click needs a heading");
-             o.Clicks.push_back(*v);
-             return Status::Success();
-         }},
+        NonEmptyOption("--click", o.Clicks, "--click needs a heading"),
         {"--chart", true,
          [&o](const auto& v) {
              const std::size_t x = v ? v->find('x') : std::string::npos;

@@ -41,13 +41,7 @@ struct UploadArgs {
 
 Status ParseOptions(const std::vector<std::string>& args, UploadArgs& a) {
     const std::vector<Option> options = {
-        {"--out", true,
-         [&a](const auto& value) {
-             if (!value || value->empty())
-                 return Status::Failure("--out needs a file or folder");
-             a.Out = *value;
-             return Status::Success();
-         }},
+        NonEmptyOption("--out", a.Out, "--out needs a file or folder"),
         {"--since", true,
          [&a](const auto& value) {
              Expected<int> day = DateValue("--since", value);

@@ -93,13 +93,32 @@ Option TableColumnsOption(std::string& target) {
             }};
 }
 
-Option NonEmptyOption(std::string_view name, std::optional<std::string>& target) {
-    return {name, true, [name, &target](const auto& value) {
+namespace {
+
+/// A value option that hands a non-empty value to `take`.
+template <typename Take> Option NonEmptyValue(std::string_view name, std::string problem, Take take) {
+    if (problem.empty())
+        problem = std::string(name) + " needs a value";
+    return {name, true, [problem = std::move(problem), take](const auto& value) {
                 if (!value || value->empty())
-                    return Status::Failure(std::string(name) + " needs a value");
-                target = *value;
+                    return Status::Failure(problem);
+                take(*value);
                 return Status::Success();
             }};
+}
+
+} // namespace
+
+Option NonEmptyOption(std::string_view name, std::optional<std::string>& target, std::string problem) {
+    return NonEmptyValue(name, std::move(problem), [&target](const std::string& v) { target = v; });
+}
+
+Option NonEmptyOption(std::string_view name, std::string& target, std::string problem) {
+    return NonEmptyValue(name, std::move(problem), [&target](const std::string& v) { target = v; });
+}
+
+Option NonEmptyOption(std::string_view name, std::vector<std::string>& target, std::string problem) {
+    return NonEmptyValue(name, std::move(problem), [&target](const std::string& v) { target.push_back(v); });
 }
 
 Option TodayOption(std::optional<int>& today) {

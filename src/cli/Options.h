@@ -46,8 +46,12 @@ Option SelectionOption(std::optional<int>& target);
 /// The league table's "--columns LETTERS" (column letters A..V, each once).
 Option TableColumnsOption(std::string& target);
 
-/// A value option whose value must not be empty ("NAME needs a value").
-Option NonEmptyOption(std::string_view name, std::optional<std::string>& target);
+/// A value option whose value must not be empty: target gets it; an empty or missing value is
+/// `problem` ("NAME needs a value" when none is given).
+Option NonEmptyOption(std::string_view name, std::optional<std::string>& target, std::string problem = {});
+Option NonEmptyOption(std::string_view name, std::string& target, std::string problem = {});
+/// The same for an option that may be given again: each value is appended.
+Option NonEmptyOption(std::string_view name, std::vector<std::string>& target, std::string problem = {});
 
 /// "--today YYYY-MM-DD": the date that stands for today (default: the system clock's).
 Option TodayOption(std::optional<int>& today);
