@@ -1,7 +1,9 @@
 #include "gui/update/DialUpWindows.h"
 
 #include "core/update/DialUp.h"
+#include "gui/widgets/OkCancel.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,8 +21,6 @@ ConnectionDetailsDialog::ConnectionDetailsDialog(const QString& userName, const 
     BuildLayout();
     m_userName->setText(userName.left(static_cast<int>(kMaxDialCredential)));
     m_password->setText(password.left(static_cast<int>(kMaxDialCredential)));
-    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     m_userName->setFocus();
 }
 
@@ -43,19 +43,12 @@ void ConnectionDetailsDialog::BuildLayout() {
     passwordLabel->setBuddy(m_password);
     fields->addRow(passwordLabel, m_password);
 
-    m_ok = new QPushButton("OK", this);
-    m_ok->setObjectName("btnOK");
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton("Cancel", this);
-    m_cancel->setObjectName("btnCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
+    QDialogButtonBox* buttons = OkCancel(this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 }
 
 QString ConnectionDetailsDialog::UserName() const {

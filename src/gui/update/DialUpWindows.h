@@ -27,8 +27,6 @@ private:
 
     QLineEdit* m_userName = nullptr;
     QLineEdit* m_password = nullptr;
-    QPushButton* m_ok = nullptr;
-    QPushButton* m_cancel = nullptr;
 };
 
 /// The hang-up window shown when the program ends while its own dial-up connection is up: on

@@ -3,13 +3,13 @@
 #include "core/model/League.h"
 #include "core/update/VersionId.h"
 #include "gui/widgets/LeagueText.h"
+#include "gui/widgets/OkCancel.h"
 #include "gui/widgets/Prompter.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace gorlin {
@@ -39,8 +39,6 @@ VersionDialog::VersionDialog(League& league, Prompter& prompter, QWidget* parent
     BuildLayout();
     m_version->setText(QString::number(league.Head.VersionId));
     m_address->setText(FromLeague(league.Head.UpdateAddress.view()));
-    connect(m_ok, &QPushButton::clicked, this, &VersionDialog::btnOKClick);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     m_version->setFocus();
 }
 
@@ -64,19 +62,12 @@ void VersionDialog::BuildLayout() {
     fields->addRow(addressLabel, m_address);
     fields->addRow(Note(kAddressText, this));
 
-    m_ok = new QPushButton("OK", this);
-    m_ok->setObjectName("btnOK");
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton("Cancel", this);
-    m_cancel->setObjectName("btnCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
+    QDialogButtonBox* buttons = OkCancel(this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &VersionDialog::btnOKClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     setMinimumWidth(440);
 }
 

@@ -3,7 +3,6 @@
 #include <QDialog>
 
 class QLineEdit;
-class QPushButton;
 
 namespace gorlin {
 
@@ -27,8 +26,6 @@ private:
     Prompter& m_prompter;
     QLineEdit* m_version = nullptr;
     QLineEdit* m_address = nullptr;
-    QPushButton* m_ok = nullptr;
-    QPushButton* m_cancel = nullptr;
 };
 
 } // namespace gorlin
