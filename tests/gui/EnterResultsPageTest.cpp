@@ -37,18 +37,11 @@ namespace {
 
 /// A league of four teams meeting twice, all fixtures open (as the new-table wizard makes it),
 /// saved in a temporary table folder, and a program context over scripted message boxes.
-struct Fixture {
-    test::TempDir dir;
-    Settings settings;
-    IniFile ini{(dir / "gorlin.ini").string()};
-    Locale locale = LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), QDate(2024, 8, 10));
-    test::ScriptedPrompter prompter;
-    test::ScriptedFileDialogs dialogs;
-    AppContext context{settings, ini,     locale,
-                       prompter, dialogs, QString::fromStdString(dir.Path().string()) + "/"};
+struct Fixture : test::ProgramContext<test::ScriptedFileDialogs> {
     fs::path file = dir / "LEAGUE.DIV";
 
-    explicit Fixture(const std::string& ownTeam = {}) {
+    explicit Fixture(const std::string& ownTeam = {})
+        : ProgramContext(test::UkConventions(QDate(2024, 8, 10))) {
         NewTableInput input;
         input.TableName = "Test League";
         input.TeamNames = {"Alpha", "Bravo", "Charlie", "Delta"};

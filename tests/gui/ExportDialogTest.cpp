@@ -22,22 +22,12 @@
 #include <QtTest>
 
 using namespace gorlin;
+using test::Q;
 namespace fs = std::filesystem;
 
 namespace {
 
-QString Q(const fs::path& p) {
-    return QString::fromStdString(p.string());
-}
-
-struct Fixture {
-    test::TempDir dir;
-    Settings settings;
-    IniFile ini{(dir / "gorlin.ini").string()};
-    Locale locale = LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), QDate(2019, 5, 12));
-    test::ScriptedPrompter prompter;
-    test::RecordingFileDialogs dialogs;
-    AppContext context{settings, ini, locale, prompter, dialogs, Q(dir.Path()) + "/"};
+struct Fixture : test::ProgramContext<test::RecordingFileDialogs> {
     League league;
 
     /// Three teams in a double round: two results in August 2018, the rest fixtures (one dated

@@ -23,14 +23,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Fixture {
-    test::TempDir dir;
-    Settings settings;
-    IniFile ini{(dir / "gorlin.ini").string()};
-    Locale locale = LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), QDate(2019, 5, 12));
-    test::ScriptedPrompter prompter;
-    test::RecordingFileDialogs dialogs;
-    AppContext context{settings, ini, locale, prompter, dialogs, Q(dir.Path()) + "/"};
+struct Fixture : test::ProgramContext<test::RecordingFileDialogs> {
     League league;
     fs::path file = dir / "LEAGUE.DIV";
 

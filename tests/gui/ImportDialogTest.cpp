@@ -21,34 +21,12 @@
 #include <fstream>
 
 using namespace gorlin;
+using test::Q;
 namespace fs = std::filesystem;
 
 namespace {
 
-QString Q(const fs::path& p) {
-    return QString::fromStdString(p.string());
-}
-
-/// File dialogs that answer from a list and keep where they started and what they offered.
-struct RecordingFileDialogs final : FileDialogs {
-    QStringList Answers, Dirs, Filters;
-    QString OpenFile(QWidget*, const QString&, const QString& dir, const QString& filter) override {
-        Dirs << dir;
-        Filters << filter;
-        return Answers.isEmpty() ? QString() : Answers.takeFirst();
-    }
-    QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString Folder(QWidget*, const QString&, const QString&) override { return {}; }
-};
-
-struct Fixture {
-    test::TempDir dir;
-    Settings settings;
-    IniFile ini{(dir / "gorlin.ini").string()};
-    Locale locale = LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), QDate(2019, 5, 12));
-    test::ScriptedPrompter prompter;
-    RecordingFileDialogs dialogs;
-    AppContext context{settings, ini, locale, prompter, dialogs, Q(dir.Path()) + "/"};
+struct Fixture : test::ProgramContext<test::RecordingFileDialogs> {
     League league = test::LeagueBuilder().Teams({"Alpha", "Bravo", "Charlie"}).TimesToPlay(0).Build();
 
     Fixture() {

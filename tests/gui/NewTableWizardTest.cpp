@@ -31,13 +31,10 @@
 #include <sstream>
 
 using namespace gorlin;
+using test::Q;
 namespace fs = std::filesystem;
 
 namespace {
-
-QString Q(const fs::path& p) {
-    return QString::fromStdString(p.string());
-}
 
 /// Answers save dialogs from a script and records what each was given.
 class SaveDialogs final : public FileDialogs {
@@ -60,14 +57,7 @@ public:
 };
 
 /// A program folder with a table folder, scripted message boxes and save dialogs.
-struct Fixture {
-    test::TempDir dir;
-    Settings settings;
-    IniFile ini{(dir / "gorlin.ini").string()};
-    Locale locale = LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), QDate(2019, 5, 12));
-    test::ScriptedPrompter prompter;
-    SaveDialogs dialogs;
-    AppContext context{settings, ini, locale, prompter, dialogs, Q(dir.Path()) + "/"};
+struct Fixture : test::ProgramContext<SaveDialogs> {
 
     Fixture() {
         context.installLeaguePages = InstallLeaguePages;

@@ -5,6 +5,7 @@
 #include "core/engine/TablePage.h"
 #include "core/engine/TeamStats.h"
 #include "core/io/PrintLayouts.h"
+#include "core/model/LeagueFile.h"
 #include "gui/app/LeagueWindow.h"
 #include "gui/io/PrintEntries.h"
 #include "gui/io/PrintJob.h"
@@ -14,6 +15,7 @@
 #include "gui/league/GoalStatisticsPage.h"
 #include "gui/league/GoalsMaintenancePage.h"
 #include "gui/league/GraphWindows.h"
+#include "gui/league/LeaguePages.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/league/MaintenancePages.h"
 #include "gui/league/ResultsMaintenancePage.h"
@@ -45,16 +47,17 @@ namespace {
 namespace fs = std::filesystem;
 
 /// A real season on disk, with a context whose save dialogs the test answers.
-struct Fixture {
-    test::GuiFixture f{
-        test::BuildSeasonLeague(test::DataDir() / "eng1_2018-19_results.csv", "Premier League")};
-    test::RecordingFileDialogs dialogs;
-    AppContext context{f.settings, f.ini, f.locale, f.prompter, dialogs, f.context.programFolder};
+struct Fixture : test::ProgramContext<test::RecordingFileDialogs> {
     League league = test::BuildSeasonLeague(test::DataDir() / "eng1_2018-19_results.csv", "Premier League");
+    fs::path file = dir / "LEAGUE.DIV";
 
     Fixture() {
-        context.installLeaguePages = f.context.installLeaguePages;
+        settings.FilePath = dir.Path().string() + "/";
+        context.installLeaguePages = InstallLeaguePages;
         context.terminate = [](int) {};
+        League copy = league;
+        if (!SaveLeague(copy, file, SaveOptions{false}))
+            qFatal("cannot write the test league");
     }
 };
 
@@ -190,7 +193,7 @@ void PrintDialogTest::fontListIsSortedWithFontNameChosen() {
     QVERIFY(families.size() >= 2);
     std::sort(families.begin(), families.end());
     const QString chosen = families.last();
-    x.f.settings.FontName = ToLeague(chosen);
+    x.settings.FontName = ToLeague(chosen);
 
     PrintDialog dialog(x.context, PrintMode::TeamStatistics, ListLayout(3));
     auto* fonts = test::Child<QComboBox>(&dialog, "cbFont");
@@ -207,10 +210,10 @@ void PrintDialogTest::fontListIsSortedWithFontNameChosen() {
     QCOMPARE(fonts->currentText(), listed.first());
     QCOMPARE(dialog.Choices().Font.family(), listed.first());
     test::Click(&dialog, "btnOK");
-    QCOMPARE(FromLeague(x.f.settings.FontName), listed.first());
+    QCOMPARE(FromLeague(x.settings.FontName), listed.first());
 
     // A font that is not installed: the one drawn in its place, never no font at all.
-    x.f.settings.FontName = "No Such Family Anywhere";
+    x.settings.FontName = "No Such Family Anywhere";
     PrintDialog other(x.context, PrintMode::TeamStatistics, ListLayout(3));
     QVERIFY(test::Child<QComboBox>(&other, "cbFont")->currentIndex() >= 0);
 }
@@ -218,52 +221,52 @@ void PrintDialogTest::fontListIsSortedWithFontNameChosen() {
 void PrintDialogTest::pdfFileThroughTheSaveDialog() {
     Fixture x;
     const PrintLayout list = ListLayout(150);
-    const fs::path file = x.f.dir / "results.pdf";
-    x.dialogs.Answers = {test::Q(x.f.dir / "no-such-folder" / "a.pdf"), test::Q(file)};
+    const fs::path file = x.dir / "results.pdf";
+    x.dialogs.Answers = {test::Q(x.dir / "no-such-folder" / "a.pdf"), test::Q(file)};
     test::ModalScript script;
     script.Then<PrintDialog>(ChoosePdfAndPrint);
     QVERIFY(RunPrint(nullptr, x.context, PrintMode::ListTable, std::nullopt, list));
     QVERIFY(script.Problems().isEmpty());
     // The unwritable name is refused once, then the dialog asks again from its folder.
-    QCOMPARE(x.f.prompter.Messages.size(), 1);
-    QVERIFY(x.f.prompter.Messages.first().startsWith("error: The PDF file could not be written."));
+    QCOMPARE(x.prompter.Messages.size(), 1);
+    QVERIFY(x.prompter.Messages.first().startsWith("error: The PDF file could not be written."));
     QCOMPARE(x.dialogs.Dirs.size(), 2);
     QCOMPARE(x.dialogs.Dirs.first(), x.context.TableFolder());
     QCOMPARE(x.dialogs.Filters.first(), QString("PDF Files (*.pdf)"));
     QCOMPARE(x.dialogs.Extensions.first(), QString("pdf"));
-    QCOMPARE(x.dialogs.Dirs.last(), test::Q(x.f.dir / "no-such-folder"));
+    QCOMPARE(x.dialogs.Dirs.last(), test::Q(x.dir / "no-such-folder"));
 
     // The file holds the pages the preview of "PDF file" shows: several for 150 rows.
     const int pages = PdfPages(file);
     PrintChoices choices;
-    choices.Font = QFont(FromLeague(x.f.settings.FontName));
+    choices.Font = QFont(FromLeague(x.settings.FontName));
     PrintPreviewWindow preview(x.context, list, choices, nullptr, QPageSize(QPageSize::A4));
     QVERIFY(pages > 1);
     QCOMPARE(pages, preview.PageCount());
     QVERIFY(x.context.print.PrinterName.isEmpty()); // "PDF file" stays chosen for the run
 
     // Cancelling the file name writes nothing and says nothing.
-    x.f.prompter.Take();
+    x.prompter.Take();
     test::ModalScript again;
     again.Then<PrintDialog>([](PrintDialog* d) {
         QVERIFY(d->ToPdf());
         test::Click(d, "btnOK");
     });
     QVERIFY(!RunPrint(nullptr, x.context, PrintMode::ListTable, std::nullopt, list));
-    QVERIFY(x.f.prompter.Messages.isEmpty());
+    QVERIFY(x.prompter.Messages.isEmpty());
     QVERIFY(again.Problems().isEmpty());
 }
 
 void PrintDialogTest::previewShowsThePagesOfEachMode() {
     Fixture x;
     const League& league = x.league;
-    const Settings& settings = x.f.settings;
-    const TablePageState table = OpenTablePage(league, settings, x.f.locale.Today);
-    const TeamStatsData team = TeamStats(league, 1, settings, x.f.locale);
+    const Settings& settings = x.settings;
+    const TablePageState table = OpenTablePage(league, settings, x.locale.Today);
+    const TeamStatsData team = TeamStats(league, 1, settings, x.locale);
     const Expected<MatchGridData> grid = BuildMatchGrid(league, 1);
     QVERIFY(grid.ok());
     const GraphSeries graph =
-        BuildGraph(league, 1, kPointsProgress, x.f.locale.Today, settings.Colour4, x.f.locale);
+        BuildGraph(league, 1, kPointsProgress, x.locale.Today, settings.Colour4, x.locale);
     const struct {
         PrintMode Mode;
         PrintLayout Layout;
@@ -330,7 +333,7 @@ void PrintDialogTest::everyEntryPointOpensTheDialog() {
     QCOMPARE(LeagueTableHeading(x.league), QString("Premier League"));
 
     LeagueWindow window(x.context);
-    QVERIFY(window.Load(test::Q(x.f.file)));
+    QVERIFY(window.Load(test::Q(x.file)));
     window.show();
 
     // Each command opens the dialog of its mode; the script answers it with Cancel.

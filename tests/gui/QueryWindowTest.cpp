@@ -51,18 +51,10 @@ League SmallLeague() {
     return league;
 }
 
-struct Fixture {
-    test::TempDir dir;
-    Settings settings;
-    IniFile ini{(dir / "gorlin.ini").string()};
-    Locale locale;
-    test::ScriptedPrompter prompter;
-    test::ScriptedFileDialogs dialogs;
-    AppContext context{settings, ini,     locale,
-                       prompter, dialogs, QString::fromStdString(dir.Path().string()) + "/"};
+struct Fixture : test::ProgramContext<test::ScriptedFileDialogs> {
     League league = SmallLeague();
 
-    Fixture() { locale.Today = ToDayNumber(2019, 6, 1); }
+    Fixture() : ProgramContext(Locale{}) { locale.Today = ToDayNumber(2019, 6, 1); }
 
     /// The settings file as stored on disk.
     IniFile Stored() const {

@@ -83,17 +83,11 @@ League MakeLeague(Ids& ids) {
     return league;
 }
 
-struct Fixture {
-    test::TempDir dir;
-    Settings settings;
-    IniFile ini{(dir / "gorlin.ini").string()};
-    Locale locale = LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), QDate(2024, 9, 1));
-    test::ScriptedPrompter prompter;
-    test::ScriptedFileDialogs dialogs;
-    AppContext context{settings, ini,     locale,
-                       prompter, dialogs, QString::fromStdString(dir.Path().string()) + "/"};
+struct Fixture : test::ProgramContext<test::ScriptedFileDialogs> {
     Ids ids;
     League league = MakeLeague(ids);
+
+    Fixture() : ProgramContext(test::UkConventions(QDate(2024, 9, 1))) {}
 };
 
 QStringList Row(QTableView* grid, int row) {

@@ -106,18 +106,10 @@ League TestLeague() {
     return league;
 }
 
-struct Fixture {
-    test::TempDir dir;
-    Settings settings;
-    IniFile ini{(dir / "gorlin.ini").string()};
-    Locale locale;
-    test::ScriptedPrompter prompter;
-    test::ScriptedFileDialogs dialogs;
-    AppContext context{settings, ini,     locale,
-                       prompter, dialogs, QString::fromStdString(dir.Path().string()) + "/"};
+struct Fixture : test::ProgramContext<test::ScriptedFileDialogs> {
     League league = TestLeague();
 
-    Fixture() { locale.Today = kStart + 60; }
+    Fixture() : ProgramContext(Locale{}) { locale.Today = kStart + 60; }
 
     TeamStatsData Core(int team) const { return TeamStats(league, team, settings, locale); }
 };

@@ -17,10 +17,11 @@ League GuiFixture::DefaultLeague() {
     return league;
 }
 
-GuiFixture::GuiFixture(const League& league)
-    : ini((dir / kSettingsFileName).string()),
-      locale(LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), QDate(2019, 5, 12))),
-      context(settings, ini, locale, prompter, dialogs, Q(dir.Path()) + "/"), file(dir / "LEAGUE.DIV") {
+Locale UkConventions(QDate today) {
+    return LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), today);
+}
+
+GuiFixture::GuiFixture(const League& league) : file(dir / "LEAGUE.DIV") {
     settings.FilePath = dir.Path().string() + "/";
     context.installLeaguePages = InstallLeaguePages;
     context.terminate = [this](int) { ++terminated; };

@@ -14,29 +14,38 @@
 
 namespace gorlin::test {
 
-/// What the program gives its windows, over a temporary program folder that is also the table
-/// folder: the settings and their store (gorlin.ini, not written until a window saves it), the
-/// English (UK) conventions on 12 May 2019, scripted message boxes and file dialogs, the league
-/// pages installed as the program installs them, terminate recorded, and `league` saved there
-/// as LEAGUE.DIV.
-struct GuiFixture {
+QString Q(const std::filesystem::path& path);
+
+/// English (UK) conventions on `today`.
+Locale UkConventions(QDate today);
+
+/// What the program gives its windows over a temporary program folder: the settings and their
+/// store (gorlin.ini, not written until a window saves it), the conventions given (English (UK)
+/// on 12 May 2019 by default), scripted message boxes, and file dialogs of the test's choosing.
+template <typename Dialogs> struct ProgramContext {
+    explicit ProgramContext(const Locale& conventions = UkConventions(QDate(2019, 5, 12)))
+        : locale(conventions) {}
+
+    TempDir dir;
+    Settings settings;
+    IniFile ini{(dir / kSettingsFileName).string()};
+    Locale locale;
+    ScriptedPrompter prompter;
+    Dialogs dialogs;
+    AppContext context{settings, ini, locale, prompter, dialogs, Q(dir.Path()) + "/"};
+};
+
+/// A program context that is also the table folder, with the league pages installed as the
+/// program installs them, terminate recorded, and `league` saved there as LEAGUE.DIV.
+struct GuiFixture : ProgramContext<ScriptedFileDialogs> {
     /// Three teams, "Arsenal", "Burnley" and "Chelsea", in a table named "Premier".
     static League DefaultLeague();
 
     explicit GuiFixture(const League& league = DefaultLeague());
 
-    TempDir dir;
-    Settings settings;
-    IniFile ini;
-    Locale locale;
-    ScriptedPrompter prompter;
-    ScriptedFileDialogs dialogs;
-    AppContext context;
     int terminated = 0;
     std::filesystem::path file;
 };
-
-QString Q(const std::filesystem::path& path);
 
 /// The named child; a missing control ends the test run with its name.
 template <typename T> T* Child(const QObject* parent, const char* name) {

@@ -64,7 +64,11 @@ public:
 /// Save dialogs that answer from a list and keep where they started and what they offered.
 struct RecordingFileDialogs final : FileDialogs {
     QStringList Answers, Dirs, Filters, Extensions;
-    QString OpenFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString OpenFile(QWidget*, const QString&, const QString& dir, const QString& filter) override {
+        Dirs << dir;
+        Filters << filter;
+        return Answers.isEmpty() ? QString() : Answers.takeFirst();
+    }
     QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     QString Folder(QWidget*, const QString&, const QString&) override { return {}; }
     QString SaveFileAs(QWidget*, const QString&, const QString& dir, const QString& filter,
