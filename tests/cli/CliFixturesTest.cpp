@@ -1,4 +1,3 @@
-#include "cli/Cli.h"
 #include "core/model/Dates.h"
 #include "core/model/LeagueFile.h"
 #include "support/EngineCli.h"
@@ -8,25 +7,11 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace gorlin;
 using namespace gorlin::test;
 
 namespace {
-
-/// Runs a command line in this process, settings from an empty folder of `dir`.
-CliRun Cli(const TempDir& dir, std::vector<std::string> args) {
-    std::filesystem::create_directories(dir / "config");
-    args.insert(args.begin(), {"--config-dir", (dir / "config").string()});
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun run;
-    run.Exit = cli::Main(args, out, err);
-    run.Out = out.str();
-    run.Err = err.str();
-    return run;
-}
 
 std::string Save(const League& league, const TempDir& dir) {
     const auto path = dir / "league.div";
@@ -54,11 +39,11 @@ League HalfSeason() {
 TEST(CliFixtures, HalfSeasonIsPredictedToEveryTeamsLastGameTheSameWayTwice) {
     TempDir dir;
     const std::string file = Save(HalfSeason(), dir);
-    CliRun run = Cli(dir, {"predict", file});
+    CliRun run = RunCliIn(dir, {"predict", file});
     ASSERT_EQ(run.Exit, 0) << run.Err;
     EXPECT_EQ(run.Out, file + "\tpredicted\t190\n");
 
-    const CliRun first = Cli(dir, {"fixtures", file, "--format", "csv"});
+    const CliRun first = RunCliIn(dir, {"fixtures", file, "--format", "csv"});
     ASSERT_EQ(first.Exit, 0) << first.Err;
     const std::vector<std::string> lines = Lines(first.Out);
     ASSERT_EQ(lines.size(), 191u);
@@ -66,10 +51,10 @@ TEST(CliFixtures, HalfSeasonIsPredictedToEveryTeamsLastGameTheSameWayTwice) {
     for (std::size_t i = 1; i < lines.size(); ++i)
         EXPECT_EQ(lines[i].substr(0, 6), "1,LGE,") << lines[i];
 
-    ASSERT_EQ(Cli(dir, {"predict", file, "--matches", "5", "--what", "all"}).Exit, 0);
-    EXPECT_EQ(Cli(dir, {"fixtures", file, "--format", "csv"}).Out, first.Out);
+    ASSERT_EQ(RunCliIn(dir, {"predict", file, "--matches", "5", "--what", "all"}).Exit, 0);
+    EXPECT_EQ(RunCliIn(dir, {"fixtures", file, "--format", "csv"}).Out, first.Out);
 
-    run = Cli(dir, {"table", file, "--content", "predicted", "--columns", "BC", "--format", "csv"});
+    run = RunCliIn(dir, {"table", file, "--content", "predicted", "--columns", "BC", "--format", "csv"});
     ASSERT_EQ(run.Exit, 0) << run.Err;
     const std::vector<std::string> table = Lines(run.Out);
     ASSERT_EQ(table.size(), 21u);
@@ -78,7 +63,7 @@ TEST(CliFixtures, HalfSeasonIsPredictedToEveryTeamsLastGameTheSameWayTwice) {
 
     // Nothing left to predict: the file is not written again.
     const std::string before = Bytes(file);
-    run = Cli(dir, {"predict", file, "--what", "unpredicted"});
+    run = RunCliIn(dir, {"predict", file, "--what", "unpredicted"});
     EXPECT_EQ(run.Out, file + "\tpredicted\t0\n");
     EXPECT_EQ(Bytes(file), before);
 }
@@ -99,7 +84,7 @@ TEST(CliFixtures, ListInDateOrderWithCupFixturesAndEscapedNames) {
     TempDir dir;
     const std::string file = Save(league, dir);
 
-    CliRun run = Cli(dir, {"fixtures", file});
+    CliRun run = RunCliIn(dir, {"fixtures", file});
     ASSERT_EQ(run.Exit, 0) << run.Err;
     EXPECT_EQ(Lines(run.Out), (std::vector<std::string>{
                                   "Predicted\tComp\tDate\tHome Team\tAway Team\tF\tA",
@@ -107,7 +92,7 @@ TEST(CliFixtures, ListInDateOrderWithCupFixturesAndEscapedNames) {
                                   "0\tLGE\t2024-09-07\tGrödig\tAlpha\t0\t0",
                                   "1\tLGE\t\tAlpha\tBeta, City\t2\t1",
                               }));
-    run = Cli(dir, {"fixtures", "--format=csv", file});
+    run = RunCliIn(dir, {"fixtures", "--format=csv", file});
     EXPECT_EQ(Lines(run.Out).back(), "1,LGE,,Alpha,\"Beta, City\",2,1");
 }
 
@@ -138,7 +123,7 @@ TEST(CliFixtures, PredictRefusalsWriteNothing) {
         const std::string before = Bytes(file);
         std::vector<std::string> args = {"predict", file};
         args.insert(args.end(), k.Options.begin(), k.Options.end());
-        const CliRun run = Cli(dir, args);
+        const CliRun run = RunCliIn(dir, args);
         EXPECT_EQ(run.Exit, 1) << k.Message;
         EXPECT_NE(run.Err.find(k.Message), std::string::npos) << run.Err;
         EXPECT_TRUE(run.Out.empty());
@@ -153,7 +138,7 @@ TEST(CliFixtures, PredictRefusalsWriteNothing) {
                                                {"predict"},
                                                {"fixtures", file, "--format", "tsv"},
                                                {"fixtures", file, file}}) {
-        const CliRun run = Cli(dir, bad);
+        const CliRun run = RunCliIn(dir, bad);
         EXPECT_EQ(run.Exit, 2) << bad.back();
         EXPECT_NE(run.Err.find("Usage: gorlin-cli"), std::string::npos);
         EXPECT_TRUE(run.Out.empty());

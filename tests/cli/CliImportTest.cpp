@@ -1,39 +1,20 @@
-#include "cli/Cli.h"
+#include "support/EngineCli.h"
 #include "support/SeasonCsv.h"
 #include "support/TestPaths.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace gorlin;
 using namespace gorlin::test;
 
 namespace {
 
-struct CliResult {
-    int Exit = -1;
-    std::string Out;
-    std::string Err;
-};
-
-CliResult Cli(const TempDir& dir, std::vector<std::string> args) {
-    std::filesystem::create_directories(dir / "config");
-    args.insert(args.begin(), {"--config-dir", (dir / "config").string()});
-    std::ostringstream out;
-    std::ostringstream err;
-    CliResult run;
-    run.Exit = cli::Main(args, out, err);
-    run.Out = out.str();
-    run.Err = err.str();
-    return run;
-}
-
 /// A new league of the teams of a results file, meeting twice, made by "gorlin-cli new".
 std::string NewLeague(const TempDir& dir, const std::filesystem::path& results) {
     const std::string file = (dir / "PREMIER.DIV").string();
-    const CliResult made = Cli(dir, {"new", file, "--name", "Premier League 2018-19", "--teams-from",
-                                     results.string(), "--times", "2"});
+    const CliRun made = RunCliIn(dir, {"new", file, "--name", "Premier League 2018-19", "--teams-from",
+                                       results.string(), "--times", "2"});
     EXPECT_EQ(made.Exit, 0) << made.Err;
     return file;
 }
@@ -51,13 +32,13 @@ TEST(CliImport, ASeasonOfResultsGivesTheOfficialTable) {
     const std::string file = NewLeague(dir, results);
     const std::vector<std::string> import = {"import",        file,         "--what",        "results",
                                              "--date-format", "yyyy-mm-dd", results.string()};
-    const CliResult run = Cli(dir, import);
+    const CliRun run = RunCliIn(dir, import);
     ASSERT_EQ(run.Exit, 0) << run.Err;
     EXPECT_EQ(run.Out, "Records Read: 381\nSuccessful: 380\nErrors: 1\n");
     EXPECT_EQ(run.Err, "gorlin-cli import: line 1: a heading line\n");
     EXPECT_TRUE(std::filesystem::exists(dir / "PREMIER.bak")); // TakeBackup is on by default
 
-    const CliResult table = Cli(dir, {"table", file, "--format", "csv", "--columns", "ABCNOPQRSU"});
+    const CliRun table = RunCliIn(dir, {"table", file, "--format", "csv", "--columns", "ABCNOPQRSU"});
     ASSERT_EQ(table.Exit, 0) << table.Err;
     std::ofstream(dir / "table.csv", std::ios::binary) << table.Out;
     const auto got = ReadCsv(dir / "table.csv");
@@ -70,7 +51,7 @@ TEST(CliImport, ASeasonOfResultsGivesTheOfficialTable) {
     const std::string saved = Bytes(file);
     std::vector<std::string> again = import;
     again.push_back("--dry-run");
-    const CliResult second = Cli(dir, again);
+    const CliRun second = RunCliIn(dir, again);
     ASSERT_EQ(second.Exit, 0) << second.Err;
     EXPECT_EQ(second.Out, "Records Read: 381\nSuccessful: 0\nErrors: 381\n");
     EXPECT_EQ(Bytes(file), saved);
@@ -88,7 +69,7 @@ TEST(CliImport, RefusalsWriteNothing) {
         {"import", file, "--what", "results", (dir / "missing.csv").string()},      // exit 1
     };
     for (const auto& args : cases) {
-        const CliResult run = Cli(dir, args);
+        const CliRun run = RunCliIn(dir, args);
         EXPECT_EQ(run.Exit, &args == &cases[3] ? 1 : 2) << run.Err;
         EXPECT_EQ(run.Out, "");
         EXPECT_FALSE(run.Err.empty());

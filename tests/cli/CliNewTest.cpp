@@ -1,32 +1,18 @@
-#include "cli/Cli.h"
 #include "core/model/LeagueFile.h"
+#include "support/EngineCli.h"
 #include "support/LeagueBuilder.h"
 #include "support/TestPaths.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace gorlin;
+using gorlin::test::CliRun;
+using gorlin::test::RunCliIn;
 using gorlin::test::TempDir;
 using Args = std::vector<std::string>;
 
 namespace {
-
-struct CliResult {
-    int Exit;
-    std::string Out;
-    std::string Err;
-};
-
-/// Runs one command line in this process, with an empty settings folder.
-CliResult Cli(const TempDir& dir, Args args) {
-    std::filesystem::create_directories(dir / "config");
-    args.insert(args.begin(), {"--config-dir", (dir / "config").string()});
-    std::ostringstream out, err;
-    const int exit = cli::Main(args, out, err);
-    return {exit, out.str(), err.str()};
-}
 
 Args New(const TempDir& dir, Args more) {
     Args args = {"new", (dir / "NEW.DIV").string(), "--name", "Sunday League"};
@@ -61,7 +47,7 @@ std::string Players(const League& l) {
 TEST(CliNew, WritesTheLeagueWithTheChoicesAndTheWizardDefaults) {
     TempDir dir;
     const auto file = dir / "NEW.DIV";
-    CliResult run = Cli(dir, New(dir, kFourTeams));
+    CliRun run = RunCliIn(dir, New(dir, kFourTeams));
     ASSERT_EQ(run.Exit, 0) << run.Err;
     EXPECT_EQ(run.Out, file.string() + "\tcreated\t45\t4\t12\t0\t0\n");
     auto plain = LoadLeague(file);
@@ -72,7 +58,8 @@ TEST(CliNew, WritesTheLeagueWithTheChoicesAndTheWizardDefaults) {
                                 d.TeamSize, d.HalfLength}),
               std::vector<int>({2, 3, 1, 0, 0, 0, 11, 45}));
 
-    run = Cli(dir, With(New(dir, kFourTeams), {"--force", "--times", "3", "--points=2,1,0", "--own", "Town",
+    run = RunCliIn(dir,
+                   With(New(dir, kFourTeams), {"--force", "--times", "3", "--points=2,1,0", "--own", "Town",
                                                "--promoted", "1", "--playoffs", "2", "--relegated", "3",
                                                "--relplayoffs", "4", "--team-size", "7", "--half", "30"}));
     ASSERT_EQ(run.Exit, 0) << run.Err;
@@ -85,7 +72,7 @@ TEST(CliNew, WritesTheLeagueWithTheChoicesAndTheWizardDefaults) {
         std::vector<int>({3, 18, 2, 1, 0, 4, 1, 2, 3, 4, 7, 30}));
 
     // The table folder's check accepts the file.
-    run = Cli(dir, {"check", file.string()});
+    run = RunCliIn(dir, {"check", file.string()});
     EXPECT_EQ(run.Exit, 0);
     EXPECT_EQ(run.Out, file.string() + "\tok\t45\tSunday League\n");
 }
@@ -109,8 +96,8 @@ TEST(CliNew, TeamsFromBaseTablesAndFromAResultsFile) {
 
     // Without --team every league team of the base tables, equal names once; United's players
     // come from both tables.
-    CliResult run = Cli(dir, New(dir, {"--base", (dir / "A.DIV").string(), (dir / "B.DIV").string(),
-                                       "--copy-players", "--copy-referees"}));
+    CliRun run = RunCliIn(dir, New(dir, {"--base", (dir / "A.DIV").string(), (dir / "B.DIV").string(),
+                                         "--copy-players", "--copy-referees"}));
     ASSERT_EQ(run.Exit, 0) << run.Err;
     auto built = LoadLeague(dir / "NEW.DIV");
     ASSERT_TRUE(built);
@@ -119,14 +106,14 @@ TEST(CliNew, TeamsFromBaseTablesAndFromAResultsFile) {
     EXPECT_EQ(+built->Head.RefereeCount, 2);
 
     // Given teams and a real season's results file.
-    run = Cli(dir, {"new", (dir / "EPL.DIV").string(), "--name", "Premier", "--teams-from",
-                    (test::DataDir() / "eng1_2018-19_results.csv").string()});
+    run = RunCliIn(dir, {"new", (dir / "EPL.DIV").string(), "--name", "Premier", "--teams-from",
+                         (test::DataDir() / "eng1_2018-19_results.csv").string()});
     ASSERT_EQ(run.Exit, 0) << run.Err;
     auto season = LoadLeague(dir / "EPL.DIV");
     ASSERT_TRUE(season);
     EXPECT_EQ(season->TeamCount(), 20);
     EXPECT_EQ(season->Head.GameCount, 380);
-    EXPECT_EQ(Cli(dir, {"check", (dir / "EPL.DIV").string()}).Exit, 0);
+    EXPECT_EQ(RunCliIn(dir, {"check", (dir / "EPL.DIV").string()}).Exit, 0);
 }
 
 TEST(CliNew, FailedChecksWriteNothing) {
@@ -144,7 +131,7 @@ TEST(CliNew, FailedChecksWriteNothing) {
          "The results file has no HomeTeam and AwayTeam columns"},
     };
     for (const auto& [args, message] : cases) {
-        const CliResult run = Cli(dir, New(dir, args));
+        const CliRun run = RunCliIn(dir, New(dir, args));
         EXPECT_EQ(run.Exit, 1) << message;
         EXPECT_EQ(run.Err, "gorlin-cli new: " + message + "\n");
         EXPECT_FALSE(std::filesystem::exists(dir / "NEW.DIV")) << message;
@@ -152,12 +139,12 @@ TEST(CliNew, FailedChecksWriteNothing) {
 
     // An existing file is kept unless --force.
     std::ofstream(dir / "NEW.DIV") << "keep";
-    const CliResult kept = Cli(dir, New(dir, kFourTeams));
+    const CliRun kept = RunCliIn(dir, New(dir, kFourTeams));
     EXPECT_EQ(kept.Exit, 1);
     EXPECT_EQ(kept.Err,
               "gorlin-cli new: " + (dir / "NEW.DIV").string() + " already exists (--force replaces it)\n");
     EXPECT_EQ(std::filesystem::file_size(dir / "NEW.DIV"), 4u);
-    EXPECT_EQ(Cli(dir, With(New(dir, kFourTeams), {"--force"})).Exit, 0);
+    EXPECT_EQ(RunCliIn(dir, With(New(dir, kFourTeams), {"--force"})).Exit, 0);
     EXPECT_TRUE(LoadLeague(dir / "NEW.DIV"));
 }
 
@@ -175,7 +162,7 @@ TEST(CliNew, BadUsage) {
         {With(New(dir, kFourTeams), {"--season"}), "unknown option '--season'"},
     };
     for (const auto& [args, message] : cases) {
-        const CliResult run = Cli(dir, args);
+        const CliRun run = RunCliIn(dir, args);
         EXPECT_EQ(run.Exit, 2) << message;
         EXPECT_EQ(run.Err.substr(0, run.Err.find('\n')), "gorlin-cli new: " + message);
         EXPECT_NE(run.Err.find("Usage: gorlin-cli"), std::string::npos);

@@ -1,37 +1,22 @@
-#include "cli/Cli.h"
 #include "core/app/NewTable.h"
 #include "core/model/Dates.h"
 #include "core/model/LeagueFile.h"
+#include "support/EngineCli.h"
 #include "support/LeagueBuilder.h"
 #include "support/TestPaths.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace gorlin;
 using namespace gorlin::test;
 
 namespace {
 
-struct CliResult {
-    int Exit = -1;
-    std::string Out;
-    std::string Err;
-};
-
-/// One command in-process, with an empty settings folder beside the league.
-CliResult Record(const TempDir& dir, const std::string& file, std::vector<std::string> options) {
-    std::filesystem::create_directories(dir / "config");
-    std::vector<std::string> args = {"--config-dir", (dir / "config").string(), "record", file};
-    args.insert(args.end(), options.begin(), options.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    CliResult run;
-    run.Exit = cli::Main(args, out, err);
-    run.Out = out.str();
-    run.Err = err.str();
-    return run;
+/// One record command in-process, with an empty settings folder beside the league.
+CliRun Record(const TempDir& dir, const std::string& file, std::vector<std::string> options) {
+    options.insert(options.begin(), {"record", file});
+    return RunCliIn(dir, options);
 }
 
 std::string Bytes(const std::filesystem::path& path) {
@@ -68,7 +53,7 @@ TEST(CliRecord, RecordsALeagueResultAndSaves) {
     std::vector<std::string> options = kAlphaBravo;
     options.insert(options.end(),
                    {"--attendance", "12345", "--referee", "M Dean", "--comment", "Opening day"});
-    const CliResult run = Record(dir, file, options);
+    const CliRun run = Record(dir, file, options);
     ASSERT_EQ(run.Exit, 0) << run.Err;
     EXPECT_EQ(run.Out, "recorded\t1\tAlpha\tBravo\t2-1\n");
 
@@ -86,7 +71,7 @@ TEST(CliRecord, RecordsALeagueResultAndSaves) {
     EXPECT_TRUE(std::filesystem::exists(dir / "league.bak")); // TakeBackup is on by default
 
     // Alpha's one home game against Bravo is played: the same pair again has nothing to complete.
-    const CliResult again = Record(dir, file, kAlphaBravo);
+    const CliRun again = Record(dir, file, kAlphaBravo);
     EXPECT_EQ(again.Exit, 1);
     EXPECT_EQ(again.Err, "gorlin-cli record: Pending game not found\n");
 }
@@ -94,9 +79,9 @@ TEST(CliRecord, RecordsALeagueResultAndSaves) {
 TEST(CliRecord, CupGameIsAddedAfterTheLeagueGames) {
     TempDir dir;
     const std::string file = SaveLeague4(dir);
-    const CliResult run = Record(dir, file,
-                                 {"--date", "2024-08-14", "--home", "Delta", "--away", "Alpha", "--score",
-                                  "0-3", "--competition", "FAC"});
+    const CliRun run = Record(dir, file,
+                              {"--date", "2024-08-14", "--home", "Delta", "--away", "Alpha", "--score", "0-3",
+                               "--competition", "FAC"});
     ASSERT_EQ(run.Exit, 0) << run.Err;
     EXPECT_EQ(run.Out, "recorded\t13\tDelta\tAlpha\t0-3\n");
     Expected<League> saved = LoadLeague(file);
@@ -124,7 +109,7 @@ TEST(CliRecord, RefusalsWriteNothing) {
         const std::string before = Bytes(file);
         std::vector<std::string> options = kAlphaBravo;
         options.insert(options.end(), c.Change.begin(), c.Change.end()); // the later value wins
-        const CliResult run = Record(dir, file, options);
+        const CliRun run = Record(dir, file, options);
         EXPECT_EQ(run.Exit, 1) << c.Message;
         EXPECT_EQ(run.Err, "gorlin-cli record: " + c.Message + "\n");
         EXPECT_EQ(run.Out, "");
@@ -147,7 +132,7 @@ TEST(CliRecord, BadUsage) {
     const std::string file = SaveLeague4(dir);
     const std::string before = Bytes(file);
     for (const auto& options : cases) {
-        const CliResult run = Record(dir, file, options);
+        const CliRun run = Record(dir, file, options);
         EXPECT_EQ(run.Exit, 2) << options.back();
         EXPECT_NE(run.Err.find("Usage: gorlin-cli record"), std::string::npos);
     }

@@ -1,4 +1,3 @@
-#include "cli/Cli.h"
 #include "core/model/Dates.h"
 #include "core/model/LeagueFile.h"
 #include "support/EngineCli.h"
@@ -7,7 +6,6 @@
 #include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace gorlin;
 using namespace gorlin::test;
@@ -47,20 +45,6 @@ League Small() {
     return b.Build();
 }
 
-struct Result {
-    int Exit;
-    std::string Out, Err;
-};
-
-/// Runs a command in-process with an empty settings folder beside the league.
-Result Cli(const TempDir& dir, std::vector<std::string> args) {
-    std::filesystem::create_directories(dir / "config");
-    args.insert(args.begin(), {"--config-dir", (dir / "config").string()});
-    std::ostringstream out, err;
-    const int exit = cli::Main(args, out, err);
-    return {exit, out.str(), err.str()};
-}
-
 std::string Save(League league, const TempDir& dir) {
     const auto path = dir / "league.div";
     EXPECT_TRUE(SaveLeague(league, path, SaveOptions{false}).Ok);
@@ -72,7 +56,7 @@ std::string Save(League league, const TempDir& dir) {
 TEST(CliTeamStats, LabelsInPageOrder) {
     TempDir dir;
     const std::string file = Save(Small(), dir);
-    const Result run = Cli(dir, {"team-stats", file, "--team", "Rovers", "--today", "2024-12-01"});
+    const CliRun run = RunCliIn(dir, {"team-stats", file, "--team", "Rovers", "--today", "2024-12-01"});
     ASSERT_EQ(run.Exit, 0) << run.Err;
     EXPECT_EQ(Lines(run.Out), (Texts{"lblPlayed\t3",        "lblGoals\t3",
                                      "lblWon\t1",           "lblDrawn\t1",
@@ -89,10 +73,10 @@ TEST(CliTeamStats, LabelsInPageOrder) {
                                      "btnGraph\t1"}));
 
     // Before the first game the standings count nothing: no graph. A competition blanks points.
-    Result early = Cli(dir, {"team-stats", file, "--team", "Rovers", "--today", "2024-08-01"});
+    CliRun early = RunCliIn(dir, {"team-stats", file, "--team", "Rovers", "--today", "2024-08-01"});
     EXPECT_EQ(Lines(early.Out).back(), "btnGraph\t0");
-    const Result cup =
-        Cli(dir, {"team-stats", file, "--team", "Rovers", "--games", "FAC", "--today", "2024-12-01"});
+    const CliRun cup =
+        RunCliIn(dir, {"team-stats", file, "--team", "Rovers", "--games", "FAC", "--today", "2024-12-01"});
     ASSERT_EQ(cup.Exit, 0) << cup.Err;
     const Texts lines = Lines(cup.Out);
     EXPECT_EQ(lines[0], "lblPlayed\t1");
@@ -127,7 +111,7 @@ TEST(CliTeamStats, GridsResortPerClick) {
     for (const auto& c : cases) {
         Texts args = {"team-stats", file, "--team", "Rovers"};
         args.insert(args.end(), c.Options.begin(), c.Options.end());
-        const Result run = Cli(dir, args);
+        const CliRun run = RunCliIn(dir, args);
         ASSERT_EQ(run.Exit, 0) << run.Err;
         EXPECT_EQ(Lines(run.Out), c.Lines) << c.Options.back();
     }
@@ -137,7 +121,7 @@ TEST(CliTeamStats, ChartStartsFromTheAdjustment) {
     TempDir dir;
     const std::string file = Save(Small(), dir);
     // P 3, S 1, M 3 (Cité): bars 30 wide, 10 pixels a point; the win only makes up the deduction.
-    const Result run = Cli(dir, {"team-stats", file, "--team", "Rovers", "--chart", "90x30"});
+    const CliRun run = RunCliIn(dir, {"team-stats", file, "--team", "Rovers", "--chart", "90x30"});
     ASSERT_EQ(run.Exit, 0) << run.Err;
     EXPECT_EQ(Lines(run.Out), (Texts{"line 0 0 0 29 black", "line 0 29 90 29 black", "rect 30 20 60 30 white",
                                      "rect 60 20 90 30 red"}));
@@ -161,29 +145,29 @@ TEST(CliTeamStats, RefusalsWriteNothing) {
     for (const auto& c : cases) {
         Texts args = {"team-stats", file};
         args.insert(args.end(), c.Args.begin(), c.Args.end());
-        const Result run = Cli(dir, args);
+        const CliRun run = RunCliIn(dir, args);
         EXPECT_EQ(run.Exit, c.Exit) << c.Message;
         EXPECT_EQ(run.Out, "") << c.Message;
         EXPECT_NE(run.Err.find(c.Message), std::string::npos) << run.Err;
     }
     // Offered once the filter takes in the cup.
-    EXPECT_EQ(Cli(dir, {"team-stats", file, "--team", "Athletic", "--games", "all"}).Exit, 0);
-    EXPECT_EQ(Cli(dir, {"form", file, "--team", "Athletic"}).Exit, 1);
+    EXPECT_EQ(RunCliIn(dir, {"team-stats", file, "--team", "Athletic", "--games", "all"}).Exit, 0);
+    EXPECT_EQ(RunCliIn(dir, {"form", file, "--team", "Athletic"}).Exit, 1);
 }
 
 TEST(CliForm, LettersAndPhrases) {
     TempDir dir;
     const std::string small = Save(Small(), dir);
     // Three games: letters but no phrase.
-    Result run = Cli(dir, {"form", small, "--team", "Rovers"});
+    CliRun run = RunCliIn(dir, {"form", small, "--team", "Rovers"});
     ASSERT_EQ(run.Exit, 0) << run.Err;
     EXPECT_EQ(Lines(run.Out), (Texts{"HomeForm\tWL", "AwayForm\tD"}));
-    run = Cli(dir, {"form", small, "--team", "Rovers", "--games", "all"});
+    run = RunCliIn(dir, {"form", small, "--team", "Rovers", "--games", "all"});
     EXPECT_EQ(Lines(run.Out)[0], "HomeForm\tWWL");
 
     const std::string season =
         Save(BuildSeasonLeague(DataDir() / "eng1_2018-19_results.csv", "Premier League"), dir);
-    run = Cli(dir, {"form", season, "--team", "Liverpool FC"});
+    run = RunCliIn(dir, {"form", season, "--team", "Liverpool FC"});
     ASSERT_EQ(run.Exit, 0) << run.Err;
     const Texts lines = Lines(run.Out);
     ASSERT_GE(lines.size(), 4u);

@@ -25,15 +25,9 @@ std::string Save(League league, const TempDir& dir, const std::string& name = "l
     return path.string();
 }
 
-/// A command run with the settings folder of `dir`.
-CliRun InDir(const TempDir& dir, std::vector<std::string> args) {
-    args.insert(args.begin(), {"--config-dir", (dir / "config").string()});
-    return RunCli(args);
-}
-
 CliRun Table(const TempDir& dir, const std::string& file, std::vector<std::string> options) {
     options.insert(options.begin(), {"table", file});
-    return InDir(dir, options);
+    return RunCliIn(dir, options);
 }
 
 std::vector<std::vector<std::string>> CsvRows(const std::string& text, const TempDir& dir) {
@@ -98,12 +92,12 @@ TEST(CliProgram, UsageErrorsGiveStatusTwoAndTheUsage) {
         std::istringstream words(line);
         for (std::string w; words >> w;)
             args.push_back(w == "F" ? file : w);
-        const CliRun run = InDir(dir, args);
+        const CliRun run = RunCliIn(dir, args);
         EXPECT_EQ(run.Exit, 2) << line;
         EXPECT_NE(run.Err.find("Usage: gorlin-cli"), std::string::npos) << line;
         EXPECT_TRUE(run.Out.empty()) << line;
     }
-    const CliRun help = InDir(dir, {"settings", "--help"});
+    const CliRun help = RunCliIn(dir, {"settings", "--help"});
     EXPECT_EQ(help.Exit, 0);
     EXPECT_NE(help.Out.find("Section<TAB>Key<TAB>Value"), std::string::npos);
 }
@@ -154,7 +148,7 @@ TEST(CliCheck, NamesInUtf8AndStatusZeroWhenEveryFileIsOk) {
     League l = Small();
     l.Head.TableName = "Ligue \xE9t\xE9";
     const std::string good = Save(l, dir, "GOOD.DIV");
-    const CliRun run = InDir(dir, {"check", good, good});
+    const CliRun run = RunCliIn(dir, {"check", good, good});
     EXPECT_EQ(run.Exit, 0);
     EXPECT_EQ(Lines(run.Out).back(), good + "\tok\t46\tLigue \xC3\xA9t\xC3\xA9");
 }
@@ -163,7 +157,7 @@ TEST(CliDump, ADamagedFileFailsWithTheReason) {
     TempDir dir;
     const std::string bytes = ReadFile(Save(Small(), dir));
     WriteFile(dir / "CUT.DIV", bytes.substr(0, bytes.size() - 3));
-    const CliRun cut = InDir(dir, {"dump", (dir / "CUT.DIV").string()});
+    const CliRun cut = RunCliIn(dir, {"dump", (dir / "CUT.DIV").string()});
     EXPECT_EQ(cut.Exit, 1);
     EXPECT_TRUE(cut.Out.empty());
     EXPECT_NE(cut.Err.find("CUT.DIV: The league file is damaged: it ends inside the team selections"),
@@ -176,7 +170,7 @@ TEST(CliSave, BringsOldFilesToTheCurrentLayoutWithABackup) {
     const std::string old = ReadFile(DataDir() / "eras" / "v19.DIV");
     WriteFile(dir / "OLD.DIV", old);
     const auto path = (dir / "OLD.DIV").string();
-    const CliRun r = InDir(dir, {"save", path});
+    const CliRun r = RunCliIn(dir, {"save", path});
     ASSERT_EQ(r.Exit, 0) << r.Err;
     EXPECT_EQ(r.Out, path + "\tsaved\t45\n");
     EXPECT_EQ(ReadFile(dir / "OLD.bak"), old);
@@ -184,7 +178,7 @@ TEST(CliSave, BringsOldFilesToTheCurrentLayoutWithABackup) {
     EXPECT_EQ(+LoadLeague(path)->Games[1].Date, 36526) << "dates are converted once";
 
     // A second save of an unchanged league writes the same bytes.
-    EXPECT_EQ(InDir(dir, {"save", path}).Exit, 0);
+    EXPECT_EQ(RunCliIn(dir, {"save", path}).Exit, 0);
     EXPECT_EQ(ReadFile(path), saved);
     EXPECT_EQ(ReadFile(dir / "OLD.bak"), saved);
 }
@@ -195,7 +189,7 @@ TEST(CliSave, HonoursTakeBackupOfTheSettingsAndReportsFailures) {
     WriteFile(dir / "config" / "gorlin.ini", "[Options]\nTakeBackup=0\n");
     const std::string damaged = {5, 'D', 'I', 'V', 'H', 'D', 46, 0, 0};
     WriteFile(dir / "B.DIV", damaged);
-    const CliRun r = InDir(dir, {"save", good, (dir / "B.DIV").string(), (dir / "C.DIV").string()});
+    const CliRun r = RunCliIn(dir, {"save", good, (dir / "B.DIV").string(), (dir / "C.DIV").string()});
     EXPECT_EQ(r.Exit, 1);
     EXPECT_EQ(r.Out, good + "\tsaved\t46\n") << "the good file is still saved";
     EXPECT_FALSE(std::filesystem::exists(dir / "A.bak"));

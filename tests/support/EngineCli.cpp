@@ -16,6 +16,12 @@ CliRun RunCli(const std::vector<std::string>& args) {
     return run;
 }
 
+CliRun RunCliIn(const TempDir& dir, std::vector<std::string> args) {
+    std::filesystem::create_directories(dir / "config");
+    args.insert(args.begin(), {"--config-dir", (dir / "config").string()});
+    return RunCli(args);
+}
+
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TestPaths.h"
+
 #include <string>
 #include <vector>
 
@@ -15,6 +17,9 @@ struct CliRun {
 /// Runs a gorlin-cli command line in this process (cli::Main), capturing its exit status and
 /// both output streams. Pass --config-dir so the settings lookup ignores the test's own folder.
 CliRun RunCli(const std::vector<std::string>& args);
+
+/// RunCli with the settings folder DIR/config, made (empty) when missing.
+CliRun RunCliIn(const TempDir& dir, std::vector<std::string> args);
 
 /// The lines of a text ('\n' separated, a final empty line dropped).
 std::vector<std::string> Lines(const std::string& text);
