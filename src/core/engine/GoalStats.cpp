@@ -474,11 +474,20 @@ GoalStatsData GoalStats(const League& league, int gameType, const GoalSortKeys& 
         upperRankOf[static_cast<std::size_t>(d.Scorers[i].Player)] = upperRanks[i];
     auto upperRank = [&](const ScorerEntry& e) { return upperRankOf[static_cast<std::size_t>(e.Player)]; };
     StableSortByKey(d.Scorers, upperRank);
+    d.sgGoalsPerMatch.reserve(d.HatTricks.size());
+    for (const HatTrick& h : d.HatTricks) {
+        HatTrickRow row;
+        row.Item = h;
+        row.Date = GameDay(league.Games[static_cast<std::size_t>(h.Game)]);
+        row.NameRank = upperRankOf[static_cast<std::size_t>(h.Player)];
+        row.TeamRank = teamRank(h.Team);
+        d.sgGoalsPerMatch.push_back(row);
+    }
     // In name order now, which is nearly character-code order: the names of the penalty and
     // own-goal rows are ranked from here.
     auto inPens = [](const ScorerEntry& e) { return e.PensScored + e.PensMissed > 0; };
     auto inOwnGoals = [](const ScorerEntry& e) { return e.OwnGoals > 0; };
-    std::vector<int>& rowRankOf = upperRankOf; // reused once the hat-trick ranks are taken
+    std::vector<int> rowRankOf(static_cast<std::size_t>(players) + 1, 0);
     {
         std::vector<std::string_view> rowNames;
         std::vector<int> rowPlayers;
@@ -487,15 +496,6 @@ GoalStatsData GoalStats(const League& league, int gameType, const GoalSortKeys& 
                 rowNames.push_back(league.Players[static_cast<std::size_t>(e.Player)].Name.view());
                 rowPlayers.push_back(e.Player);
             }
-        d.sgGoalsPerMatch.reserve(d.HatTricks.size());
-        for (const HatTrick& h : d.HatTricks) {
-            HatTrickRow row;
-            row.Item = h;
-            row.Date = GameDay(league.Games[static_cast<std::size_t>(h.Game)]);
-            row.NameRank = upperRankOf[static_cast<std::size_t>(h.Player)];
-            row.TeamRank = teamRank(h.Team);
-            d.sgGoalsPerMatch.push_back(row);
-        }
         const std::vector<int> ranks = RankNearlySorted(rowNames);
         for (std::size_t k = 0; k < rowPlayers.size(); ++k)
             rowRankOf[static_cast<std::size_t>(rowPlayers[k])] = ranks[k];
