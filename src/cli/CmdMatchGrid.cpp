@@ -38,9 +38,7 @@ Status ParseOptions(const std::vector<std::string>& args, MatchGridOptions& o) {
              return Status::Success();
          }},
     };
-    if (const Status st = ParseLeagueFileArguments(args, options, o.File); !st)
-        return st;
-    return Status::Success();
+    return ParseLeagueFileArguments(args, options, o.File);
 }
 
 } // namespace

@@ -64,8 +64,7 @@ Status ParseOptions(const std::vector<std::string>& args, TableOptions& o) {
         FlagOption("--poss", o.Poss),
         ChoiceOption("--format", {"text", "csv"}, o.Format, "--format needs text or csv"),
     };
-    const Status st = ParseLeagueFileArguments(args, options, o.File);
-    return st;
+    return ParseLeagueFileArguments(args, options, o.File);
 }
 
 void PrintText(std::ostream& out, const std::string& title, const std::string& columns,
