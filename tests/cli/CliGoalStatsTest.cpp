@@ -41,9 +41,7 @@ League FourMeetings() {
 
 struct Files {
     TempDir dir;
-    std::string Config() const { return (dir / "config").string(); }
     std::string Save(League league) {
-        std::filesystem::create_directories(dir / "config");
         const auto path = dir / "league.div";
         EXPECT_TRUE(SaveLeague(league, path, SaveOptions{false}).Ok);
         return path.string();
@@ -51,8 +49,7 @@ struct Files {
 };
 
 CliRun Cmd(const Files& f, Texts args) {
-    args.insert(args.begin(), {"--config-dir", f.Config()});
-    return RunCli(args);
+    return RunCliIn(f.dir, std::move(args));
 }
 
 } // namespace

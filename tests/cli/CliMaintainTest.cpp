@@ -21,14 +21,10 @@ struct CliLeague {
     TempDir dir;
     std::string file = (dir / "league.div").string();
 
-    explicit CliLeague(League league) {
-        std::filesystem::create_directories(dir / "config");
-        EXPECT_TRUE(SaveLeague(league, file, SaveOptions{false}).Ok);
-    }
+    explicit CliLeague(League league) { EXPECT_TRUE(SaveLeague(league, file, SaveOptions{false}).Ok); }
     CliRun Run(const std::string& command, std::vector<std::string> args) const {
-        std::vector<std::string> all = {"--config-dir", (dir / "config").string(), command, file};
-        all.insert(all.end(), args.begin(), args.end());
-        return RunCli(all);
+        args.insert(args.begin(), {command, file});
+        return RunCliIn(dir, std::move(args));
     }
     League Load() const { return *LoadLeague(file); }
 };

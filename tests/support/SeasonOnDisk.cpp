@@ -17,8 +17,7 @@ SeasonOnDisk::SeasonOnDisk()
 }
 
 CliRun SeasonOnDisk::Run(std::vector<std::string> args) const {
-    args.insert(args.begin(), {"--config-dir", Config});
-    return RunCli(args);
+    return RunCliIn(Dir, std::move(args));
 }
 
 } // namespace gorlin::test
