@@ -5,7 +5,6 @@
 #include "core/engine/TablePage.h"
 #include "core/engine/TeamStats.h"
 #include "core/io/PrintLayouts.h"
-#include "core/model/LeagueFile.h"
 #include "gui/app/LeagueWindow.h"
 #include "gui/io/PrintEntries.h"
 #include "gui/io/PrintJob.h"
@@ -15,7 +14,6 @@
 #include "gui/league/GoalStatisticsPage.h"
 #include "gui/league/GoalsMaintenancePage.h"
 #include "gui/league/GraphWindows.h"
-#include "gui/league/LeaguePages.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/league/MaintenancePages.h"
 #include "gui/league/ResultsMaintenancePage.h"
@@ -49,15 +47,10 @@ namespace fs = std::filesystem;
 /// A real season on disk, with a context whose save dialogs the test answers.
 struct Fixture : test::ProgramContext<test::RecordingFileDialogs> {
     League league = test::BuildSeasonLeague(test::DataDir() / "eng1_2018-19_results.csv", "Premier League");
-    fs::path file = dir / "LEAGUE.DIV";
+    fs::path file = test::SaveInTableFolder(dir, settings, context, league);
 
     Fixture() {
-        settings.FilePath = dir.Path().string() + "/";
-        context.installLeaguePages = InstallLeaguePages;
         context.terminate = [](int) {};
-        League copy = league;
-        if (!SaveLeague(copy, file, SaveOptions{false}))
-            qFatal("cannot write the test league");
     }
 };
 

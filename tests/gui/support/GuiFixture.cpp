@@ -21,13 +21,19 @@ Locale UkConventions(QDate today) {
     return LocaleFrom(QLocale(QLocale::English, QLocale::UnitedKingdom), today);
 }
 
-GuiFixture::GuiFixture(const League& league) : file(dir / "LEAGUE.DIV") {
+std::filesystem::path SaveInTableFolder(const TempDir& dir, Settings& settings, AppContext& context,
+                                        const League& league) {
     settings.FilePath = dir.Path().string() + "/";
     context.installLeaguePages = InstallLeaguePages;
-    context.terminate = [this](int) { ++terminated; };
+    const std::filesystem::path file = dir / "LEAGUE.DIV";
     League copy = league;
     if (!SaveLeague(copy, file, SaveOptions{false}))
         qFatal("cannot write the test league");
+    return file;
+}
+
+GuiFixture::GuiFixture(const League& league) : file(SaveInTableFolder(dir, settings, context, league)) {
+    context.terminate = [this](int) { ++terminated; };
 }
 
 QString Q(const std::filesystem::path& path) {

@@ -35,6 +35,11 @@ template <typename Dialogs> struct ProgramContext {
     AppContext context{settings, ini, locale, prompter, dialogs, Q(dir.Path()) + "/"};
 };
 
+/// Makes `dir` the table folder, installs the league pages as the program installs them, and
+/// saves `league` there as LEAGUE.DIV, whose path it returns.
+std::filesystem::path SaveInTableFolder(const TempDir& dir, Settings& settings, AppContext& context,
+                                        const League& league);
+
 /// A program context that is also the table folder, with the league pages installed as the
 /// program installs them, terminate recorded, and `league` saved there as LEAGUE.DIV.
 struct GuiFixture : ProgramContext<ScriptedFileDialogs> {
