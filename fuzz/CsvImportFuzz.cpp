@@ -2,11 +2,10 @@
 // fixtures, players, goal scorers. Whatever the lines hold, the league must stay sound: it saves,
 // loads back to the same bytes, and its table and goal statistics can be computed.
 
-#include "core/app/NewTable.h"
+#include "FuzzLeague.h"
 #include "core/engine/GameFilter.h"
 #include "core/engine/GoalStats.h"
 #include "core/engine/Standings.h"
-#include "core/io/CsvImport.h"
 #include "core/model/LeagueFile.h"
 
 #include <cstdint>
@@ -15,34 +14,15 @@
 #include <string_view>
 #include <vector>
 
-namespace {
-
-const gorlin::League& NewLeague() {
-    static const gorlin::League league = [] {
-        gorlin::NewTableInput input;
-        input.TableName = "Fuzz";
-        input.TeamNames = {"Alpha", "Bravo", "Charlie", "Delta"};
-        auto built = gorlin::BuildNewLeague(input);
-        if (!built)
-            std::abort();
-        return *built;
-    }();
-    return league;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace gorlin;
-    League league = NewLeague();
+    static const League fresh = fuzz::FourTeams();
+    League league = fresh;
     const std::string text = ImportText(std::string_view(reinterpret_cast<const char*>(data), size));
     const std::vector<std::string_view> lines = ImportTextLines(text);
     for (ImportWhat what :
          {ImportWhat::MatchResults, ImportWhat::Fixtures, ImportWhat::Players, ImportWhat::GoalScorers}) {
-        ImportOptions options;
-        options.What = what;
-        options.PositionNames = {"Goal Keeper", "Defender", "Midfield", "Forward"};
-        const ImportResult result = ImportLines(league, lines, options);
+        const ImportResult result = ImportLines(league, lines, fuzz::ImportOf(what));
         if (result.Counters.Successful + result.Counters.Errors > result.Counters.RecordsRead)
             std::abort();
     }

@@ -2,8 +2,7 @@
 // over the tab the first byte names, runs it over a small league, and checks that the design
 // saves as text that reads back to the same design.
 
-#include "core/app/NewTable.h"
-#include "core/io/CsvImport.h"
+#include "FuzzLeague.h"
 #include "core/model/Dates.h"
 #include "core/query/QueryRows.h"
 #include "core/query/QueryRun.h"
@@ -20,18 +19,9 @@ namespace {
 const gorlin::League& SmallLeague() {
     static const gorlin::League league = [] {
         using namespace gorlin;
-        NewTableInput input;
-        input.TableName = "Fuzz";
-        input.TeamNames = {"Alpha", "Bravo", "Charlie", "Delta"};
-        auto built = BuildNewLeague(input);
-        if (!built)
-            std::abort();
-        League l = *built;
+        League l = fuzz::FourTeams();
         auto import = [&](ImportWhat what, std::string_view text) {
-            ImportOptions options;
-            options.What = what;
-            options.PositionNames = {"Goal Keeper", "Defender", "Midfield", "Forward"};
-            ImportLines(l, ImportTextLines(text), options);
+            ImportLines(l, ImportTextLines(text), fuzz::ImportOf(what));
         };
         import(ImportWhat::MatchResults, "10/08/2018,Alpha,Bravo,2,1\n"
                                          "11/08/2018,Charlie,Delta,0,0,12345,,,Quiet,A Referee,2\n"
