@@ -126,6 +126,19 @@ TEST(ProcessUpdate, ResultsFixturesAndGaps) {
               (std::vector<int>{1, 1, 3, 1, 1}));
 }
 
+TEST(ProcessUpdate, SquadPlayerBehindAnEmptyEntryIsNotAddedTwice) {
+    test::LeagueBuilder b = Small();
+    const int fixture = b.Fixture(1, 2, 100);
+    b.Squad(fixture, 1, {{2, 0, 90, 0, 0, 0, 0}, {1, 0, 90, 0, 0, 0, 0}});
+    League league = b.Build();
+    SquadRec& squad = league.Squads[league.Games[fixture].HomeSquad];
+    squad.Entries[0].Player = 0; // a deleted player's entry
+    const UpdateReport r =
+        Apply(league, "P,1,\"Smith, John\",0,0\nR,100,1,2,1,0,0,0,0\nS,1,1,0,90,0,0,0,0\n");
+    EXPECT_EQ(r.Counts.SquadEntriesAdded, 0);
+    EXPECT_EQ(squad.Entries[0].Player * 10 + squad.Entries[1].Player, 1);
+}
+
 TEST(ProcessUpdate, FixedScheduleMissedPensAndPlayerBoxOff) {
     test::LeagueBuilder b = Small();
     b.TimesToPlay(2);

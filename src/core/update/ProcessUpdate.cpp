@@ -395,9 +395,12 @@ void Processor::ProcessSquad(const std::string& line) {
         m_changed = true;
     }
     SquadRec& squad = m_league.Squads[At(s)];
-    for (SquadEntry& e : squad.Entries) {
+    // A deleted player leaves an empty entry anywhere in a squad: look at every entry for the
+    // player before filling the first empty one.
+    for (const SquadEntry& e : squad.Entries)
         if (e.Player == player)
             return;
+    for (SquadEntry& e : squad.Entries)
         if (e.Player == 0) {
             entry.Player = static_cast<u16>(player);
             e = entry;
@@ -405,7 +408,6 @@ void Processor::ProcessSquad(const std::string& line) {
             ++m_counts.SquadEntriesAdded;
             return;
         }
-    }
 }
 
 void Processor::ProcessTransfer(const std::string& line) {
