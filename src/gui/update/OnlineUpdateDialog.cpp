@@ -194,6 +194,7 @@ void OnlineUpdateDialog::StartRetrieval() {
 }
 
 void OnlineUpdateDialog::RetrievalFinished(const std::vector<std::string>& lines) {
+    LogMessage(kMsgUpdateInProgress); // while a large file is applied
     const UpdateReport report = ProcessUpdate(m_league, lines, Options());
     for (const UpdateMessage& message : report.Messages) {
         if (message.Type == UpdateMessage::ErrorBox)
