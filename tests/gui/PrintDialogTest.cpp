@@ -16,8 +16,10 @@
 #include "gui/league/GraphWindows.h"
 #include "gui/league/LeagueTablePage.h"
 #include "gui/league/MaintenancePages.h"
+#include "gui/league/PlayerStatsWindow.h"
 #include "gui/league/ResultsMaintenancePage.h"
 #include "gui/league/TeamStatisticsPage.h"
+#include "gui/query/QueryWindow.h"
 #include "gui/support/GuiFixture.h"
 #include "gui/support/ModalScript.h"
 #include "gui/widgets/LeagueText.h"
@@ -375,6 +377,22 @@ void PrintDialogTest::everyEntryPointOpensTheDialog() {
     expect(1);
     test::Click(stats, "btnGraph");
 
+    // The query window's results page prints from its own "&Print", after "&Export".
+    script.Then<QueryWindow>([&](QueryWindow* w) {
+        auto* query = test::Child<QComboBox>(w, "cbQuery");
+        query->setCurrentIndex(query->findText("Best Attack"));
+        emit query->activated(query->currentIndex());
+        test::Click(w, "btnRun");
+        QVERIFY(w->ShowingResults());
+        QHBoxLayout* buttons = w->ResultButtonArea();
+        QCOMPARE(buttons->indexOf(test::Child<QPushButton>(w, "btnPrint")),
+                 buttons->indexOf(test::Child<QPushButton>(w, "btnExport")) + 1);
+        test::Click(w, "btnPrint");
+        w->reject();
+    });
+    expect(1);
+    test::Click(table, "btnQuery");
+
     // Every list grid: a right-click opens its pop-up, whose "&Print" prints the list.
     auto* results = window.findChild<ResultsMaintenancePage*>();
     QVERIFY(results != nullptr);
@@ -396,29 +414,37 @@ void PrintDialogTest::everyEntryPointOpensTheDialog() {
                  {stats, "sgTmPlayers"},
                  {stats, "sgFixtures"}};
     int opened = 0;
-    for (const auto& g : grids) {
-        QVERIFY2(g.Page != nullptr, g.Grid);
-        auto* grid = test::Child<QTableView>(g.Page, g.Grid);
+    auto printFromPopup = [&](QTableView* grid) {
         grid->window()->activateWindow();
         emit grid->customContextMenuRequested(QPoint(4, 4));
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY2(menu != nullptr, g.Grid);
+        QVERIFY2(menu != nullptr, qPrintable(grid->objectName()));
         QAction* item = nullptr;
         for (QAction* a : menu->actions())
             if (a->text() == "&Print")
                 item = a;
-        QVERIFY2(item != nullptr && item->isEnabled(), g.Grid);
+        QVERIFY2(item != nullptr && item->isEnabled(), qPrintable(grid->objectName()));
         if (QAction* exporting = menu->findChild<QAction*>("miExport")) // "&Print" comes just before it
             QCOMPARE(menu->actions().indexOf(exporting), menu->actions().indexOf(item) + 1);
         menu->close();
         expect(1);
         item->trigger();
         ++opened;
+    };
+    for (const auto& g : grids) {
+        QVERIFY2(g.Page != nullptr, g.Grid);
+        printFromPopup(test::Child<QTableView>(g.Page, g.Grid));
     }
+    // The player window's match list, from the same pop-up as its "&Export".
+    script.Then<PlayerStatsWindow>([&](PlayerStatsWindow* w) {
+        printFromPopup(test::Child<QTableView>(w, "sgGoals"));
+        w->reject();
+    });
+    emit window.findChild<GoalStatisticsPage*>()->playerRequested(1);
     QCOMPARE(script.Pending(), 0);
     QVERIFY2(script.Problems().isEmpty(), qPrintable(script.Problems().join("; ")));
     QStringList wanted{"Print League Table", "Print Team Statistics", "Print Match Grid",
-                       "Print Gorlin Graph"};
+                       "Print Gorlin Graph", "Print Gorlin Table"};
     for (int i = 0; i < opened; ++i)
         wanted << "Print Gorlin Table";
     QCOMPARE(captions, wanted);

@@ -142,8 +142,7 @@ struct PrintJob {
     bool DateAllowed = true;
 };
 
-/// The results of a query run as `gorlin-cli query` runs it, as a list titled "Query Results"
-/// (numeric fields right-aligned).
+/// The results of a query run as `gorlin-cli query` runs it, as the query window prints them.
 Expected<PrintListData> QueryList(const Invocation& inv, const PrintOptions& o, League& league,
                                   const Locale& locale) {
     const SettingsFile settings = LoadSettingsFile(ProgramFolder(inv));
@@ -160,7 +159,7 @@ Expected<PrintListData> QueryList(const Invocation& inv, const PrintOptions& o, 
         gorlin::RunQuery(DecodeQuery(chosen->Text, chosen->Tab), {league, rows, format});
     if (!result)
         return result.error();
-    return PrintListData{"Query Results", {result->Headings}, result->Cells, result->Numeric};
+    return QueryPrintList(*result);
 }
 
 } // namespace

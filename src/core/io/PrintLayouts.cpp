@@ -339,6 +339,10 @@ PrintListData MakePrintList(std::string title, const std::vector<std::vector<std
         std::move(title), {rows.begin(), split}, {split, rows.end()}, std::move(rightAligned)};
 }
 
+PrintListData QueryPrintList(const QueryResult& result) {
+    return PrintListData{"Query Results", {result.Headings}, result.Cells, result.Numeric};
+}
+
 PrintDocument PrintListTable(const PrintListData& list, const PrintPageSetup& setup,
                              const TextMeasure& measure) {
     PrintDocument doc;

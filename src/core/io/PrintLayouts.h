@@ -13,6 +13,7 @@
 #include "core/engine/TeamStats.h"
 #include "core/io/PrintDocument.h"
 #include "core/model/League.h"
+#include "core/query/QueryRun.h"
 
 #include <cstddef>
 #include <string>
@@ -68,6 +69,9 @@ struct PrintListData {
 /// ModelCells gives them); more heading rows than rows makes every row a heading.
 PrintListData MakePrintList(std::string title, const std::vector<std::vector<std::string>>& rows,
                             std::size_t headingRows, std::vector<bool> rightAligned);
+
+/// The results page of a query as the list "Query Results", numeric fields right-aligned.
+PrintListData QueryPrintList(const QueryResult& result);
 
 /// A list on as many pages as it needs: the heading and date on the first page, the title and
 /// the column titles on every page, whole rows only, and "Page n of m" at the foot of each page.

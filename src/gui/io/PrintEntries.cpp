@@ -11,6 +11,7 @@
 #include "gui/league/MaintenancePages.h"
 #include "gui/league/ResultsMaintenancePage.h"
 #include "gui/league/TeamStatisticsPage.h"
+#include "gui/query/QueryWindow.h"
 #include "gui/widgets/AppContext.h"
 #include "gui/widgets/GridCells.h"
 #include "gui/widgets/GridPopup.h"
@@ -18,6 +19,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -44,16 +46,8 @@ void AddGridEntries(LeagueHost& host, std::initializer_list<std::pair<const char
     if (page == nullptr)
         return;
     for (const auto& [name, title] : grids)
-        if (auto* grid = page->template findChild<QTableView*>(name)) {
-            QAction* print = AddPrintEntry(GridPopup(grid));
-            LeagueHost* h = &host;
-            QPointer<QTableView> view(grid);
-            const QString listTitle = QString::fromLatin1(title);
-            QObject::connect(print, &QAction::triggered, grid, [h, view, listTitle] {
-                if (view)
-                    PrintGrid(h->Window(), h->Context(), *view, listTitle);
-            });
-        }
+        if (auto* grid = page->template findChild<QTableView*>(name))
+            AddGridPrint(grid, host.Context(), QString::fromLatin1(title));
 }
 
 void InstallTablePrint(LeagueHost& host) {
@@ -172,6 +166,33 @@ QString LeagueTableHeading(const League& league) {
 PrintListData GridPrintList(const QAbstractItemView& grid, const QString& title) {
     GridCells cells = ShownCells(grid);
     return MakePrintList(ToLeague(title), cells.Rows, cells.HeadingRows, std::move(cells.RightAligned));
+}
+
+void AddGridPrint(QAbstractItemView* grid, AppContext& context, const QString& title) {
+    if (grid == nullptr)
+        return;
+    QAction* print = AddPrintEntry(GridPopup(grid));
+    QPointer<QAbstractItemView> view(grid);
+    QObject::connect(print, &QAction::triggered, grid, [&context, view, title] {
+        if (view)
+            PrintGrid(view->window(), context, *view, title);
+    });
+}
+
+void AddQueryPrint(QueryWindow& window, AppContext& context) {
+    auto* button = new QPushButton("&Print", &window);
+    button->setObjectName("btnPrint");
+    button->setAutoDefault(false);
+    button->setToolTip("Print the results of the query");
+    window.ResultButtonArea()->addWidget(button);
+    QueryWindow* w = &window;
+    QObject::connect(button, &QPushButton::clicked, w, [w, &context] {
+        const PrintListData list = QueryPrintList(w->Result());
+        RunPrint(w, context, PrintMode::ListTable, std::nullopt,
+                 [list](const PrintPageSetup& setup, const TextMeasure& measure) {
+                     return PrintListTable(list, setup, measure);
+                 });
+    });
 }
 
 bool PrintGrid(QWidget* parent, AppContext& context, const QAbstractItemView& grid, const QString& title) {

@@ -13,6 +13,7 @@ namespace gorlin {
 
 struct AppContext;
 class LeagueHost;
+class QueryWindow;
 
 /// Wires the league window's print commands: "&Print" in the league table page's button column
 /// (the heading preset to the table name and the team selection in force), the team statistics
@@ -28,6 +29,13 @@ QString LeagueTableHeading(const League& league);
 /// What a list grid shows, for printing under `title`: its heading bar, rows and alignments,
 /// columns the view hides left out.
 PrintListData GridPrintList(const QAbstractItemView& grid, const QString& title);
+
+/// Adds "&Print" to the pop-up menu of a grid that has none of its own (GridPopup), just before
+/// its "&Export": prints what the grid shows as the list `title`.
+void AddGridPrint(QAbstractItemView* grid, AppContext& context, const QString& title);
+
+/// Adds "&Print" to the query window's results page: prints the results as "Query Results".
+void AddQueryPrint(QueryWindow& window, AppContext& context);
 
 /// Print commands of the list grids, the match grid window and the graph window.
 bool PrintGrid(QWidget* parent, AppContext& context, const QAbstractItemView& grid, const QString& title);

@@ -21,7 +21,9 @@ void ShowPlayerStats(LeagueHost& host, int player) {
     PlayerStatsWindow window(host.GetLeague(), host.Context(), player, host.Window());
     LeagueHost* h = &host;
     window.SetOpenGame([h](int game) { ShowResultDetails(*h, game); });
-    AddGridExport(window.findChild<QTableView*>("sgGoals"), host.Context());
+    auto* matches = window.findChild<QTableView*>("sgGoals");
+    AddGridPrint(matches, host.Context(), "Matches");
+    AddGridExport(matches, host.Context());
     window.exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/engine/GameFilter.h"
 #include "core/model/League.h"
+#include "gui/io/PrintEntries.h"
 #include "gui/io/QueryExportDialog.h"
 #include "gui/league/LeagueHost.h"
 #include "gui/league/LeagueTablePage.h"
@@ -433,6 +434,7 @@ void InstallQueryWindow(LeagueHost& host) {
     QObject::connect(button, &QPushButton::clicked, table, [h] {
         QueryWindow window(h->GetLeague(), h->Context(), h->Window());
         AddQueryExport(window, h->Context());
+        AddQueryPrint(window, h->Context());
         window.exec();
     });
 }
