@@ -77,13 +77,14 @@ TEST(CsvImportResults, CupResultsAddOtherTeamsAndTheCompetitionOnce) {
                                   "10/08/2018,Yankee FC,Xray City,1,0,0,Cup of Nations,CN\n"
                                   "11/08/2018,Alpha,Bravo,1,1\n"                     // after cup games
                                   "12/08/2018,Zeta Town,Alpha,1,0\n"                 // not a league team
-                                  "12/08/2018,Alpha,Bravo,1,0,0,Cup of Nations,XX\n" // name taken
+                                  "12/08/2018,Alpha,Bravo,1,0,0,Cup of Nations,XX\n" // another pair
                                   "12/08/2018,Alpha,Alpha,1,0,0,Cup of Nations,CN\n");
-    EXPECT_EQ(CountsOf(r), (Counts{3, 3, {4, 5, 6}}));
+    EXPECT_EQ(CountsOf(r), (Counts{4, 2, {4, 6}}));
     EXPECT_EQ(l.Head.OtherTeamCount, 3);
-    EXPECT_EQ(l.Head.CompCount, 1);
+    EXPECT_EQ(l.Head.CompCount, 2);
+    EXPECT_EQ(l.Comps[2].Name.str() + l.Comps[2].ShortName.str(), "Cup of NationsXX");
     EXPECT_EQ(l.Games[static_cast<std::size_t>(fixture)].Played, 1);
-    ASSERT_EQ(l.Head.CupGameCount, 2);
+    ASSERT_EQ(l.Head.CupGameCount, 3);
     EXPECT_EQ(l.Teams[l.Games[2].AwayTeam].Name.str(), "Zeta Town");
     EXPECT_EQ(+l.Goals[1].Game, 2); // the first cup game's goals moved with it
 }
@@ -178,13 +179,16 @@ TEST(CsvImportPlayers, KnownPlayersGetOnlyWhatTheyLack) {
     League l = b.Build();
     const ImportResult r = Import(l, ImportWhat::Players,
                                   "Ann,Alpha,10,Forward,01/02/1950,N,500000\n"
-                                  "Cal,Nowhere,1\n" // an unknown team is skipped, no error
-                                  "Fay,Alpha,9\n"); // Ann's squad number
-    EXPECT_EQ(CountsOf(r), (Counts{1, 1, {3}}));
+                                  "Cal,Nowhere,1\n"           // an unknown team is skipped, no error
+                                  "Fay,Alpha,9\n"             // Ann's squad number: a player all the same
+                                  "ANN,Alpha\n"               // names are told apart exactly
+                                  "Joe,Transferred-Out,5\n"); // a player who left
+    EXPECT_EQ(CountsOf(r), (Counts{4, 0, {}}));
     const PlayerRec& a = l.Players[1];
     const int count = l.Head.PlayerCount, birth = a.BirthDate;
     EXPECT_EQ(std::tuple(count, int{a.SquadNo}, int{a.Position}, birth, int{a.Foreign}),
-              std::tuple(1, 9, 4, ToDayNumber(1950, 2, 1), 1)); // the squad number was known
+              std::tuple(4, 9, 4, ToDayNumber(1950, 2, 1), 1)); // the squad number was known
+    EXPECT_EQ(l.Players[2].SquadNo * 10 + l.Players[4].Team, 90);
 }
 
 TEST(CsvImportText, Utf8AndWindows1252FilesWithEitherLineEnd) {

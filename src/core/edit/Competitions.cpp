@@ -31,14 +31,23 @@ Expected<int> StoreCompetition(League& league, int comp, const std::string& name
             (other.Name.view() == stored.Name.view() || other.ShortName.view() == stored.ShortName.view()))
             return Error{"Competition name already defined"};
     }
-    int index = comp;
-    if (comp == 0) {
-        if (count >= kMaxComps)
-            return Error{"No more competitions can be added to this league"};
-        index = count + 1;
-        league.Head.CompCount = static_cast<u8>(index);
-    }
-    league.Comps[static_cast<std::size_t>(index)] = stored;
+    if (comp == 0)
+        return AddCompetition(league, name, shortName);
+    league.Comps[static_cast<std::size_t>(comp)] = stored;
+    league.DataChanged = true;
+    return comp;
+}
+
+Expected<int> AddCompetition(League& league, const std::string& name, const std::string& shortName) {
+    const int count = std::min<int>(league.Head.CompCount, kMaxComps);
+    if (count >= kMaxComps)
+        return Error{"No more competitions can be added to this league"};
+    const int index = count + 1;
+    CompRec& added = league.Comps[static_cast<std::size_t>(index)];
+    added = CompRec{};
+    added.Name = name;
+    added.ShortName = shortName;
+    league.Head.CompCount = static_cast<u8>(index);
     league.DataChanged = true;
     return index;
 }

@@ -23,6 +23,10 @@ std::vector<std::string> CompetitionItems(const League& league);
 Expected<int> StoreCompetition(League& league, int comp, const std::string& name,
                                const std::string& shortName);
 
+/// A new competition with these names (cut to 30 and 4 characters) at CompCount + 1, with no
+/// check of the names: what an import adds. Refused at 50; sets DataChanged.
+Expected<int> AddCompetition(League& league, const std::string& name, const std::string& shortName);
+
 /// OK of "Add Non-League Team": an empty name beeps; a name that team 1..TeamCount +
 /// OtherTeamCount already has gives "A team with that name already exists"; at 200 other teams
 /// (or when the team index would not fit a game's 8-bit team link) it is refused. The team is

@@ -84,16 +84,7 @@ Expected<int> StorePlayer(League& league, int p, const PlayerInput& input, const
             return Error{"The Date of Birth is not a valid date"};
         birth = *day;
     }
-    if (adding && league.Head.PlayerCount >= kMaxPlayers)
-        return Error{"No more players can be added to this league"};
-
-    const int index = adding ? league.Head.PlayerCount + 1 : p;
-    if (adding) {
-        GrowTo(league.Players, static_cast<std::size_t>(index), 33);
-        league.Players[static_cast<std::size_t>(index)] = PlayerRec{};
-        league.Head.PlayerCount = static_cast<u16>(index);
-    }
-    PlayerRec& rec = league.Players[static_cast<std::size_t>(index)];
+    PlayerRec rec{};
     rec.Name = name.view();
     rec.Team = static_cast<u8>(input.Team);
     rec.Position = static_cast<u8>(std::clamp(input.Position, 0, kMaxPositions));
@@ -101,6 +92,22 @@ Expected<int> StorePlayer(League& league, int p, const PlayerInput& input, const
     rec.BirthDate = static_cast<u16>(birth);
     rec.Foreign = static_cast<u8>(std::clamp(input.Foreign, 0, 2));
     rec.Cost = ParseCost(input.Cost);
+    if (adding)
+        return AppendPlayer(league, rec);
+    league.Players[static_cast<std::size_t>(p)] = rec;
+    league.DataChanged = true;
+    return p;
+}
+
+Expected<int> AppendPlayer(League& league, const PlayerRec& player) {
+    if (Trim(player.Name.view()).empty())
+        return Error{"You must enter a Name and select a team"};
+    if (league.Head.PlayerCount >= kMaxPlayers)
+        return Error{"No more players can be added to this league"};
+    const int index = league.Head.PlayerCount + 1;
+    GrowTo(league.Players, static_cast<std::size_t>(index), 33);
+    league.Players[static_cast<std::size_t>(index)] = player;
+    league.Head.PlayerCount = static_cast<u16>(index);
     league.DataChanged = true;
     return index;
 }

@@ -36,6 +36,11 @@ PlayerInput PlayerInputOf(const League& league, int p, const Locale& locale);
 /// Sets DataChanged and returns the player's index.
 Expected<int> StorePlayer(League& league, int p, const PlayerInput& input, const Locale& locale);
 
+/// A new player at PlayerCount + 1 as given, with no check of the name or squad number against
+/// the team's other players: what an import adds. Refused at the player limit or for a name
+/// that is empty once cut to 20 characters; sets DataChanged and returns the index.
+Expected<int> AppendPlayer(League& league, const PlayerRec& player);
+
 /// The fee typed as "Cost:": its decimal digits read as one number (so "1,500,000" is
 /// 1500000), 0 when there are none, and the largest 32-bit value when it is more.
 u32 ParseCost(std::string_view text);

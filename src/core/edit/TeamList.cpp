@@ -23,10 +23,14 @@ int TeamListInitialItem(const League& league, const std::vector<TeamListItem>& i
 }
 
 int GetTeamID(const League& league, std::string_view name) {
+    return std::max(0, FindTeamIndex(league, name));
+}
+
+int FindTeamIndex(const League& league, std::string_view name) {
     for (int t = 0; t <= league.AllTeamCount() && static_cast<std::size_t>(t) < league.Teams.size(); ++t)
         if (league.Teams[static_cast<std::size_t>(t)].Name.view() == name)
             return t;
-    return 0;
+    return -1;
 }
 
 } // namespace gorlin

@@ -31,5 +31,7 @@ int TeamListInitialItem(const League& league, const std::vector<TeamListItem>& i
 /// The index of the team 0..TeamCount + OtherTeamCount whose name equals `name` exactly (bytes
 /// of the league's text), 0 when none does.
 int GetTeamID(const League& league, std::string_view name);
+/// The same index, -1 when no team has the name (so that team 0 can be told from none).
+int FindTeamIndex(const League& league, std::string_view name);
 
 } // namespace gorlin

@@ -105,15 +105,6 @@ template <std::size_t N> std::string Stored(std::string_view text) {
     return stored.str();
 }
 
-/// Dates of players' birth pass to the player dialog's rules as text, in a format that keeps
-/// every year (the import's own format may have two-digit years).
-Locale BirthDateLocale() {
-    Locale locale;
-    locale.ShortDateFormat = "yyyy/mm/dd";
-    locale.DateSeparator = '-';
-    return locale;
-}
-
 /// How one line ended.
 struct LineOutcome {
     enum Kind { Imported, Skipped, Failed } Result = Imported;
@@ -189,7 +180,8 @@ int Importer::FindOrAddCompetition(std::string_view name, std::string_view short
         if (comp.Name.view() == storedName && comp.ShortName.view() == storedShort)
             return c;
     }
-    const Expected<int> added = StoreCompetition(m_league, 0, storedName, storedShort);
+    // Only both names together tell a competition apart: a new pair is a new competition.
+    const Expected<int> added = AddCompetition(m_league, storedName, storedShort);
     return added ? *added : 0;
 }
 
@@ -276,8 +268,9 @@ LineOutcome Importer::Result(const LineFields& f) {
 LineOutcome Importer::Player(const LineFields& f) {
     if (f.Count < 2 || f.Count > 7)
         return Fail("a player has 2 to 7 fields, this line " + std::to_string(f.Count));
-    const int team = FindTeam(f.Field(2));
-    if (team == 0)
+    // Players who left ("Transferred-Out", team 0) may be listed too.
+    const int team = FindTeamIndex(m_league, Stored<30>(f.Field(2)));
+    if (team < 0)
         return {LineOutcome::Skipped};
 
     // Fields given (present and not empty), converted before anything changes.
@@ -300,7 +293,7 @@ LineOutcome Importer::Player(const LineFields& f) {
     std::optional<int> birth;
     if (!f.Field(5).empty()) {
         birth = Date(f.Field(5));
-        if (!birth)
+        if (!birth || *birth < 1 || *birth > 0xFFFF)
             return Fail("\"" + std::string(f.Field(5)) + "\" is no date");
     }
     std::optional<int> foreign;
@@ -313,27 +306,41 @@ LineOutcome Importer::Player(const LineFields& f) {
             return Fail("the cost \"" + std::string(f.Field(7)) + "\" is no number");
     }
 
-    const Locale birthLocale = BirthDateLocale();
+    // Names are told apart exactly: a name differing only in case, or a squad number another
+    // player of the team holds, is a new player, as the file says.
     const int existing = FindPlayer(team, f.Field(1));
-    PlayerInput input = PlayerInputOf(m_league, existing, birthLocale);
-    if (existing == 0) {
-        input.Name = std::string(f.Field(1));
-        input.Team = team;
+    PlayerRec player{};
+    if (existing != 0) {
+        player = m_league.Players[static_cast<std::size_t>(existing)];
+    } else {
+        player.Name = Stored<20>(f.Field(1));
+        player.Team = static_cast<u8>(team);
+        if (Trim(player.Name.view()).empty())
+            return Fail("a player has a name");
     }
     // An existing player keeps every value he has; only those still 0 are filled in.
-    if (squadNo && input.SquadNo == 0)
-        input.SquadNo = *squadNo;
-    if (position && input.Position == 0)
-        input.Position = *position;
-    if (birth && input.BirthDate.empty())
-        input.BirthDate = FormatShortDate(*birth, birthLocale);
-    if (foreign && input.Foreign == 0)
-        input.Foreign = *foreign;
-    if (cost && input.Cost.empty())
-        input.Cost = std::to_string(*cost);
-    const Expected<int> stored = StorePlayer(m_league, existing, input, birthLocale);
-    if (!stored)
-        return Fail(stored.error().Message);
+    const PlayerRec before = player;
+    if (squadNo && player.SquadNo == 0)
+        player.SquadNo = static_cast<u8>(*squadNo);
+    if (position && player.Position == 0)
+        player.Position = static_cast<u8>(*position);
+    if (birth && player.BirthDate == 0)
+        player.BirthDate = static_cast<u16>(*birth);
+    if (foreign && player.Foreign == 0)
+        player.Foreign = static_cast<u8>(*foreign);
+    if (cost && player.Cost == 0)
+        player.Cost = static_cast<u32>(*cost);
+    const bool changed = player.SquadNo != before.SquadNo || player.Position != before.Position ||
+                         player.BirthDate != before.BirthDate || player.Foreign != before.Foreign ||
+                         player.Cost != before.Cost;
+    if (existing == 0) {
+        const Expected<int> added = AppendPlayer(m_league, player);
+        if (!added)
+            return Fail(added.error().Message);
+    } else if (changed) {
+        m_league.Players[static_cast<std::size_t>(existing)] = player;
+        m_league.DataChanged = true;
+    }
     return {};
 }
 
@@ -380,10 +387,12 @@ LineOutcome Importer::Scorer(const LineFields& f) {
     const int scorerTeam = !ownGoal ? teamFor : teamFor == home ? away : home;
     int scorer = FindPlayer(scorerTeam, f.Field(1));
     if (scorer == 0) {
-        PlayerInput input;
-        input.Name = std::string(f.Field(1));
-        input.Team = scorerTeam;
-        const Expected<int> added = StorePlayer(m_league, 0, input, m_options.Dates);
+        PlayerRec player{};
+        player.Name = Stored<20>(f.Field(1));
+        player.Team = static_cast<u8>(scorerTeam);
+        if (Trim(player.Name.view()).empty())
+            return Fail("a goal scorer has a name");
+        const Expected<int> added = AppendPlayer(m_league, player);
         if (!added)
             return Fail(added.error().Message);
         scorer = *added;
