@@ -139,7 +139,9 @@ TEST(FieldText, DecimalsRoundOnceToThreeFiguresAndTwoPlaces) {
     EXPECT_EQ(FormatDecimal(2.125, comma), "2,13");
     EXPECT_EQ(ReadDecimal("2,13", comma), 2.13);
     EXPECT_EQ(ReadDecimal("1.230,5", comma), 1230.5);
-    for (const char* bad : {"", "-", "1e5", "inf", "1.2.3", "1 2", "abc"})
+    EXPECT_EQ(ReadDecimal("1,234,567.5", dot), 1234567.5);
+    EXPECT_EQ(ReadDecimal("1234,567", dot), 1234567); // two separators at most, as costs are written
+    for (const char* bad : {"", "-", "1e5", "inf", "1.2.3", "1 2", "abc", "1,5", "1,50", "1,0000", "1,000,0"})
         EXPECT_FALSE(ReadDecimal(bad, dot)) << bad;
     EXPECT_EQ(RatingText(75, dot), "7.5");
     EXPECT_EQ(RatingText(70, dot), "7");

@@ -88,6 +88,9 @@ TEST(QueryCriteria, RefusedDesignsInMessageOrder) {
         {Design(kTabTeams, {{1}, {33, "1.2.3"}}),
          "Selection criteria for field Attack is not valid for the following reason: '1.2.3' is not a valid "
          "decimal number"},
+        {Design(kTabTeams, {{1}, {2, "1,9"}}),
+         "Selection criteria for field Played is not valid for the following reason: '1,9' is not a valid "
+         "whole number"},
         {Design(kTabGames, {{102}, {101, "<31/02/2019"}}),
          "Selection criteria for field Date is not valid for the following reason: '31/02/2019' is not a "
          "valid date"},
@@ -97,7 +100,7 @@ TEST(QueryCriteria, RefusedDesignsInMessageOrder) {
         ASSERT_FALSE(r) << c.Message;
         EXPECT_EQ(r.error().Message, c.Message);
     }
-    // The locale's thousands separator may stand in a whole-number criterion.
+    // The locale's thousands separator may stand before a group of three digits.
     EXPECT_TRUE(RunQuery(Design(kTabTeams, {{1}, {29, ">1,000"}}), q.Source()));
 }
 

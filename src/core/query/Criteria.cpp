@@ -13,8 +13,11 @@ Error NotValid(std::string_view text, const char* what) {
     return Error{"'" + std::string(text) + "' is not a valid " + what};
 }
 
-/// An optional sign and digits, the locale's thousands separators allowed after a digit.
+/// An optional sign and digits, the locale's thousands separators allowed after a digit and
+/// before a group of three.
 std::optional<long long> ReadWholeOperand(std::string_view text, const Locale& locale) {
+    if (!ThousandsGrouped(text, locale.ThousandSeparator))
+        return std::nullopt;
     std::string plain;
     bool digit = false;
     for (std::size_t i = 0; i < text.size(); ++i) {

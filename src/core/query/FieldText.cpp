@@ -441,7 +441,17 @@ long long ReadLenientWhole(std::string_view text) {
     return negative ? -value : value;
 }
 
+bool ThousandsGrouped(std::string_view text, char separator) {
+    auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    for (std::size_t i = 0; separator != '\0' && i < text.size(); ++i)
+        if (text[i] == separator && !(digit(i + 1) && digit(i + 2) && digit(i + 3) && !digit(i + 4)))
+            return false;
+    return true;
+}
+
 std::optional<double> ReadDecimal(std::string_view text, const Locale& locale) {
+    if (!ThousandsGrouped(text, locale.ThousandSeparator))
+        return std::nullopt;
     std::string plain;
     bool digit = false;
     bool point = false;

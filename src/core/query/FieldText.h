@@ -52,9 +52,13 @@ std::string PositionName(int position, const PositionNames& names);
 long long ReadLenientWhole(std::string_view text);
 
 /// A decimal written by FormatDecimal or typed by the user: an optional sign, digits and at most
-/// one decimal separator (the locale's), with the locale's thousands separators ignored. nullopt
-/// for anything else, the empty text included.
+/// one decimal separator (the locale's), with the locale's thousands separators ignored where
+/// ThousandsGrouped allows them. nullopt for anything else, the empty text included.
 std::optional<double> ReadDecimal(std::string_view text, const Locale& locale);
+
+/// Whether every thousands separator in a typed number is followed by exactly three digits
+/// ("1,000", "1234,567,890"), so that "1,5" is not read as fifteen.
+bool ThousandsGrouped(std::string_view text, char separator);
 
 /// Upper case of a Windows-1252 text, accented letters included ("müller" -> "MÜLLER").
 std::string UpperText(std::string_view text);
