@@ -75,10 +75,10 @@ AddFixtureDialog::AddFixtureDialog(League& league, const Locale& locale, Prompte
     m_date->setToolTip("Leave empty for a fixture without a date");
     m_dateButton = CalendarButton(this);
 
-    auto* addComp = new QPushButton("Add &Competition...", this);
+    auto* addComp = new QPushButton("Add &Competition", this);
     addComp->setObjectName("btnAddComp");
     addComp->setAutoDefault(false);
-    auto* addTeam = new QPushButton("Add &New Team...", this);
+    auto* addTeam = new QPushButton("Add &New Team", this);
     addTeam->setObjectName("btnAddTeam");
     addTeam->setAutoDefault(false);
 

@@ -280,10 +280,7 @@ void FixturesPage::ListFixtures() {
     const int game = SelectedGame();
     FixtureList list = gorlin::ListFixtures(m_league, m_team->currentData().toInt(), m_sortColumn, m_locale);
     m_delete->setEnabled(list.DeleteEnabled);
-    const Status autoOk = AutoEnabled(m_league, list.Rows.size());
-    m_auto->setEnabled(autoOk.Ok);
-    m_auto->setToolTip(autoOk ? QStringLiteral("Automate predictions")
-                              : QStringLiteral("Automate predictions\n(%1)").arg(FromLeague(autoOk.Message)));
+    m_auto->setEnabled(AutoEnabled(m_league, list.Rows.size()).Ok);
     m_model->SetList(std::move(list));
     m_grid->horizontalHeader()->setSortIndicator(m_sortColumn, Qt::AscendingOrder);
     SelectGame(game);
