@@ -167,6 +167,7 @@ void EnterResultsPageTest::recordingWithTrackGoalsAsksForEachGoal() {
 
     page->findChild<QCheckBox*>("cbTrackGoals")->click();
     QCOMPARE(+league.Head.TrackGoals, 1);
+    QVERIFY(league.DataChanged); // saved with the league
 
     QStringList headings;
     test::ModalScript script;

@@ -124,7 +124,11 @@ void ResultEntry::SetEntryDate(int day) {
 }
 
 void ResultEntry::SetTrackGoals(bool on) {
-    m_league.Head.TrackGoals = on ? 1 : 0;
+    const u8 value = on ? 1 : 0;
+    if (m_league.Head.TrackGoals == value)
+        return;
+    m_league.Head.TrackGoals = value; // saved with the league: a change to save like any other
+    m_league.DataChanged = true;
 }
 
 bool ResultEntry::CompButtonEnabled() const {

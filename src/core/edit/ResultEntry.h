@@ -41,7 +41,7 @@ public:
     void SetCompetition(int comp);
     /// The calendar's choice: a non-zero day becomes EntryDate and the set-up runs.
     void SetEntryDate(int day);
-    /// "Track Goals": stored in TrackGoals at once (a display option; DataChanged is not set).
+    /// "Track Goals": stored in TrackGoals at once; a change sets DataChanged.
     void SetTrackGoals(bool on);
 
     /// "Add New Team" for a competition: the new team t joins the team list in name order while
