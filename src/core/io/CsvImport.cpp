@@ -316,7 +316,7 @@ LineOutcome Importer::Player(const LineFields& f) {
         player.Name = Stored<20>(f.Field(1));
         player.Team = static_cast<u8>(team);
         if (Trim(player.Name.view()).empty())
-            return Fail("a player has a name");
+            return Fail("a player needs a name");
     }
     // An existing player keeps every value he has; only those still 0 are filled in.
     const PlayerRec before = player;
@@ -391,7 +391,7 @@ LineOutcome Importer::Scorer(const LineFields& f) {
         player.Name = Stored<20>(f.Field(1));
         player.Team = static_cast<u8>(scorerTeam);
         if (Trim(player.Name.view()).empty())
-            return Fail("a goal scorer has a name");
+            return Fail("a goal scorer needs a name");
         const Expected<int> added = AppendPlayer(m_league, player);
         if (!added)
             return Fail(added.error().Message);
