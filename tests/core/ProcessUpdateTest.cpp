@@ -131,12 +131,13 @@ TEST(ProcessUpdate, SquadPlayerBehindAnEmptyEntryIsNotAddedTwice) {
     const int fixture = b.Fixture(1, 2, 100);
     b.Squad(fixture, 1, {{2, 0, 90, 0, 0, 0, 0}, {1, 0, 90, 0, 0, 0, 0}});
     League league = b.Build();
-    SquadRec& squad = league.Squads[league.Games[fixture].HomeSquad];
-    squad.Entries[0].Player = 0; // a deleted player's entry
+    const std::size_t s = league.Games[fixture].HomeSquad;
+    league.Squads[s].Entries[0].Player = 0; // a deleted player's entry
     const UpdateReport r =
         Apply(league, "P,1,\"Smith, John\",0,0\nR,100,1,2,1,0,0,0,0\nS,1,1,0,90,0,0,0,0\n");
     EXPECT_EQ(r.Counts.SquadEntriesAdded, 0);
-    EXPECT_EQ(squad.Entries[0].Player * 10 + squad.Entries[1].Player, 1);
+    // The update replaces the league's records: read the squad afresh.
+    EXPECT_EQ(league.Squads[s].Entries[0].Player * 10 + league.Squads[s].Entries[1].Player, 1);
 }
 
 TEST(ProcessUpdate, FixedScheduleMissedPensAndPlayerBoxOff) {
