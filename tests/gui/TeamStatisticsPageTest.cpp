@@ -612,15 +612,25 @@ void TeamStatisticsPageTest::leagueTableDoubleClickSelectsTheTeam() {
     QCOMPARE(page->SelectedTeam(), int(kCity));
 
     auto* grid = Find<QTableView>(*table, "sgLeague");
-    QModelIndex albion;
-    for (int row = 1; row < grid->model()->rowCount(); ++row)
-        if (grid->model()->index(row, 0).data(LeagueTableModel::TeamRole).toInt() == kAlbion)
-            albion = grid->model()->index(row, 1);
-    QVERIFY(albion.isValid());
-    table->sgLeagueDblClick(albion);
-    QCOMPARE(window.Pages()->currentIndex(), int(LeagueHost::kTeamStatisticsPage));
+    auto doubleClick = [&](int team) {
+        window.Pages()->setCurrentIndex(LeagueHost::kLeagueTablePage);
+        for (int row = 0; row < grid->model()->rowCount(); ++row)
+            if (grid->model()->index(row, 0).data(LeagueTableModel::TeamRole).toInt() == team)
+                table->sgLeagueDblClick(grid->model()->index(row, 1));
+        QCOMPARE(window.Pages()->currentIndex(), int(LeagueHost::kTeamStatisticsPage));
+    };
+    doubleClick(kAlbion);
     QCOMPARE(page->SelectedTeam(), int(kAlbion));
     QCOMPARE(Label(*page, "lblLost"), QString("2"));
+    // A team renamed since the page was last shown is the one shown, and stays chosen.
+    window.GetLeague().Teams[kRovers].Name = "Rovers FC";
+    doubleClick(kRovers);
+    QCOMPARE(page->SelectedTeam(), int(kRovers));
+    window.Pages()->setCurrentIndex(LeagueHost::kLeagueTablePage);
+    window.GetLeague().Teams[kRovers].Name = "Rovers";
+    window.Pages()->setCurrentIndex(LeagueHost::kTeamStatisticsPage);
+    QCOMPARE(page->SelectedTeam(), int(kRovers));
+    doubleClick(kAlbion);
     test::Screenshot(&window, "teamstats-window");
     // F1 opens the guide at this page.
     window.activateWindow();

@@ -1,7 +1,9 @@
 #include "gui/league/TeamStatisticsPage.h"
 
 #include "core/edit/Fixtures.h"
+#include "core/edit/TeamList.h"
 #include "core/engine/GameFilter.h"
+#include "core/engine/StatsLookup.h"
 #include "core/engine/TeamCharts.h"
 #include "gui/charts/ShapeBox.h"
 #include "gui/league/CalendarDialog.h"
@@ -467,7 +469,12 @@ void TeamStatisticsPage::FillGameType() {
 }
 
 void TeamStatisticsPage::RefillTeams() {
-    m_teams->Fill(m_league, ChangeTeamGames(m_league, m_league.Head.GameType, m_teams->SelectedName()));
+    // The chosen team by its name, which outlives a deletion that moves it to another index; a
+    // team renamed since the list was filled is still found by its index.
+    std::string name = m_teams->SelectedName();
+    if (FindTeamIndex(m_league, name) < 0)
+        name = std::string(TeamName(m_league, m_teams->SelectedTeam()));
+    m_teams->Fill(m_league, ChangeTeamGames(m_league, m_league.Head.GameType, name));
 }
 
 int TeamStatisticsPage::SelectedTeam() const {
@@ -475,6 +482,8 @@ int TeamStatisticsPage::SelectedTeam() const {
 }
 
 bool TeamStatisticsPage::SelectTeam(int team) {
+    // Teams may have been added, renamed or deleted since the list was last filled.
+    m_teams->Fill(m_league, ChangeTeamGames(m_league, m_league.Head.GameType, TeamName(m_league, team)));
     if (!m_teams->SelectTeam(team))
         return false;
     if (isVisible())
