@@ -19,7 +19,6 @@
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QHBoxLayout>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -180,11 +179,7 @@ void AddGridPrint(QAbstractItemView* grid, AppContext& context, const QString& t
 }
 
 void AddQueryPrint(QueryWindow& window, AppContext& context) {
-    auto* button = new QPushButton("&Print", &window);
-    button->setObjectName("btnPrint");
-    button->setAutoDefault(false);
-    button->setToolTip("Print the results of the query");
-    window.ResultButtonArea()->addWidget(button);
+    QPushButton* button = window.AddResultButton("&Print", "btnPrint", "Print the results of the query");
     QueryWindow* w = &window;
     QObject::connect(button, &QPushButton::clicked, w, [w, &context] {
         const PrintListData list = QueryPrintList(w->Result());

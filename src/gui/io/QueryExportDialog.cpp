@@ -37,11 +37,7 @@ void QueryExportDialog::Write(ExportFormat format, LineSink& sink) {
 }
 
 void AddQueryExport(QueryWindow& window, AppContext& context) {
-    auto* button = new QPushButton("&Export", &window);
-    button->setObjectName("btnExport");
-    button->setAutoDefault(false);
-    button->setToolTip("Export the results of the query");
-    window.ResultButtonArea()->addWidget(button);
+    QPushButton* button = window.AddResultButton("&Export", "btnExport", "Export the results of the query");
     QueryWindow* w = &window;
     QObject::connect(button, &QPushButton::clicked, w, [w, &context] {
         QueryExportDialog dialog(w->Result(), context, w);

@@ -20,8 +20,6 @@
 
 namespace gorlin {
 
-namespace {} // namespace
-
 RatingSpinBox::RatingSpinBox(const Locale& locale, QWidget* parent)
     : QDoubleSpinBox(parent), m_locale(locale) {
     setRange(0.0, 10.0);

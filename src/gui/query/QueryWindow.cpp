@@ -421,6 +421,15 @@ void QueryWindow::miSortClick(SortOrder sort) {
     m_designModel->SetSort(m_popupColumn, sort);
 }
 
+QPushButton* QueryWindow::AddResultButton(const QString& caption, const char* name, const QString& hint) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setToolTip(hint);
+    m_resultButtons->addWidget(button);
+    return button;
+}
+
 void InstallQueryWindow(LeagueHost& host) {
     auto* table = qobject_cast<LeagueTablePage*>(host.Pages()->widget(LeagueHost::kLeagueTablePage));
     if (table == nullptr)

@@ -59,6 +59,8 @@ public:
     bool ShowingResults() const;
     /// The row of buttons of the results page, beside "Design".
     QHBoxLayout* ResultButtonArea() const { return m_resultButtons; }
+    /// A command added at the end of that row (never the default button).
+    QPushButton* AddResultButton(const QString& caption, const char* name, const QString& hint);
     QMenu* Popup() const { return m_popup; }
 
     // Handlers (public so tests can drive them).
