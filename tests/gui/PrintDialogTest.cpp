@@ -387,6 +387,7 @@ void PrintDialogTest::everyEntryPointOpensTheDialog() {
         QHBoxLayout* buttons = w->ResultButtonArea();
         QCOMPARE(buttons->indexOf(test::Child<QPushButton>(w, "btnPrint")),
                  buttons->indexOf(test::Child<QPushButton>(w, "btnExport")) + 1);
+        test::Screenshot(w, "QueryResultsWithPrint");
         test::Click(w, "btnPrint");
         w->reject();
     });
