@@ -108,6 +108,34 @@ TEST(IniFile, SaveRoundTripsByteForByteAndCreatesTheFolder) {
     EXPECT_EQ(ReadFile(path), text + "\r\n");
 }
 
+TEST(IniFile, SaveKeepsWhatOthersStoredMeanwhile) {
+    TempDir dir;
+    const auto path = dir / "gorlin.ini";
+    gorlin::test::WriteFile(path, "[Options]\nShowHints=1\nShowPoss=1\n");
+    IniFile window(path.string()); // read at start, written much later
+    ASSERT_TRUE(window.Load().Ok);
+
+    IniFile cli(path.string());
+    ASSERT_TRUE(cli.Load().Ok);
+    cli.WriteString("Queries", "QryCount", "1");
+    ASSERT_TRUE(cli.Save().Ok);
+    gorlin::test::WriteFile(path, ReadFile(path) + "AdminMode=1\n"); // by hand
+
+    window.WriteString("Options", "FilePath", "/leagues/");
+    window.DeleteKey("Options", "ShowPoss");
+    ASSERT_TRUE(window.Save().Ok);
+    EXPECT_EQ(ReadFile(path),
+              "[Options]\nShowHints=1\nFilePath=/leagues/\n\n[Queries]\nQryCount=1\nAdminMode=1\n");
+    EXPECT_EQ(window.ReadString("Queries", "QryCount", ""), "1"); // the store holds what it wrote
+
+    // A file that can no longer be read is not replaced.
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    window.WriteString("Options", "FilePath", "/other/");
+    EXPECT_FALSE(window.Save().Ok);
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
 TEST(IniFile, FailedSaveReportsAndKeepsTheOldFile) {
     TempDir dir;
     gorlin::test::WriteFile(dir / "file", "x");

@@ -66,18 +66,29 @@ Status IniFile::Load() {
     Changed();
     m_eol = "\n";
     m_bom = false;
+    m_edits.clear();
+    m_replaced = false;
     std::error_code ec;
     if (std::filesystem::symlink_status(m_path, ec).type() == std::filesystem::file_type::not_found)
         return Status::Success();
     Expected<std::string> text = ReadWholeFile(m_path, kMaxFileSize);
     if (!text)
         return Status::Failure("The settings file " + m_path + " " + text.error().Message);
-    SetText(*text);
+    Parse(*text);
     return Status::Success();
 }
 
-Status IniFile::Save() const {
+Status IniFile::Save() {
     namespace fs = std::filesystem;
+    IniFile current(m_path);
+    if (m_replaced) {
+        current = *this;
+    } else {
+        if (const Status read = current.Load(); !read)
+            return read;
+        for (const Edit& edit : m_edits)
+            current.Apply(edit);
+    }
     std::error_code ec;
     const fs::path target(m_path);
     if (target.has_parent_path() && !fs::exists(target.parent_path(), ec)) {
@@ -86,10 +97,32 @@ Status IniFile::Save() const {
             return Status::Failure("Cannot create the folder " + target.parent_path().string() + ": " +
                                    ec.message());
     }
-    return WriteFileAtomically(target, Text());
+    const Status written = WriteFileAtomically(target, current.Text());
+    if (written) {
+        m_lines = std::move(current.m_lines);
+        m_eol = current.m_eol;
+        m_bom = current.m_bom;
+        Changed();
+        m_edits.clear();
+        m_replaced = false;
+    }
+    return written;
 }
 
 void IniFile::SetText(std::string_view text) {
+    Parse(text);
+    m_edits.clear();
+    m_replaced = true;
+}
+
+void IniFile::Apply(const Edit& edit) {
+    if (edit.Value)
+        WriteString(edit.Section, edit.Key, *edit.Value);
+    else
+        DeleteKey(edit.Section, edit.Key);
+}
+
+void IniFile::Parse(std::string_view text) {
     m_lines.clear();
     Changed();
     m_bom = text.substr(0, kBom.size()) == kBom;
@@ -216,6 +249,7 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     const std::string text = OneLine(value);
+    m_edits.push_back({std::string(section), std::string(key), text});
     std::size_t header = FindSection(section);
     if (header == npos) {
         if (!m_lines.empty() && !Trim(m_lines.back()).empty())
@@ -256,6 +290,7 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 }
 
 void IniFile::DeleteKey(std::string_view section, std::string_view key) {
+    m_edits.push_back({std::string(section), std::string(key), std::nullopt});
     const std::size_t header = FindSection(section);
     if (header == npos)
         return;

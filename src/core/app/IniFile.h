@@ -16,6 +16,9 @@ namespace gorlin {
 /// as written (commas, quotes and equals signs included), with blanks around them trimmed.
 /// When a section or key occurs twice, the first occurrence counts (reads and writes alike).
 /// Texts are bytes as they stand (the program writes Windows-1252, like its league files).
+/// The store is read once; a save writes only the keys written or deleted through it since it was
+/// loaded or last saved, onto the file as it stands then, so what another program (a second
+/// window, the command line, an editor) stored meanwhile under other keys is kept.
 class IniFile {
 public:
     /// Files larger than this are refused by Load (a settings file is a few kilobytes).
@@ -27,9 +30,12 @@ public:
     /// Reads the file; a missing file is an empty store, not an error. On failure the store
     /// is left empty.
     Status Load();
-    /// Writes the lines back: into a file beside the old one, then renamed into place, so a
-    /// failed write never leaves a half-written settings file. Creates a missing folder.
-    Status Save() const;
+    /// Reads the file again, applies this store's writes and deletions since the last load or
+    /// save, and writes the result into a file beside the old one, then renamed into place, so a
+    /// failed write never leaves a half-written settings file; the store then holds what was
+    /// written. Creates a missing folder. After SetText the whole text is written instead.
+    /// A file that cannot be read again is not overwritten: the failure is returned.
+    Status Save();
 
     const std::string& Path() const { return m_path; }
 
@@ -54,12 +60,23 @@ public:
 
     /// The file's lines as they stand (for tests and the text round trip).
     const std::vector<std::string>& Lines() const { return m_lines; }
-    /// Replaces the whole store with the lines of text (LF or CR LF).
+    /// Replaces the whole store with the lines of text (LF or CR LF); the next Save writes them
+    /// all, whatever the file holds.
     void SetText(std::string_view text);
     /// The lines joined with the line ending the loaded text used (LF when none).
     std::string Text() const;
 
 private:
+    /// One write (a value) or deletion (none) to repeat on the file as it stands when saving.
+    struct Edit {
+        std::string Section;
+        std::string Key;
+        std::optional<std::string> Value;
+    };
+
+    void Parse(std::string_view text);
+    void Apply(const Edit& edit);
+
     /// The line index of the section header, or npos.
     std::size_t FindSection(std::string_view section) const;
     /// The end of the section starting at header line `header` (the next header or the end).
@@ -82,6 +99,8 @@ private:
     std::vector<std::string> m_lines;
     std::string m_eol = "\n";
     bool m_bom = false;
+    std::vector<Edit> m_edits; // since the last load or save
+    bool m_replaced = false;   // SetText since then: write the whole store
 };
 
 } // namespace gorlin
