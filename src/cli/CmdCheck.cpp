@@ -17,6 +17,7 @@ const char* const kCheckUsage =
     "  FILE  not compatible              not a league file, or a version this program cannot read\n"
     "  FILE  could not be opened         missing, unreadable or a folder\n"
     "  FILE  could not be opened  is not a regular file    a FIFO, a device or a socket\n"
+    "  FILE  could not be opened  is read-only             no one may write it, so it is not listed\n"
     "Control characters in a name are shown escaped (\\t, \\n, \\xHH).\n"
     "\n"
     "Exit status: 0 when every file is ok, 1 otherwise, 2 when no file is given.\n";
@@ -42,7 +43,7 @@ int RunCheck(const Invocation& inv, std::ostream& out, std::ostream& err) {
             allOk = false;
             break;
         case HeaderCheck::CouldNotOpen:
-            if (info.Reason == kNotRegularFile)
+            if (info.Reason == kNotRegularFile || info.Reason == kReadOnlyFile)
                 WriteTsvRow(out, {file, "could not be opened", info.Reason});
             else
                 WriteTsvRow(out, {file, "could not be opened"});

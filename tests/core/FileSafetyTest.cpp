@@ -160,6 +160,14 @@ TEST(FileSafety, PermissionsAndLinksOfTheSavedFileAreKept) {
     EXPECT_TRUE(l.DataChanged);
     EXPECT_EQ(Slurp(locked), before);
     EXPECT_FALSE(fs::exists(dir / "LOCKED.bak"));
+    // Nor is it offered in the folder list: it could be opened but never saved.
+    EXPECT_EQ(VerifyDivFile(locked).Result, HeaderCheck::CouldNotOpen);
+    const TableFolderScan scan = ScanTableFolder(dir.Path().string(), true);
+    EXPECT_TRUE(scan.CouldNotOpen);
+    EXPECT_EQ(scan.DivFileCount, 0);
+    std::string out;
+    EXPECT_EQ(RunCheck({locked.string()}, out), 1);
+    EXPECT_EQ(out, locked.string() + "\tcould not be opened\tis read-only\n");
 
     const fs::path secret = dir / "SECRET.DIV";
     ASSERT_TRUE(SaveLeague(l, secret, SaveOptions{false}));

@@ -47,6 +47,10 @@ HeaderInfo VerifyDivFile(const std::filesystem::path& path) {
         info.Reason = file.error().Message;
         return info;
     }
+    if (file->ReadOnly()) { // a league that could not be saved is not listed
+        info.Reason = kReadOnlyFile;
+        return info;
+    }
     u8 raw[sizeof(DivHead)] = {};
     std::size_t n = 0;
     while (n < sizeof raw) {
@@ -104,7 +108,7 @@ Status SaveLeague(League& league, const std::filesystem::path& path, const SaveO
         return Status::Failure(target.error().Message);
 
     const u8 oldSelCount = league.Head.TeamSelCount;
-    const std::vector<std::uint8_t> bytes = EncodeLeague(league);
+    const std::vector<std::uint8_t> bytes = EncodeLeague(league, options.FullLayout);
     const int version = bytes[6];
     auto fail = [&](const std::string& message) {
         league.Head.TeamSelCount = oldSelCount;

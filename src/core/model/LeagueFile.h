@@ -30,13 +30,13 @@ struct HeaderInfo {
     HeaderCheck Result = HeaderCheck::CouldNotOpen;
     int Version = 0;
     std::string TableName; // Windows-1252 bytes
-    std::string Reason;    // why it could not be opened (the system's words, or kNotRegularFile)
+    std::string Reason; // why it could not be opened (the system's words, kNotRegularFile or kReadOnlyFile)
 };
 
 /// The header check of the folder list: opens the file for reading, reads 131 bytes and accepts
 /// signature "DIVHD" with a version from 6 to 46. Anything else that could be read, a file
-/// shorter than 131 bytes included, is not compatible; a file that cannot be opened or read, or
-/// is not a regular file (a folder, a FIFO, a device), could not be opened.
+/// shorter than 131 bytes included, is not compatible; a file that cannot be opened or read, is
+/// not a regular file (a folder, a FIFO, a device) or is read-only could not be opened.
 HeaderInfo VerifyDivFile(const std::filesystem::path& path);
 
 /// Decodes a whole league file held in memory: every version 6..46, with every conversion and

@@ -107,10 +107,11 @@ Expected<InFile> InFile::Open(const fs::path& path) {
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0)
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    return InFile(fd, static_cast<std::uint64_t>(st.st_size));
+    return InFile(fd, static_cast<std::uint64_t>(st.st_size), (st.st_mode & 0222) == 0);
 }
 
-InFile::InFile(InFile&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)), m_size(other.m_size) {}
+InFile::InFile(InFile&& other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)), m_size(other.m_size), m_readOnly(other.m_readOnly) {}
 
 InFile& InFile::operator=(InFile&& other) noexcept {
     if (this != &other) {
@@ -118,6 +119,7 @@ InFile& InFile::operator=(InFile&& other) noexcept {
             ::close(m_fd);
         m_fd = std::exchange(other.m_fd, -1);
         m_size = other.m_size;
+        m_readOnly = other.m_readOnly;
     }
     return *this;
 }
@@ -214,7 +216,7 @@ Expected<ReplaceTarget> InspectReplaceTarget(const fs::path& path) {
         return Error{Quoted(path) + " " + kNotRegularFile};
     // The permission bits decide, not access(): a privileged user may write anything.
     if ((st.st_mode & 0222) == 0)
-        return Error{Quoted(path) + " is read-only"};
+        return Error{Quoted(path) + " " + kReadOnlyFile};
     target.File = file;
     target.Exists = true;
     target.Mode = static_cast<unsigned>(st.st_mode & 07777);

@@ -12,6 +12,8 @@ namespace gorlin {
 
 /// The reason given for anything that is not a regular file.
 inline constexpr const char* kNotRegularFile = "is not a regular file";
+/// Why a file whose permission bits allow no one to write it is not replaced or listed.
+inline constexpr const char* kReadOnlyFile = "is read-only";
 
 /// A file opened for reading that is known to be a regular file: special files (FIFOs,
 /// devices, sockets) and folders are refused before a byte is read, so a reader never blocks
@@ -30,15 +32,19 @@ public:
 
     /// Size when opened.
     std::uint64_t Size() const { return m_size; }
+    /// Whether the permission bits allow no one to write the file (not access(): a privileged
+    /// user may write anything).
+    bool ReadOnly() const { return m_readOnly; }
     /// Reads up to n bytes; the count read (0 at the end), or an error.
     Expected<std::size_t> Read(void* dest, std::size_t n);
     /// Reads exactly n bytes; false when the file ends first or cannot be read.
     bool ReadExact(void* dest, std::size_t n);
 
 private:
-    explicit InFile(int fd, std::uint64_t size) : m_fd(fd), m_size(size) {}
+    InFile(int fd, std::uint64_t size, bool readOnly) : m_fd(fd), m_size(size), m_readOnly(readOnly) {}
     int m_fd = -1;
     std::uint64_t m_size = 0;
+    bool m_readOnly = false;
 };
 
 /// Reads a whole regular file of at most maxSize bytes. The error reads on from the file's
