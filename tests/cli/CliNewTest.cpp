@@ -49,7 +49,7 @@ TEST(CliNew, WritesTheLeagueWithTheChoicesAndTheWizardDefaults) {
     const auto file = dir / "NEW.DIV";
     CliRun run = RunCliIn(dir, New(dir, kFourTeams));
     ASSERT_EQ(run.Exit, 0) << run.Err;
-    EXPECT_EQ(run.Out, file.string() + "\tcreated\t45\t4\t12\t0\t0\n");
+    EXPECT_EQ(run.Out, file.string() + "\tcreated\t46\t4\t12\t0\t0\n");
     auto plain = LoadLeague(file);
     ASSERT_TRUE(plain) << plain.error().Message;
     const DivHead& d = plain->Head;
@@ -74,7 +74,7 @@ TEST(CliNew, WritesTheLeagueWithTheChoicesAndTheWizardDefaults) {
     // The table folder's check accepts the file.
     run = RunCliIn(dir, {"check", file.string()});
     EXPECT_EQ(run.Exit, 0);
-    EXPECT_EQ(run.Out, file.string() + "\tok\t45\tSunday League\n");
+    EXPECT_EQ(run.Out, file.string() + "\tok\t46\tSunday League\n");
 }
 
 TEST(CliNew, TeamsFromBaseTablesAndFromAResultsFile) {

@@ -186,7 +186,10 @@ Expected<League> BuildNewLeague(const NewTableInput& input) {
 }
 
 Status SaveNewLeague(League& league, const std::filesystem::path& path) {
-    return SaveLeague(league, path, SaveOptions{false});
+    SaveOptions options;
+    options.TakeBackup = false;
+    options.FullLayout = true;
+    return SaveLeague(league, path, options);
 }
 
 } // namespace gorlin

@@ -88,7 +88,8 @@ Status CheckNewTableInput(const NewTableInput& input);
 /// players to copy exceed the 5800 a table holds.
 Expected<League> BuildNewLeague(const NewTableInput& input);
 
-/// Writes a newly built league to path (no backup: there is nothing to keep).
+/// Writes a newly built league to path in the full layout (version 46), with no backup: there
+/// is nothing to keep.
 Status SaveNewLeague(League& league, const std::filesystem::path& path);
 
 } // namespace gorlin

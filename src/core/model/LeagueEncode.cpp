@@ -28,10 +28,10 @@ int ChooseSaveVersion(const League& league) {
     return kCompactFileVersion;
 }
 
-std::vector<std::uint8_t> EncodeLeague(League& league) {
+std::vector<std::uint8_t> EncodeLeague(League& league, bool fullLayout) {
     DivHead& h = league.Head;
     h.TeamSelCount = static_cast<u8>(CountNamedSelections(league));
-    const int version = ChooseSaveVersion(league);
+    const int version = fullLayout ? kCurrentFileVersion : ChooseSaveVersion(league);
     const bool compact = version == kCompactFileVersion;
     const std::size_t headerSize = compact ? kCompactHeaderSize : sizeof(DivHead);
     const std::size_t selSize = compact ? kCompactTeamSelSize : sizeof(TeamSelRec);

@@ -56,8 +56,9 @@ Expected<League> LoadLeague(const std::filesystem::path& path);
 /// The layout a save chooses: 45 (compact) or 46 (full).
 int ChooseSaveVersion(const League& league);
 
-/// Encodes the league in the layout ChooseSaveVersion picks (TeamSelCount recounted first).
-std::vector<std::uint8_t> EncodeLeague(League& league);
+/// Encodes the league in the layout ChooseSaveVersion picks, or always the full one when
+/// `fullLayout` (TeamSelCount recounted first).
+std::vector<std::uint8_t> EncodeLeague(League& league, bool fullLayout = false);
 
 /// The backup of a league file: its path with the last three characters of the file name
 /// replaced by "bak" (LEAGUE.DIV -> LEAGUE.bak); a name shorter than that gets ".bak" added.
@@ -65,6 +66,9 @@ std::filesystem::path BackupPath(const std::filesystem::path& path);
 
 struct SaveOptions {
     bool TakeBackup = true;
+    /// The full layout (version 46) even where the compact one would do: new tables are written
+    /// that way.
+    bool FullLayout = false;
 };
 
 /// What a successful save did besides writing the league.
