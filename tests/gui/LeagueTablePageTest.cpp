@@ -21,6 +21,7 @@ private slots:
     void selectionDialogKeepsAnIncompleteSlotAndStoresEverySlot();
     void calendarKeysChooseOrCancel();
     void shortWindowKeepsHeadingsAndOptionsInView();
+    void narrowWindowKeepsTheLastRowInView();
 };
 
 namespace {
@@ -298,6 +299,18 @@ void LeagueTablePageTest::shortWindowKeepsHeadingsAndOptionsInView() {
         QVERIFY2(page.rect().contains(QRect(w->mapTo(&page, QPoint(0, 0)), w->size())), name);
     }
     test::Screenshot(&page, "league-table-short-window");
+}
+
+void LeagueTablePageTest::narrowWindowKeepsTheLastRowInView() {
+    PageFixture f;
+    f.page.resize(420, 600); // tall enough for every row, too narrow for every column
+    f.page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.page));
+    auto* grid = Child<QTableView>(&f.page, "sgLeague");
+    QVERIFY(grid->horizontalScrollBar()->isVisible());
+    const QRect last = grid->visualRect(grid->model()->index(grid->model()->rowCount() - 1, 1));
+    QVERIFY(grid->viewport()->rect().contains(last));
+    test::Screenshot(&f.page, "league-table-narrow-window");
 }
 
 } // namespace gorlin

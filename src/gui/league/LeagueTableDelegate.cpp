@@ -65,7 +65,7 @@ void LeagueTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         const int align = index.data(Qt::TextAlignmentRole).toInt();
         QRect textRect = r.adjusted(0, 1, 0, 0);
         if (align & Qt::AlignLeft)
-            textRect.setLeft(r.left() + 1 + 1);
+            textRect.setLeft(r.left() + 1);
         else if (align & Qt::AlignRight)
             textRect.setRight(r.right() - 3);
         painter->drawText(textRect, align | Qt::TextSingleLine,

@@ -400,7 +400,12 @@ void LeagueTablePage::Relayout() {
     const int rows = m_model->rowCount();
     const int rowHeight = m_grid->verticalHeader()->defaultSectionSize();
     const int frame = 2 * m_grid->frameWidth();
-    const int contentHeight = (rows + 1) * rowHeight + frame; // the heading is one row high
+    const int barExtent = m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // Columns wider than the grid bring a horizontal scroll bar, which must not cover the last row.
+    const int wholeTotal = LayoutColumns(gridWidth - frame);
+    const bool overflows = wholeTotal > gridWidth - frame;
+    const int contentHeight =
+        (rows + 1) * rowHeight + frame + (overflows ? barExtent : 0); // heading: one row
 
     int top = kGridTop;
     bool titleShown = true;
@@ -418,13 +423,16 @@ void LeagueTablePage::Relayout() {
     m_title->setGeometry(kMargin, 1, gridWidth, kTitleHeight);
     m_grid->setGeometry(kMargin, top, gridWidth, gridHeight);
     m_grid->setVerticalScrollBarPolicy(scrolling ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const int client = gridWidth - frame - (scrolling ? barExtent : 0);
+    const int total = scrolling ? LayoutColumns(client) : wholeTotal;
+    m_grid->setHorizontalScrollBarPolicy(total > client ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
 
-    // Column widths: the team column fits the widest league team name; the others share the rest.
+int LeagueTablePage::LayoutColumns(int client) {
+    // The team column fits the widest league team name; the others share the rest.
     const int columns = m_model->columnCount();
     if (columns == 0)
-        return;
-    const int scrollWidth = scrolling ? m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
-    const int client = gridWidth - frame - scrollWidth;
+        return 0;
     int teamColumn = -1;
     for (int c = 0; c < columns; ++c)
         if (m_model->ColumnLetter(c) == 'B')
@@ -468,7 +476,7 @@ void LeagueTablePage::Relayout() {
         m_grid->setColumnWidth(c, w);
         total += w;
     }
-    m_grid->setHorizontalScrollBarPolicy(total > client ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    return total;
 }
 
 } // namespace gorlin

@@ -100,6 +100,8 @@ private:
     void ShowDates();
     void EnableDates();
     void Relayout();
+    /// Sets the column widths for a grid `client` pixels wide inside; returns their sum.
+    int LayoutColumns(int client);
 
     League& m_league;
     Settings& m_settings;
