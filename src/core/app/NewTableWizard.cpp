@@ -74,6 +74,7 @@ Status CheckTeamNames(const std::vector<std::string>& names, int teamCount) {
     const std::size_t wanted = teamCount > 0 ? static_cast<std::size_t>(teamCount) : 0;
     if (names.size() < wanted)
         return Status::Failure(kTeamNamesMissingMessage);
+    // Too many names (the team count lowered afterwards): "not yet added all" would mislead.
     if (names.size() > wanted)
         return Status::Failure(kTooManyTeamNamesMessage);
     std::set<std::string_view> seen;
@@ -88,6 +89,7 @@ std::string RemainingText(int remaining) {
         return "All teams entered";
     if (remaining == 1)
         return "One more team required";
+    // Negative when the team count was lowered after names were added: not "-2 more teams".
     if (remaining == -1)
         return "One team too many";
     if (remaining < 0)

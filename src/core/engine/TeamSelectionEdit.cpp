@@ -37,6 +37,8 @@ std::string TeamSelectionEdit::TabCaption(int slot) const {
 }
 
 std::string TeamSelectionEdit::Validate(const Entry& entry) {
+    // Blanks alone are no name: the selection could not be told apart in the menu. Names are
+    // stored trimmed for the same reason.
     const bool noName = Trim(entry.Name).empty();
     const int teams = CountChecked(entry.Checked);
     if (noName && teams == 0)

@@ -134,10 +134,10 @@ QWidget* NewTableWizard::BuildIntroPage() {
 
 QWidget* NewTableWizard::BuildSourcePage() {
     auto* page = new QWidget;
-    m_rbScratch = new QRadioButton(tr("Create table from &scratch"), page);
+    m_rbScratch = new QRadioButton(tr(kFromScratchCaption), page);
     m_rbScratch->setObjectName("rbScratch");
     m_rbScratch->setChecked(true);
-    m_rbExisting = new QRadioButton(tr("Create table from &existing Gorlin tables"), page);
+    m_rbExisting = new QRadioButton(tr(kFromTablesCaption), page);
     m_rbExisting->setObjectName("rbExisting");
     auto* note = new QLabel(tr(kBaseLevelNote), page);
     note->setObjectName("lbBaseNote");
@@ -186,9 +186,9 @@ QWidget* NewTableWizard::BuildBaseTablePage() {
     }
     auto* label = new QLabel(tr("&Tables (choose one to three):"), page);
     label->setBuddy(m_lbTables);
-    m_cbCopyPlayers = new QCheckBox(tr("Copy &Players to new table"), page);
+    m_cbCopyPlayers = new QCheckBox(tr(kCopyPlayersCaption), page);
     m_cbCopyPlayers->setObjectName("cbCopyPlayers");
-    m_cbCopyReferees = new QCheckBox(tr("Copy &Referees to new table"), page);
+    m_cbCopyReferees = new QCheckBox(tr(kCopyRefereesCaption), page);
     m_cbCopyReferees->setObjectName("cbCopyReferees");
     auto* layout = PageLayout(page);
     layout->addWidget(label);
@@ -206,8 +206,8 @@ QWidget* NewTableWizard::BuildSelectTeamsPage() {
     m_tcTables->setDrawBase(false);
     m_clbTeams = new QListWidget(page);
     m_clbTeams->setObjectName("clbTeams");
-    m_btnSelectAll = MakeButton(page, "btnSelectAll", tr("Select &All"));
-    m_btnClearAll = MakeButton(page, "btnClearAll", tr("&Clear All"));
+    m_btnSelectAll = MakeButton(page, "btnSelectAll", tr(kSelectAllCaption));
+    m_btnClearAll = MakeButton(page, "btnClearAll", tr(kClearAllCaption));
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(m_btnSelectAll);
     buttons->addWidget(m_btnClearAll);
@@ -234,8 +234,8 @@ QWidget* NewTableWizard::BuildTeamNamesPage() {
     m_edTeamName->setMaxLength(static_cast<int>(kNewNameMax));
     auto* nameLabel = new QLabel(tr("Team &name:"), page);
     nameLabel->setBuddy(m_edTeamName);
-    m_btnAdd = MakeButton(page, "btnAdd", tr("&Add"));
-    m_btnEdit = MakeButton(page, "btnEdit", tr("&Edit"));
+    m_btnAdd = MakeButton(page, "btnAdd", tr(kAddCaption));
+    m_btnEdit = MakeButton(page, "btnEdit", tr(kEditCaption));
     m_btnEdit->setToolTip(tr("Move the selected name back into the name box for correction"));
     m_pnlRemaining = new QLabel(page);
     m_pnlRemaining->setObjectName("pnlRemaining");
