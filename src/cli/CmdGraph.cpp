@@ -4,6 +4,7 @@
 #include "cli/StatsTeam.h"
 #include "core/app/Settings.h"
 #include "core/engine/PositionGraph.h"
+#include "core/engine/TeamStats.h"
 #include "core/model/Dates.h"
 #include "core/model/Text.h"
 #include "platform/os/SystemFolders.h"
@@ -24,7 +25,9 @@ const char* const kGraphUsage =
     "  --type points|top|bottom   points progress (default), top or bottom team comparison\n"
     "  --games league|all|COMP    the team list's game filter (default: the file's)\n"
     "  --today YYYY-MM-DD         the date that stands for today (default: the clock's)\n"
-    "Texts are written in fixed conventions: dates YYYY-MM-DD, thousands \",\", decimals \".\".\n";
+    "Texts are written in fixed conventions: dates YYYY-MM-DD, thousands \",\", decimals \".\".\n"
+    "Fails, as the team page offers no graph, for a team with no league game played up to today\n"
+    "or when --games chooses one competition.\n";
 
 namespace {
 
@@ -67,7 +70,15 @@ int RunGraph(const Invocation& inv, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     const int today = o.Today ? *o.Today : TodayFromClock();
     const Locale locale = FixedLocale(today);
-    const GraphSeries g = BuildGraph(league, team, o.Type, today, ReadSettings(inv).Colour4, locale);
+    const Settings settings = ReadSettings(inv);
+    // Only where the team page offers "Graph".
+    if (!TeamStats(league, team, settings, locale).btnGraph) {
+        err << "gorlin-cli graph: " << *o.Team
+            << (league.Head.GameType >= 2 ? ": the graph covers league games; choose --games league or all\n"
+                                          : " has played no league game up to today\n");
+        return kExitFailure;
+    }
+    const GraphSeries g = BuildGraph(league, team, o.Type, today, settings.Colour4, locale);
     if (o.Type == kPointsProgress) {
         const GraphSlot& slot = g.Slots[1];
         for (std::size_t k = 0; k < slot.Games.size(); ++k) {

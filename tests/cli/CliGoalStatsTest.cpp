@@ -1,6 +1,7 @@
 // The goal statistics, graph, match-grid and player statistics commands print what the core
 // computes; these check the wiring, the output shapes and the refusals.
 
+#include "core/edit/Competitions.h"
 #include "core/model/Dates.h"
 #include "core/model/LeagueFile.h"
 #include "support/EngineCli.h"
@@ -119,6 +120,17 @@ TEST(CliGoalStats, GraphAndPlayerStats) {
     ASSERT_EQ(top.size(), 3u); // Albion is among the top three: not drawn twice
     EXPECT_EQ(top[0].substr(0, 9), "1\tRovers\t");
     EXPECT_EQ(Cmd(f, {"graph", file}).Exit, 2);
+    League withCup = FourMeetings();
+    ASSERT_TRUE(AddCompetition(withCup, "Cup", "CUP"));
+    const std::string cupFile = f.Save(withCup);
+    for (const Texts& refused :
+         {Texts{"--today", "2024-08-01"}, Texts{"--games", "CUP", "--today", "2024-12-01"}}) {
+        Texts args = {"graph", cupFile, "--team", "Rovers"};
+        args.insert(args.end(), refused.begin(), refused.end());
+        const CliRun run = Cmd(f, args); // before any game; one competition chosen
+        EXPECT_EQ(run.Exit, 1);
+        EXPECT_TRUE(run.Out.empty() && !run.Err.empty());
+    }
 
     const Texts totals = Lines(Cmd(f, {"player-stats", file, "--player", "Adam", "--team", "Rovers"}).Out);
     ASSERT_EQ(totals.size(), 16u);
