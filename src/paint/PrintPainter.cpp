@@ -35,7 +35,6 @@ Status PaintPrintDocument(QPagedPaintDevice& device, const PrintDocument& docume
         return Status::Failure("The printer could not be started");
     ShapePaintOptions options;
     options.Font = font;
-    options.ButtonFace = Qt::white;
     options.Antialiased = true;
     bool first = true;
     for (const std::vector<Shape>& page : document.Pages) {
