@@ -68,6 +68,7 @@ TEST(MatchGrid, FixtureCellsAndLayout) {
     std::vector<std::string> names;
     for (int t = 1; t <= 32; ++t)
         names.push_back("Team " + std::to_string(t));
+    names[0] = "Wolverhampton Wanderers"; // longer than the heading band at 1024 x 768
     b.Teams(names);
     b.Played(1, 2, 2, 1, 40000);
     b.Fixture(2, 1, ToDayNumber(2018, 6, 14));
@@ -91,7 +92,10 @@ TEST(MatchGrid, FixtureCellsAndLayout) {
     }
     int rotated = 0;
     for (const Shape& s : DrawMatchGrid(*grid, 1024, false, 768, measure))
-        rotated += s.Angle == 270 ? 1 : 0;
+        if (s.Angle == 270) { // set against the grid, but a long name shows its start
+            ++rotated;
+            EXPECT_EQ(s.Align, s.Text == names[0] ? TextAlign::Left : TextAlign::Right) << s.Text;
+        }
     EXPECT_EQ(rotated, 32);
 }
 

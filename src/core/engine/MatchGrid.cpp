@@ -134,8 +134,10 @@ std::vector<Shape> DrawMatchGrid(const MatchGridData& grid, int width, bool prin
         const std::string& name = grid.Teams[static_cast<std::size_t>(t)];
         out.push_back(
             Shape::MakeText(20, y(t), l.GridLeft - 2, y(t + 1), name, 8, printing ? kBlack : kBlue));
-        Shape heading = Shape::MakeText(x(t), 10, x(t + 1), l.GridTop - 2, name, 8, printing ? kBlack : kRed,
-                                        TextAlign::Right);
+        // Set against the grid; a name longer than its band keeps its start in view instead.
+        const TextAlign along = measure.Width(name, 8) > l.GridTop - 12 ? TextAlign::Left : TextAlign::Right;
+        Shape heading =
+            Shape::MakeText(x(t), 10, x(t + 1), l.GridTop - 2, name, 8, printing ? kBlack : kRed, along);
         heading.Angle = 270;
         out.push_back(heading);
     }
