@@ -302,15 +302,21 @@ void MaintenancePagesTest::divisionPageListsTotalsAndDetails() {
     QCOMPARE(home->count(), 1); // the highest home score is 3: nothing below it
     QVERIFY(home->item(0)->text().endsWith("   3-1 Arsenal v Everton"));
 
-    // The own team's name is drawn in the own-team colour, the rest is not.
+    // The own team's name is drawn in the own-team colour, the rest is not; a colour changed in
+    // Setup shows at once.
     home->clearSelection();
     home->setCurrentRow(-1);
-    const QImage image = home->viewport()->grab().toImage();
-    int red = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            red += image.pixelColor(x, y) == QColor(255, 0, 0) ? 1 : 0;
-    QVERIFY(red > 0);
+    const auto pixels = [home](const QColor& colour) {
+        const QImage image = home->viewport()->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == colour ? 1 : 0;
+        return count;
+    };
+    QVERIFY(pixels(QColor(255, 0, 0)) > 0);
+    f.settings.Colour4 = 0xFF0000; // blue
+    QVERIFY(pixels(QColor(0, 0, 255)) > 0 && pixels(QColor(255, 0, 0)) == 0);
 
     // A double click below the items beeps; on an item it asks for the game's details.
     QSignalSpy details(&page, &DivisionStatisticsPage::resultDetailsRequested);

@@ -32,11 +32,14 @@ namespace {
 constexpr int kOwnTeamSpansRole = Qt::UserRole + 1;
 constexpr int kGameRole = Qt::UserRole;
 
-/// Draws an item's text with the own team's name in the own-team colour.
+/// Draws an item's text, 2 pixels from the left like the top scorers, with the own team's name in
+/// the own-team colour of the settings as they stand. The name is coloured where the own team
+/// stands in the game, not at its first occurrence, which may lie inside the other team's name
+/// ("Chesterfield v Chester").
 class HighScoreDelegate final : public QStyledItemDelegate {
 public:
-    HighScoreDelegate(const QColor& ownColour, QObject* parent)
-        : QStyledItemDelegate(parent), m_own(ownColour) {}
+    HighScoreDelegate(const Settings& settings, QObject* parent)
+        : QStyledItemDelegate(parent), m_settings(settings) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -52,7 +55,8 @@ public:
             spans << v.toPoint();
         painter->save();
         painter->setFont(opt.font);
-        QRect r = opt.rect.adjusted(3, 0, -2, 0);
+        QRect r = opt.rect.adjusted(2, 0, -2, 0);
+        const QColor own = ToQColor(m_settings.Colour4);
         int at = 0;
         const auto draw = [&](int from, int length, const QColor& colour) {
             if (length <= 0)
@@ -64,7 +68,7 @@ public:
         };
         for (const QPoint& span : spans) {
             draw(at, span.x() - at, normal);
-            draw(span.x(), span.y(), selected ? normal : m_own);
+            draw(span.x(), span.y(), selected ? normal : own);
             at = span.x() + span.y();
         }
         draw(at, static_cast<int>(text.size()) - at, normal);
@@ -72,7 +76,7 @@ public:
     }
 
 private:
-    QColor m_own;
+    const Settings& m_settings;
 };
 
 } // namespace
@@ -107,7 +111,7 @@ DivisionStatisticsPage::DivisionStatisticsPage(League& league, AppContext& conte
 QListWidget* DivisionStatisticsPage::BuildList(const char* name) {
     auto* list = new QListWidget;
     list->setObjectName(name);
-    list->setItemDelegate(new HighScoreDelegate(ToQColor(m_context.settings.Colour4), list));
+    list->setItemDelegate(new HighScoreDelegate(m_context.settings, list));
     list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QString(20, 'n')));
     list->viewport()->installEventFilter(this);
     return list;
