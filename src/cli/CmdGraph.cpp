@@ -70,15 +70,13 @@ int RunGraph(const Invocation& inv, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     const int today = o.Today ? *o.Today : TodayFromClock();
     const Locale locale = FixedLocale(today);
-    const Settings settings = ReadSettings(inv);
-    // Only where the team page offers "Graph".
-    if (!TeamStats(league, team, settings, locale).btnGraph) {
+    if (!GraphOffered(league, team, today)) {
         err << "gorlin-cli graph: " << *o.Team
             << (league.Head.GameType >= 2 ? ": the graph covers league games; choose --games league or all\n"
                                           : " has played no league game up to today\n");
         return kExitFailure;
     }
-    const GraphSeries g = BuildGraph(league, team, o.Type, today, settings.Colour4, locale);
+    const GraphSeries g = BuildGraph(league, team, o.Type, today, ReadSettings(inv).Colour4, locale);
     if (o.Type == kPointsProgress) {
         const GraphSlot& slot = g.Slots[1];
         for (std::size_t k = 0; k < slot.Games.size(); ++k) {

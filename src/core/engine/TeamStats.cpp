@@ -78,6 +78,11 @@ GameScan ScanGames(const League& l, int team, int gameType, int today) {
     return scan;
 }
 
+/// "Graph" needs a game of the team that the standings up to today count, and not one competition.
+bool GraphOffered(const GameScan& scan, int gameType) {
+    return scan.StandingsPlayed > 0 && gameType < 2;
+}
+
 const SquadRec* SquadAt(const League& l, int s) {
     return s >= 1 && s <= SquadLimit(l) ? &l.Squads[static_cast<std::size_t>(s)] : nullptr;
 }
@@ -395,6 +400,10 @@ std::vector<bool> IncludedPlayers(const League& league, int team) {
     return std::vector<bool>(in.begin(), in.end());
 }
 
+bool GraphOffered(const League& league, int team, int today) {
+    return GraphOffered(ScanGames(league, team, league.Head.GameType, today), league.Head.GameType);
+}
+
 TeamStatsData TeamStats(const League& league, int team, const Settings& settings, const Locale& locale,
                         const TeamStatsSorts& sorts) {
     TeamStatsData d;
@@ -425,7 +434,7 @@ TeamStatsData TeamStats(const League& league, int team, const Settings& settings
     if (d.Team != 0)
         FillPlayers(league, scan, d, settings, locale, sorts.Players);
     FillChart(league, leagueData, d);
-    d.btnGraph = scan.StandingsPlayed > 0 && d.GameType < 2;
+    d.btnGraph = GraphOffered(scan, d.GameType);
     d.btnTSPrint = d.btnGraph;
     for (const int g : d.Fixtures)
         d.FixtureRows.push_back(MakeFixtureRow(league, g, d.Team, locale));

@@ -81,6 +81,11 @@ struct TeamStatsData {
 TeamStatsData TeamStats(const League& league, int team, const Settings& settings, const Locale& locale,
                         const TeamStatsSorts& sorts = {});
 
+/// Whether the page offers "Graph" for `team` under league.Head.GameType (its btnGraph): the
+/// standings over the league games up to `today` count a game of the team, and the filter is not
+/// one competition.
+bool GraphOffered(const League& league, int team, int today);
+
 /// Whether a player belongs on a team's Players tab: he is the team's player, he scored for the
 /// team (an own goal counts for the side he played on), or he is in the team's squad of a played
 /// game. The game filter does not apply.
