@@ -44,6 +44,22 @@ TEST(GoalStats, PenaltiesOfUnknownScorersAndUnknownMissersAndTies) {
     EXPECT_EQ(TeamGoalsCells(league, d.sgTeamGoals[1]), (Texts{"Rovers", "1", "2", "1", "2", "0", "0"}));
 }
 
+TEST(GoalStats, AGoalCreditedToNeitherSideCountsForItsTeamAndAgainstTheHomeSide) {
+    LeagueBuilder b;
+    b.Teams({"Rovers", "Albion", "City"});
+    const int g = b.Played(1, 2, 1, 1, 40000);
+    b.Goal(g, 1, 0, 10);
+    b.Goal(g, 2, 0, 20, true);       // an own goal by a Rovers player
+    b.Goal(g, 3, 0, 30, true, true); // City did not play
+    const League league = b.Build();
+    const GoalStatsData d = GoalStats(league, 0);
+
+    ASSERT_EQ(d.sgTeamGoals.size(), 3u);
+    EXPECT_EQ(TeamGoalsCells(league, d.sgTeamGoals[0]), (Texts{"Albion", "1", "1", "1", "0", "0", "0"}));
+    EXPECT_EQ(TeamGoalsCells(league, d.sgTeamGoals[1]), (Texts{"City", "0", "1", "0", "1", "0", "0"}));
+    EXPECT_EQ(TeamGoalsCells(league, d.sgTeamGoals[2]), (Texts{"Rovers", "1", "1", "2", "0", "2", "0"}));
+}
+
 TEST(GoalStats, TiedPenaltyCountsShowTheLowerTeamIndex) {
     LeagueBuilder b;
     b.Teams({"Rovers", "Albion", "City"});
@@ -162,9 +178,18 @@ TEST(GoalStats, NameRanksByCharacterCodeOrUpperCase) {
         std::swap(near[i], near[i + 1]);
     EXPECT_EQ(RankNearlySorted(near), RankNames(near, false));
     EXPECT_EQ(RankNearlySorted(many), RankNames(many, false));
+    std::sort(near.begin(), near.end());
+    EXPECT_EQ(RankNearlySorted(near), RankNames(near, false));
 
     for (const bool upper : {false, true}) {
-        const std::vector<int> ranks = RankNames(many, upper);
+        std::vector<int> order;
+        const std::vector<int> ranks = RankNames(many, upper, &order);
+        ASSERT_EQ(order.size(), many.size());
+        for (std::size_t k = 1; k < order.size(); ++k) {
+            const auto a = static_cast<std::size_t>(order[k - 1]);
+            const auto b = static_cast<std::size_t>(order[k]);
+            ASSERT_TRUE(ranks[a] < ranks[b] || (ranks[a] == ranks[b] && a < b)) << k;
+        }
         for (std::size_t i = 0; i < many.size(); ++i)
             for (std::size_t j = 0; j < many.size(); ++j) {
                 const int c = upper ? CompareNoCase(many[i], many[j]) : many[i].compare(many[j]);

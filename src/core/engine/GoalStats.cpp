@@ -66,12 +66,11 @@ const std::vector<std::string>& TeamGoalsHeadings() {
 
 namespace {
 
-/// One player's totals over the goals and missed penalties.
-struct PlayerCounts {
-    int Goals = 0;
-    int OwnGoals = 0;
-    int PensScored = 0;
-    int PensMissed = 0;
+/// One player's own goals and penalties; none can pass 65,535 records.
+struct PlayerExtras {
+    std::uint16_t OwnGoals = 0;
+    std::uint16_t PensScored = 0;
+    std::uint16_t PensMissed = 0;
 };
 
 /// The empty distribution for a half length and the bucket of every minute up to the start of
@@ -90,10 +89,11 @@ GoalTimes EmptyGoalTimes(int halfLength, std::vector<int>& bucketOf) {
 
 /// What one pass over the goal records that pass the filter counts.
 struct GoalPassCounts {
-    std::vector<PlayerCounts> Players; // 0..players
-    std::vector<TeamGoalsRow> Teams;   // 0..teams: For, Against, Pens, OwnGoals
-    std::vector<HatTrick> HatTricks;   // more than two goals of a player in one run
-    std::vector<int> PensAwarded;      // 0..teams, penalties of known scorers
+    std::vector<std::uint16_t> Goals; // 0..players: goals that are not own goals
+    std::vector<PlayerExtras> Extras; // 0..players
+    std::vector<TeamGoalsRow> Teams;  // 0..teams: For, Against, Pens, OwnGoals
+    std::vector<HatTrick> HatTricks;  // more than two goals of a player in one run
+    std::vector<int> PensAwarded;     // 0..teams, penalties of known scorers
     std::vector<int> PensConceded;
     int PensScored = 0;
     GoalTimes Times; // every team's goals by minute
@@ -108,141 +108,135 @@ void AddTo(std::vector<TeamGoalsRow>& rows, int team, int TeamGoalsRow::*field, 
 /// first goal. `tally` holds a word per player: the run number above, goals in that run below.
 void ListHatTricks(const GoalRec* records, int first, int end, int g, std::uint32_t run,
                    std::vector<std::uint32_t>& tally, std::vector<HatTrick>& out) {
-    auto counted = [&](const GoalRec& goal) {
-        return goal.Game == g && !goal.OwnGoal && goal.Scorer >= 1 && goal.Scorer < tally.size();
-    };
-    for (int k = first; k < end; ++k)
-        if (const GoalRec& goal = records[k]; counted(goal)) {
-            std::uint32_t& t = tally[goal.Scorer];
-            t = t >> 16 == run ? t + 1 : run << 16 | 1;
-        }
-    for (int k = first; k < end; ++k)
-        if (const GoalRec& goal = records[k]; counted(goal)) {
-            std::uint32_t& t = tally[goal.Scorer];
-            if ((t & 0xFFFF) > 2)
-                out.push_back({goal.Scorer, static_cast<int>(t & 0xFFFF), g, goal.TeamFor});
-            t = run << 16; // listed
-        }
+    for (int k = first; k < end; ++k) {
+        const GoalRec& goal = records[k];
+        if (goal.Game != g || goal.OwnGoal || goal.Scorer < 1 || goal.Scorer >= tally.size())
+            continue;
+        std::uint32_t& t = tally[goal.Scorer];
+        if ((t & 0xFFFF) > 2)
+            out.push_back({goal.Scorer, static_cast<int>(t & 0xFFFF), g, goal.TeamFor});
+        t = run << 16; // listed
+    }
 }
 
 /// The goal records in order, a run of records of one game at a time (records failing the filter
-/// are skipped without ending a run). Within a run the by-team figures are summed in locals, and
-/// three bit sets of hashed scorers (once, twice, three times) tell, with no memory access, which
-/// runs may hold a hat-trick: only those are counted scorer by scorer. Goals are counted by minute
-/// and folded into buckets afterwards. The per-goal counters are kept small enough to stay in the
-/// first-level cache; own goals and penalties of known scorers, the rare ones, are listed during
-/// the pass and counted after it.
+/// are skipped without ending a run). The loop keeps only what every goal needs in registers: the
+/// goals credited to each side of the game, summed in one word, and per known scorer his goals
+/// and his tally in the run, which tells the runs holding a hat-trick. Goals are counted by minute
+/// and folded into buckets afterwards. Own goals, penalties and goals credited to neither side,
+/// the rare ones, are listed during the pass and counted after it.
 GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes, int players, int teams) {
     GoalPassCounts c;
-    c.Players.resize(static_cast<std::size_t>(std::max(players, 0)) + 1);
+    const std::size_t playerCount = static_cast<std::size_t>(std::max(players, 0)) + 1;
+    c.Goals.assign(playerCount, 0);
+    c.Extras.resize(playerCount);
     c.Teams.resize(static_cast<std::size_t>(std::max(teams, 0)) + 1);
     c.PensAwarded.assign(c.Teams.size(), 0);
     c.PensConceded.assign(c.Teams.size(), 0);
-    const std::size_t playerCount = c.Players.size();
-    std::vector<std::uint16_t> goalsOf(playerCount, 0); // at most 65,535 goal records
     std::vector<std::uint32_t> tally(playerCount, 0);
     const int goals = GoalLimit(league);
-    const std::size_t records = static_cast<std::size_t>(goals) + 1;
+    const GoalRec* const records0 = league.Goals.data();
+    const GoalRec* const end = records0 + goals + 1;
     // Written before they are read: no need to clear them.
-    const auto rare = std::make_unique_for_overwrite<int[]>(records);
-    std::size_t rareCount = 0;
-    std::uint16_t* const goalCount = goalsOf.data();
+    const auto rare = std::make_unique_for_overwrite<const GoalRec*[]>(static_cast<std::size_t>(goals) + 1);
+    const GoalRec** rareEnd = rare.get();
+    std::vector<const GoalRec*> neither; // goals credited to neither side of their game
+    std::uint16_t* const goalCount = c.Goals.data();
     std::vector<int> bucketOf;
     c.Times = EmptyGoalTimes(league.Head.HalfLength, bucketOf);
     const std::size_t lastMinute = bucketOf.size() - 1; // later minutes fall in the same bucket
     std::vector<int> byMinute(bucketOf.size(), 0);
     int* const minuteCounts = byMinute.data();
-    const GoalRec* const records0 = league.Goals.data();
+    const std::size_t lastPlayer = playerCount - 1;
     std::uint32_t run = 0;
-    int i = 1;
-    while (i <= goals) {
-        const int g = records0[i].Game;
+    const GoalRec* it = records0 + 1;
+    while (it < end) {
+        const int g = it->Game;
         if (!Passes(passes, g)) {
-            ++i;
+            ++it;
             continue;
         }
         const GameRec& game = league.Games[static_cast<std::size_t>(g)];
-        const int homeTeam = game.HomeTeam;
-        const int awayTeam = game.AwayTeam;
-        // Sixteen-bit fields (a run has at most 65,535 goals), home's then away's: goals and
-        // penalties credited to each side, and own goals scored for each side.
-        std::uint64_t forAndPens = 0;
-        std::uint32_t ownGoalsFor = 0;
-        std::uint64_t once = 0;
-        std::uint64_t twice = 0;
-        std::uint64_t thrice = 0;
-        const int first = i;
+        const unsigned homeTeam = game.HomeTeam;
+        const unsigned awayTeam = game.AwayTeam;
+        // Sixteen-bit fields (a run has at most 65,535 goals): the goals credited to the home
+        // side, to the away side, all goals, and goals that were a scorer's third or later.
+        std::uint64_t lanes = 0;
+        const GoalRec* const first = it;
         ++run;
-        for (; i <= goals; ++i) {
-            const GoalRec& goal = records0[i];
+        const std::uint32_t runTag = run << 16;
+        for (; it < end; ++it) {
+            const GoalRec& goal = *it;
             if (goal.Game != g) {
                 if (!Passes(passes, goal.Game))
                     continue;
                 break;
             }
             ++minuteCounts[std::min<std::size_t>(goal.Minute, lastMinute)];
-            const int teamFor = goal.TeamFor;
-            const int penalty = goal.Penalty ? 1 : 0;
-            const int ownGoal = goal.OwnGoal ? 1 : 0;
-            const int home = teamFor == homeTeam ? 1 : 0;
-            const int away = teamFor == awayTeam && !home ? 1 : 0;
-            if (home | away) {
-                const int side = 16 * away;
-                forAndPens += (1 | std::uint64_t{static_cast<unsigned>(penalty)} << 32) << side;
-                ownGoalsFor += static_cast<std::uint32_t>(ownGoal) << side;
-            } else { // credited to neither side of its game
-                AddTo(c.Teams, teamFor, &TeamGoalsRow::For, 1);
-                AddTo(c.Teams, teamFor, &TeamGoalsRow::Pens, penalty);
-                AddTo(c.Teams, homeTeam, &TeamGoalsRow::Against, 1);
-                AddTo(c.Teams, homeTeam, &TeamGoalsRow::OwnGoals, ownGoal);
-            }
-            const std::size_t p = goal.Scorer;
-            if (p - 1 >= playerCount - 1)
-                continue; // scorer not known: no scorer, penalty or team-penalty count
-            rare[rareCount] = i;
-            rareCount += static_cast<std::size_t>(ownGoal | penalty);
-            const std::uint16_t before = goalCount[p];
-            const int counts = 1 - ownGoal;
-            goalCount[p] = static_cast<std::uint16_t>(before + counts);
-            const std::uint64_t bit = std::uint64_t(static_cast<unsigned>(counts))
-                                      << (static_cast<std::uint32_t>(p) * 0x9E3779B9u >> 26);
-            thrice |= twice & bit;
-            twice |= once & bit;
-            once |= bit;
+            *rareEnd = &goal;
+            rareEnd += (goal.OwnGoal | goal.Penalty) != 0 ? 1 : 0;
+            const unsigned teamFor = goal.TeamFor;
+            // An unknown scorer is counted, as nothing, in entry 0.
+            const std::size_t scorer = goal.Scorer;
+            const bool known = scorer - 1 < lastPlayer;
+            const std::size_t p = known ? scorer : 0;
+            const std::uint32_t counts = (goal.OwnGoal != 0 ? 0u : 1u) & (known ? 1u : 0u);
+            goalCount[p] = static_cast<std::uint16_t>(goalCount[p] + counts);
+            const std::uint32_t t = tally[p];
+            const std::uint32_t inRun = ((t & 0xFFFF0000u) == runTag ? t : runTag) + counts;
+            tally[p] = inRun;
+            const std::uint64_t third = ((inRun & 0xFFFF) + 0xFFFDu) >> 16; // 1 from the third goal
+            lanes += (teamFor == homeTeam ? 1u : 0u) | std::uint64_t{teamFor == awayTeam ? 1u : 0u} << 16 |
+                     std::uint64_t{1} << 32 | third << 48;
         }
-        const int homeFor = static_cast<int>(forAndPens & 0xFFFF);
-        const int awayFor = static_cast<int>(forAndPens >> 16 & 0xFFFF);
-        const int homePens = static_cast<int>(forAndPens >> 32 & 0xFFFF);
-        const int awayPens = static_cast<int>(forAndPens >> 48);
-        const int ownGoalsForHome = static_cast<int>(ownGoalsFor & 0xFFFF); // by away players
-        const int ownGoalsForAway = static_cast<int>(ownGoalsFor >> 16);
-        AddTo(c.Teams, homeTeam, &TeamGoalsRow::For, homeFor);
-        AddTo(c.Teams, homeTeam, &TeamGoalsRow::Against, awayFor);
-        AddTo(c.Teams, homeTeam, &TeamGoalsRow::Pens, homePens);
-        AddTo(c.Teams, homeTeam, &TeamGoalsRow::OwnGoals, ownGoalsForAway);
-        AddTo(c.Teams, awayTeam, &TeamGoalsRow::For, awayFor);
-        AddTo(c.Teams, awayTeam, &TeamGoalsRow::Against, homeFor);
-        AddTo(c.Teams, awayTeam, &TeamGoalsRow::Pens, awayPens);
-        AddTo(c.Teams, awayTeam, &TeamGoalsRow::OwnGoals, ownGoalsForHome);
-        if (thrice != 0)
-            ListHatTricks(records0, first, i, g, run, tally, c.HatTricks);
+        const int homeFor = static_cast<int>(lanes & 0xFFFF);
+        const int awayFor = homeTeam == awayTeam ? 0 : static_cast<int>(lanes >> 16 & 0xFFFF);
+        const bool hatTrick = lanes >> 48 != 0;
+        if (homeFor + awayFor != static_cast<int>(lanes >> 32 & 0xFFFF)) {
+            for (const GoalRec* k = first; k < it; ++k)
+                if (k->Game == g && k->TeamFor != homeTeam && k->TeamFor != awayTeam)
+                    neither.push_back(k);
+        }
+        AddTo(c.Teams, static_cast<int>(homeTeam), &TeamGoalsRow::For, homeFor);
+        AddTo(c.Teams, static_cast<int>(homeTeam), &TeamGoalsRow::Against, awayFor);
+        AddTo(c.Teams, static_cast<int>(awayTeam), &TeamGoalsRow::For, awayFor);
+        AddTo(c.Teams, static_cast<int>(awayTeam), &TeamGoalsRow::Against, homeFor);
+        if (hatTrick)
+            ListHatTricks(records0, static_cast<int>(first - records0), static_cast<int>(it - records0), g,
+                          run, tally, c.HatTricks);
     }
-    for (std::size_t p = 1; p < playerCount; ++p)
-        c.Players[p].Goals = goalCount[p];
     for (std::size_t m = 1; m <= lastMinute; ++m)
         c.Times.Counts[static_cast<std::size_t>(bucketOf[m])] += byMinute[m];
-    for (std::size_t k = 0; k < rareCount; ++k) {
-        const GoalRec& goal = league.Goals[static_cast<std::size_t>(rare[k])];
-        PlayerCounts& pc = c.Players[goal.Scorer];
-        if (goal.OwnGoal)
-            ++pc.OwnGoals;
-        if (!goal.Penalty)
+    for (const GoalRec* goal : neither) {
+        const int homeTeam = league.Games[goal->Game].HomeTeam;
+        AddTo(c.Teams, goal->TeamFor, &TeamGoalsRow::For, 1);
+        AddTo(c.Teams, goal->TeamFor, &TeamGoalsRow::Pens, goal->Penalty ? 1 : 0);
+        AddTo(c.Teams, homeTeam, &TeamGoalsRow::Against, 1);
+        AddTo(c.Teams, homeTeam, &TeamGoalsRow::OwnGoals, goal->OwnGoal ? 1 : 0);
+    }
+    for (const GoalRec* const* r = rare.get(); r != rareEnd; ++r) {
+        const GoalRec& goal = **r;
+        const GameRec& game = league.Games[goal.Game];
+        const int teamFor = goal.TeamFor;
+        const int penalty = goal.Penalty ? 1 : 0;
+        const int ownGoal = goal.OwnGoal ? 1 : 0;
+        // An own goal counts for the side whose player scored it.
+        if (teamFor == game.HomeTeam) {
+            AddTo(c.Teams, teamFor, &TeamGoalsRow::Pens, penalty);
+            AddTo(c.Teams, game.AwayTeam, &TeamGoalsRow::OwnGoals, ownGoal);
+        } else if (teamFor == game.AwayTeam) {
+            AddTo(c.Teams, teamFor, &TeamGoalsRow::Pens, penalty);
+            AddTo(c.Teams, game.HomeTeam, &TeamGoalsRow::OwnGoals, ownGoal);
+        }
+        if (goal.Scorer - 1u >= lastPlayer)
+            continue; // scorer not known: no scorer, penalty or team-penalty count
+        PlayerExtras& pc = c.Extras[goal.Scorer];
+        pc.OwnGoals = static_cast<std::uint16_t>(pc.OwnGoals + ownGoal);
+        if (!penalty)
             continue;
         ++pc.PensScored;
         ++c.PensScored;
-        const GameRec& game = league.Games[goal.Game];
-        const int teamFor = goal.TeamFor;
-        const int other = game.HomeTeam != teamFor ? int{game.HomeTeam} : int{game.AwayTeam};
+        const int other = OtherTeam(game, teamFor);
         if (teamFor >= 1 && teamFor <= teams)
             ++c.PensAwarded[static_cast<std::size_t>(teamFor)];
         if (other >= 1 && other <= teams)
@@ -422,7 +416,6 @@ GoalStatsData GoalStats(const League& league, int gameType, const GoalSortKeys& 
     const int players = PlayerLimit(league);
     const int teams = AllTeamLimit(league);
     GoalPassCounts counts = CountGoals(league, passes, players, teams);
-    std::vector<PlayerCounts>& table = counts.Players;
     std::vector<TeamGoalsRow>& byTeam = counts.Teams;
     auto teamRow = [&](int t) -> TeamGoalsRow* {
         return t >= 1 && t <= teams ? &byTeam[static_cast<std::size_t>(t)] : nullptr;
@@ -442,7 +435,7 @@ GoalStatsData GoalStats(const League& league, int gameType, const GoalSortKeys& 
         AddTo(d.PensAwarded, pen.Team);
         AddTo(d.PensConceded, OtherTeam(league.Games[pen.Game], pen.Team));
         if (pen.Player >= 1 && pen.Player <= players)
-            ++table[pen.Player].PensMissed;
+            ++counts.Extras[pen.Player].PensMissed;
     }
     d.lbPenScored = std::to_string(d.PensScored);
     d.lbPenMissed = std::to_string(d.PensMissed);
@@ -459,21 +452,31 @@ GoalStatsData GoalStats(const League& league, int gameType, const GoalSortKeys& 
         return teamRanks[static_cast<std::size_t>(t >= 0 && t <= teams ? t : teams + 1)];
     };
 
-    // Compact in player-index order, then rank by goals and name in upper case.
+    // The scorers in player-index order, then in order of their names in upper case (equal names
+    // keep index order); sorted by goals below.
+    std::vector<int> scorerPlayers;
     std::vector<std::string_view> names;
+    scorerPlayers.reserve(static_cast<std::size_t>(players));
+    names.reserve(static_cast<std::size_t>(players));
     for (int p = 1; p <= players; ++p) {
-        const PlayerCounts& c = table[static_cast<std::size_t>(p)];
-        if (c.Goals + c.OwnGoals + c.PensMissed > 0) {
-            d.Scorers.push_back({p, c.Goals, c.OwnGoals, c.PensScored, c.PensMissed});
+        const PlayerExtras& x = counts.Extras[static_cast<std::size_t>(p)];
+        if (counts.Goals[static_cast<std::size_t>(p)] + x.OwnGoals + x.PensMissed > 0) {
+            scorerPlayers.push_back(p);
             names.push_back(league.Players[static_cast<std::size_t>(p)].Name.view());
         }
     }
-    const std::vector<int> upperRanks = RankNames(names, true);
+    std::vector<int> byName;
+    const std::vector<int> upperRanks = RankNames(names, true, &byName);
     std::vector<int> upperRankOf(static_cast<std::size_t>(players) + 1, 0);
-    for (std::size_t i = 0; i < d.Scorers.size(); ++i)
-        upperRankOf[static_cast<std::size_t>(d.Scorers[i].Player)] = upperRanks[i];
-    auto upperRank = [&](const ScorerEntry& e) { return upperRankOf[static_cast<std::size_t>(e.Player)]; };
-    StableSortByKey(d.Scorers, upperRank);
+    for (std::size_t i = 0; i < scorerPlayers.size(); ++i)
+        upperRankOf[static_cast<std::size_t>(scorerPlayers[i])] = upperRanks[i];
+    d.Scorers.reserve(scorerPlayers.size());
+    for (const int k : byName) {
+        const int p = scorerPlayers[static_cast<std::size_t>(k)];
+        const PlayerExtras& x = counts.Extras[static_cast<std::size_t>(p)];
+        d.Scorers.push_back(
+            {p, counts.Goals[static_cast<std::size_t>(p)], x.OwnGoals, x.PensScored, x.PensMissed});
+    }
     d.sgGoalsPerMatch.reserve(d.HatTricks.size());
     for (const HatTrick& h : d.HatTricks) {
         HatTrickRow row;

@@ -135,13 +135,19 @@ public:
             m_keys[i].Index = static_cast<int>(i);
     }
 
-    std::vector<int> Ranks() {
+    std::vector<int> Ranks(std::vector<int>* order) {
         Rank(0, m_keys.size(), 0);
+        if (order != nullptr) {
+            order->resize(m_keys.size());
+            for (std::size_t i = 0; i < m_keys.size(); ++i)
+                (*order)[i] = m_keys[i].Index;
+        }
         return std::move(m_ranks);
     }
 
 private:
-    std::size_t Length(const ChunkKey& k) const { return m_names[static_cast<std::size_t>(k.Index)].size(); }
+    std::string_view Name(const ChunkKey& k) const { return m_names[static_cast<std::size_t>(k.Index)]; }
+    std::size_t Length(const ChunkKey& k) const { return Name(k).size(); }
 
     void Rank(std::size_t begin, std::size_t end, std::size_t depth) {
         for (std::size_t i = begin; i < end; ++i)
@@ -155,16 +161,24 @@ private:
         for (std::size_t i = begin; i < end;) {
             std::size_t j = i + 1;
             std::size_t longest = Length(m_keys[i]);
-            while (j < end && m_keys[j].Chunk == m_keys[i].Chunk)
+            bool same = true; // every name of the run is the first one, byte for byte
+            while (j < end && m_keys[j].Chunk == m_keys[i].Chunk) {
+                same = same && Name(m_keys[j]) == Name(m_keys[i]);
                 longest = std::max(longest, Length(m_keys[j++]));
-            if (j - i > 1 && longest > depth + 8) {
+            }
+            if (j - i > 1 && longest > depth + 8 && !same) {
                 Rank(i, j, depth + 8);
             } else {
-                // Equal chunks to the end of every name: they differ at most in trailing zero
-                // bytes, so the shorter name comes first and equal lengths are equal names.
+                // The same names, or equal chunks to the end of every name: they differ at most in
+                // trailing zero bytes, so the shorter name comes first and equal lengths are equal
+                // names.
                 std::sort(m_keys.begin() + static_cast<std::ptrdiff_t>(i),
                           m_keys.begin() + static_cast<std::ptrdiff_t>(j),
-                          [this](const ChunkKey& a, const ChunkKey& b) { return Length(a) < Length(b); });
+                          [this](const ChunkKey& a, const ChunkKey& b) {
+                              const std::size_t la = Length(a);
+                              const std::size_t lb = Length(b);
+                              return la != lb ? la < lb : a.Index < b.Index;
+                          });
                 for (std::size_t k = i; k < j; ++k) {
                     if (k > i && Length(m_keys[k]) != Length(m_keys[k - 1]))
                         ++m_next;
@@ -226,8 +240,9 @@ private:
 
 } // namespace
 
-std::vector<int> RankNames(const std::vector<std::string_view>& names, bool upperCase) {
-    return NameRanker(names, upperCase).Ranks();
+std::vector<int> RankNames(const std::vector<std::string_view>& names, bool upperCase,
+                           std::vector<int>* order) {
+    return NameRanker(names, upperCase).Ranks(order);
 }
 
 std::vector<int> RankNearlySorted(const std::vector<std::string_view>& names) {
@@ -235,9 +250,24 @@ std::vector<int> RankNearlySorted(const std::vector<std::string_view>& names) {
     std::vector<std::uint64_t> heads(n);
     for (std::size_t i = 0; i < n; ++i)
         heads[i] = NameChunk(names[i], 0, false);
-    auto less = [&](std::uint32_t a, std::uint32_t b) {
-        return heads[a] != heads[b] ? heads[a] < heads[b] : names[a] < names[b];
+    auto compare = [&](std::uint32_t a, std::uint32_t b) {
+        if (heads[a] != heads[b])
+            return heads[a] < heads[b] ? -1 : 1;
+        return names[a].compare(names[b]);
     };
+    auto less = [&](std::uint32_t a, std::uint32_t b) { return compare(a, b) < 0; };
+    std::vector<int> ranks(n, 0);
+    // Already in order, the common case: each name is compared once, with the one before it.
+    std::size_t sorted = 1;
+    for (int rank = 0; sorted < n; ++sorted) {
+        const int c = compare(static_cast<std::uint32_t>(sorted - 1), static_cast<std::uint32_t>(sorted));
+        if (c > 0)
+            break;
+        rank += c < 0 ? 1 : 0;
+        ranks[sorted] = rank;
+    }
+    if (sorted >= n)
+        return ranks;
     std::vector<std::uint32_t> order(n);
     std::vector<std::uint32_t> merged(n);
     std::vector<std::size_t> runs{0}; // where each ascending run starts, then n
@@ -261,7 +291,6 @@ std::vector<int> RankNearlySorted(const std::vector<std::string_view>& names) {
         order.swap(merged);
         runs = std::move(next);
     }
-    std::vector<int> ranks(n, 0);
     int rank = 0;
     for (std::size_t i = 0; i < n; ++i) {
         if (i > 0 && less(order[i - 1], order[i]))

@@ -49,8 +49,10 @@ std::string DateText(int day, const Locale& locale);
 /// Dense ranks of names, so that sorts compare integers: a smaller rank sorts first and equal
 /// names share a rank. Names compare by character code, or in upper case when `upperCase`.
 /// A radix sort eight characters at a time: time in proportion to the characters that tell the
-/// names apart.
-std::vector<int> RankNames(const std::vector<std::string_view>& names, bool upperCase);
+/// names apart. `order`, when given, receives the name indices by rank, equal names in index
+/// order.
+std::vector<int> RankNames(const std::vector<std::string_view>& names, bool upperCase,
+                           std::vector<int>* order = nullptr);
 /// The same ranks by character code, for names already in nearly that order: a natural merge
 /// sort, time in proportion to n log(ascending runs) comparisons.
 std::vector<int> RankNearlySorted(const std::vector<std::string_view>& names);
