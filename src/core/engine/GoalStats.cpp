@@ -160,11 +160,15 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
         const unsigned homeTeam = game.HomeTeam;
         const unsigned awayTeam = game.AwayTeam;
         // Sixteen-bit fields (a run has at most 65,535 goals): the goals credited to the home
-        // side, to the away side, all goals, and goals that were a scorer's third or later.
+        // side, to the away side, and all goals.
         std::uint64_t lanes = 0;
         const GoalRec* const first = it;
         ++run;
-        const std::uint32_t runTag = run << 16;
+        // A scorer's tally is runBase plus his goals in this run once he has scored in it; the
+        // tallies of earlier runs all lie below it. Bit 16 of `third` is set from a scorer's third
+        // goal in the run.
+        const std::uint32_t runBase = run << 16;
+        std::uint32_t third = 0;
         for (; it < end; ++it) {
             const GoalRec& goal = *it;
             if (goal.Game != g) {
@@ -182,16 +186,15 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
             const std::size_t p = known ? scorer : 0;
             const std::uint32_t counts = (goal.OwnGoal != 0 ? 0u : 1u) & (known ? 1u : 0u);
             goalCount[p] = static_cast<std::uint16_t>(goalCount[p] + counts);
-            const std::uint32_t t = tally[p];
-            const std::uint32_t inRun = ((t & 0xFFFF0000u) == runTag ? t : runTag) + counts;
+            const std::uint32_t inRun = std::max(tally[p], runBase) + counts;
             tally[p] = inRun;
-            const std::uint64_t third = ((inRun & 0xFFFF) + 0xFFFDu) >> 16; // 1 from the third goal
+            third |= inRun - runBase + 0xFFFDu;
             lanes += (teamFor == homeTeam ? 1u : 0u) | std::uint64_t{teamFor == awayTeam ? 1u : 0u} << 16 |
-                     std::uint64_t{1} << 32 | third << 48;
+                     std::uint64_t{1} << 32;
         }
         const int homeFor = static_cast<int>(lanes & 0xFFFF);
         const int awayFor = homeTeam == awayTeam ? 0 : static_cast<int>(lanes >> 16 & 0xFFFF);
-        const bool hatTrick = lanes >> 48 != 0;
+        const bool hatTrick = (third & 0x10000) != 0;
         if (homeFor + awayFor != static_cast<int>(lanes >> 32 & 0xFFFF)) {
             for (const GoalRec* k = first; k < it; ++k)
                 if (k->Game == g && k->TeamFor != homeTeam && k->TeamFor != awayTeam)

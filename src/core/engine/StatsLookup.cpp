@@ -118,21 +118,19 @@ std::uint64_t NameChunk(std::string_view name, std::size_t depth, bool upperCase
     return key;
 }
 
-struct ChunkKey {
-    std::uint64_t Chunk;
-    int Index;
-};
-
-/// Ranks names eight characters at a time: the names of a group, which agree in everything before
-/// `depth`, are ordered by their next chunk (a radix sort for a large group), and every run of
-/// equal chunks is ranked the same way one chunk further on.
+/// Ranks names a few characters at a time. A key packs the next characters of a name above its
+/// index (sixteen bits when there are at most 65,536 names), so that a sort moves one word per
+/// name and keeps index order among equal characters. The names of a group, which agree in
+/// everything before `depth`, are ordered by their next characters (a radix sort for a large
+/// group), and every run of equal characters is ranked the same way further on.
 class NameRanker {
 public:
     NameRanker(const std::vector<std::string_view>& names, bool upperCase)
-        : m_names(names), m_upper(upperCase), m_keys(names.size()), m_scratch(names.size()),
-          m_ranks(names.size(), 0) {
+        : m_names(names), m_upper(upperCase), m_indexBits(names.size() <= (std::size_t{1} << 16) ? 16 : 32),
+          m_step(static_cast<std::size_t>(64 - m_indexBits) / 8), m_keys(names.size()),
+          m_scratch(names.size()), m_ranks(names.size(), 0) {
         for (std::size_t i = 0; i < names.size(); ++i)
-            m_keys[i].Index = static_cast<int>(i);
+            m_keys[i] = i;
     }
 
     std::vector<int> Ranks(std::vector<int>* order) {
@@ -140,49 +138,59 @@ public:
         if (order != nullptr) {
             order->resize(m_keys.size());
             for (std::size_t i = 0; i < m_keys.size(); ++i)
-                (*order)[i] = m_keys[i].Index;
+                (*order)[i] = static_cast<int>(Index(m_keys[i]));
         }
         return std::move(m_ranks);
     }
 
 private:
-    std::string_view Name(const ChunkKey& k) const { return m_names[static_cast<std::size_t>(k.Index)]; }
-    std::size_t Length(const ChunkKey& k) const { return Name(k).size(); }
+    std::size_t Index(std::uint64_t key) const { return static_cast<std::size_t>(key & IndexMask()); }
+    std::uint64_t IndexMask() const { return (std::uint64_t{1} << m_indexBits) - 1; }
+    std::string_view Name(std::uint64_t key) const { return m_names[Index(key)]; }
+    std::size_t Length(std::uint64_t key) const { return Name(key).size(); }
 
     void Rank(std::size_t begin, std::size_t end, std::size_t depth) {
-        for (std::size_t i = begin; i < end; ++i)
-            m_keys[i].Chunk = NameChunk(m_names[static_cast<std::size_t>(m_keys[i].Index)], depth, m_upper);
-        auto first = m_keys.begin() + static_cast<std::ptrdiff_t>(begin);
-        auto last = m_keys.begin() + static_cast<std::ptrdiff_t>(end);
+        const std::uint64_t indexMask = IndexMask();
+        for (std::size_t i = begin; i < end; ++i) {
+            const std::uint64_t index = m_keys[i] & indexMask;
+            m_keys[i] = (NameChunk(m_names[index], depth, m_upper) & ~indexMask) | index;
+        }
         if (end - begin > 64)
             RadixSort(begin, end);
         else
-            std::sort(first, last, [](const ChunkKey& a, const ChunkKey& b) { return a.Chunk < b.Chunk; });
+            std::sort(m_keys.begin() + static_cast<std::ptrdiff_t>(begin),
+                      m_keys.begin() + static_cast<std::ptrdiff_t>(end));
         for (std::size_t i = begin; i < end;) {
+            const std::uint64_t chars = m_keys[i] >> m_indexBits;
             std::size_t j = i + 1;
-            std::size_t longest = Length(m_keys[i]);
+            const std::string_view name = Name(m_keys[i]);
+            std::size_t longest = name.size();
+            std::size_t shortest = name.size();
             bool same = true; // every name of the run is the first one, byte for byte
-            while (j < end && m_keys[j].Chunk == m_keys[i].Chunk) {
-                same = same && Name(m_keys[j]) == Name(m_keys[i]);
-                longest = std::max(longest, Length(m_keys[j++]));
+            for (; j < end && m_keys[j] >> m_indexBits == chars; ++j) {
+                const std::string_view other = Name(m_keys[j]);
+                same = same && other == name;
+                longest = std::max(longest, other.size());
+                shortest = std::min(shortest, other.size());
             }
-            if (j - i > 1 && longest > depth + 8 && !same) {
-                Rank(i, j, depth + 8);
+            if (j - i > 1 && longest > depth + m_step && !same) {
+                Rank(i, j, depth + m_step);
             } else {
-                // The same names, or equal chunks to the end of every name: they differ at most in
-                // trailing zero bytes, so the shorter name comes first and equal lengths are equal
-                // names.
-                std::sort(m_keys.begin() + static_cast<std::ptrdiff_t>(i),
-                          m_keys.begin() + static_cast<std::ptrdiff_t>(j),
-                          [this](const ChunkKey& a, const ChunkKey& b) {
-                              const std::size_t la = Length(a);
-                              const std::size_t lb = Length(b);
-                              return la != lb ? la < lb : a.Index < b.Index;
-                          });
+                // The same names, or equal characters to the end of every name: they differ at
+                // most in trailing zero bytes, so the shorter name comes first and equal lengths
+                // are equal names. The keys are in index order already.
+                if (shortest != longest)
+                    std::sort(m_keys.begin() + static_cast<std::ptrdiff_t>(i),
+                              m_keys.begin() + static_cast<std::ptrdiff_t>(j),
+                              [this, indexMask](std::uint64_t a, std::uint64_t b) {
+                                  const std::size_t la = Length(a);
+                                  const std::size_t lb = Length(b);
+                                  return la != lb ? la < lb : (a & indexMask) < (b & indexMask);
+                              });
                 for (std::size_t k = i; k < j; ++k) {
                     if (k > i && Length(m_keys[k]) != Length(m_keys[k - 1]))
                         ++m_next;
-                    m_ranks[static_cast<std::size_t>(m_keys[k].Index)] = m_next;
+                    m_ranks[Index(m_keys[k])] = m_next;
                 }
                 ++m_next;
             }
@@ -190,39 +198,34 @@ private:
         }
     }
 
-    /// Stable least-significant-digit radix sort of keys [begin, end) by their chunks, eleven bits
-    /// a pass; a pass whose digit is the same for every key is skipped.
+    /// Stable least-significant-digit radix sort of keys [begin, end) by their characters,
+    /// twelve bits a pass; a pass whose digit is the same for every key is skipped.
     void RadixSort(std::size_t begin, std::size_t end) {
-        constexpr int kBits = 11;
-        constexpr int kPasses = (64 + kBits - 1) / kBits;
+        constexpr int kBits = 12;
         constexpr std::size_t kBuckets = std::size_t{1} << kBits;
+        const int passes = (64 - m_indexBits + kBits - 1) / kBits;
         const std::size_t n = end - begin;
-        ChunkKey* keys = m_keys.data() + begin;
-        ChunkKey* scratch = m_scratch.data() + begin;
+        std::uint64_t* keys = m_keys.data() + begin;
+        std::uint64_t* scratch = m_scratch.data() + begin;
         // Every pass's digit counts in one read of the keys.
-        std::vector<std::uint32_t> counts(kBuckets * kPasses, 0);
+        std::vector<std::uint32_t> counts(kBuckets * static_cast<std::size_t>(passes), 0);
         std::uint32_t* const c = counts.data();
-        static_assert(kPasses == 6);
         for (std::size_t i = 0; i < n; ++i) {
-            const std::uint64_t chunk = keys[i].Chunk;
-            ++c[0 * kBuckets + (chunk & (kBuckets - 1))];
-            ++c[1 * kBuckets + (chunk >> (1 * kBits) & (kBuckets - 1))];
-            ++c[2 * kBuckets + (chunk >> (2 * kBits) & (kBuckets - 1))];
-            ++c[3 * kBuckets + (chunk >> (3 * kBits) & (kBuckets - 1))];
-            ++c[4 * kBuckets + (chunk >> (4 * kBits) & (kBuckets - 1))];
-            ++c[5 * kBuckets + (chunk >> (5 * kBits))];
+            const std::uint64_t key = keys[i] >> m_indexBits;
+            for (int pass = 0; pass < passes; ++pass)
+                ++c[static_cast<std::size_t>(pass) * kBuckets + (key >> (pass * kBits) & (kBuckets - 1))];
         }
         bool inScratch = false;
-        for (int pass = 0; pass < kPasses; ++pass) {
+        for (int pass = 0; pass < passes; ++pass) {
             std::uint32_t* start = c + static_cast<std::size_t>(pass) * kBuckets;
-            const int shift = pass * kBits;
-            if (start[keys[0].Chunk >> shift & (kBuckets - 1)] == n)
+            const int shift = m_indexBits + pass * kBits;
+            if (start[keys[0] >> shift & (kBuckets - 1)] == n)
                 continue; // the same digit everywhere
             std::uint32_t sum = 0;
             for (std::size_t b = 0; b < kBuckets; ++b)
                 sum += std::exchange(start[b], sum);
             for (std::size_t i = 0; i < n; ++i)
-                scratch[start[keys[i].Chunk >> shift & (kBuckets - 1)]++] = keys[i];
+                scratch[start[keys[i] >> shift & (kBuckets - 1)]++] = keys[i];
             std::swap(keys, scratch);
             inScratch = !inScratch;
         }
@@ -232,8 +235,10 @@ private:
 
     const std::vector<std::string_view>& m_names;
     bool m_upper;
-    std::vector<ChunkKey> m_keys;
-    std::vector<ChunkKey> m_scratch;
+    int m_indexBits;
+    std::size_t m_step; // characters a key holds
+    std::vector<std::uint64_t> m_keys;
+    std::vector<std::uint64_t> m_scratch;
     std::vector<int> m_ranks;
     int m_next = 0;
 };
@@ -247,20 +252,11 @@ std::vector<int> RankNames(const std::vector<std::string_view>& names, bool uppe
 
 std::vector<int> RankNearlySorted(const std::vector<std::string_view>& names) {
     const std::size_t n = names.size();
-    std::vector<std::uint64_t> heads(n);
-    for (std::size_t i = 0; i < n; ++i)
-        heads[i] = NameChunk(names[i], 0, false);
-    auto compare = [&](std::uint32_t a, std::uint32_t b) {
-        if (heads[a] != heads[b])
-            return heads[a] < heads[b] ? -1 : 1;
-        return names[a].compare(names[b]);
-    };
-    auto less = [&](std::uint32_t a, std::uint32_t b) { return compare(a, b) < 0; };
     std::vector<int> ranks(n, 0);
     // Already in order, the common case: each name is compared once, with the one before it.
     std::size_t sorted = 1;
     for (int rank = 0; sorted < n; ++sorted) {
-        const int c = compare(static_cast<std::uint32_t>(sorted - 1), static_cast<std::uint32_t>(sorted));
+        const int c = names[sorted - 1].compare(names[sorted]);
         if (c > 0)
             break;
         rank += c < 0 ? 1 : 0;
@@ -268,6 +264,12 @@ std::vector<int> RankNearlySorted(const std::vector<std::string_view>& names) {
     }
     if (sorted >= n)
         return ranks;
+    std::vector<std::uint64_t> heads(n);
+    for (std::size_t i = 0; i < n; ++i)
+        heads[i] = NameChunk(names[i], 0, false);
+    auto less = [&](std::uint32_t a, std::uint32_t b) {
+        return heads[a] != heads[b] ? heads[a] < heads[b] : names[a] < names[b];
+    };
     std::vector<std::uint32_t> order(n);
     std::vector<std::uint32_t> merged(n);
     std::vector<std::size_t> runs{0}; // where each ascending run starts, then n
