@@ -470,41 +470,72 @@ GoalStatsData GoalStats(const League& league, int gameType, const GoalSortKeys& 
     }
     std::vector<int> byName;
     const std::vector<int> upperRanks = RankNames(names, true, &byName);
-    std::vector<int> upperRankOf(static_cast<std::size_t>(players) + 1, 0);
-    for (std::size_t i = 0; i < scorerPlayers.size(); ++i)
-        upperRankOf[static_cast<std::size_t>(scorerPlayers[i])] = upperRanks[i];
+    // Scorers of one name go by goals, descending, then in index order (an insertion sort: such
+    // runs are short): the order the penalty and own-goal rows need, and the table's once sorted
+    // by goals.
     d.Scorers.reserve(scorerPlayers.size());
+    std::size_t sameName = 0; // where the run of the last name started
     for (const int k : byName) {
         const int p = scorerPlayers[static_cast<std::size_t>(k)];
         const PlayerExtras& x = counts.Extras[static_cast<std::size_t>(p)];
-        d.Scorers.push_back(
-            {p, counts.Goals[static_cast<std::size_t>(p)], x.OwnGoals, x.PensScored, x.PensMissed});
+        const ScorerEntry e{p, counts.Goals[static_cast<std::size_t>(p)], x.OwnGoals, x.PensScored,
+                            x.PensMissed};
+        std::size_t j = d.Scorers.size();
+        if (j > 0 &&
+            upperRanks[static_cast<std::size_t>(k)] != upperRanks[static_cast<std::size_t>(byName[j - 1])])
+            sameName = j;
+        d.Scorers.push_back(e);
+        for (; j > sameName && d.Scorers[j - 1].Goals < e.Goals; --j)
+            d.Scorers[j] = d.Scorers[j - 1];
+        d.Scorers[j] = e;
     }
     d.sgGoalsPerMatch.reserve(d.HatTricks.size());
     for (const HatTrick& h : d.HatTricks) {
         HatTrickRow row;
         row.Item = h;
         row.Date = GameDay(league.Games[static_cast<std::size_t>(h.Game)]);
-        row.NameRank = upperRankOf[static_cast<std::size_t>(h.Player)];
+        // Every hat-trick scorer is in the table.
+        row.NameRank = upperRanks[static_cast<std::size_t>(
+            std::lower_bound(scorerPlayers.begin(), scorerPlayers.end(), h.Player) - scorerPlayers.begin())];
         row.TeamRank = teamRank(h.Team);
         d.sgGoalsPerMatch.push_back(row);
     }
-    // In name order now, which is nearly character-code order: the names of the penalty and
-    // own-goal rows are ranked from here.
+
+    // The penalty and own-goal rows. Taken in name order, which is nearly always character-code
+    // order as well, the names are ranked by comparing neighbours, and the grids' sorts by name
+    // find them in order. Otherwise they are ranked by a sort and taken in table order.
     auto inPens = [](const ScorerEntry& e) { return e.PensScored + e.PensMissed > 0; };
     auto inOwnGoals = [](const ScorerEntry& e) { return e.OwnGoals > 0; };
-    std::vector<int> rowRankOf(static_cast<std::size_t>(players) + 1, 0);
+    std::vector<char> ownTeamOf(static_cast<std::size_t>(teams) + 2, 0);
+    for (int t = 0; own != 0 && t <= teams + 1; ++t) // the last for any team outside the array
+        ownTeamOf[static_cast<std::size_t>(t)] = TeamName(league, t) == d.OwnTeamName;
+    d.sgPens.reserve(d.Scorers.size());
+    d.sgOwnGoals.reserve(d.Scorers.size());
+    auto addRows = [&](const ScorerEntry& e, int nameRank) {
+        const int team = league.Players[static_cast<std::size_t>(e.Player)].Team;
+        const bool ownTeam = ownTeamOf[static_cast<std::size_t>(team <= teams ? team : teams + 1)] != 0;
+        if (inPens(e))
+            d.sgPens.push_back({e.Player, e.PensScored, e.PensMissed, nameRank, teamRank(team), ownTeam});
+        if (inOwnGoals(e))
+            d.sgOwnGoals.push_back({e.Player, e.OwnGoals, 0, nameRank, teamRank(team), ownTeam});
+    };
+    bool inCodeOrder = true;
     {
-        std::vector<std::string_view> rowNames;
-        std::vector<int> rowPlayers;
-        for (const ScorerEntry& e : d.Scorers)
-            if (inPens(e) || inOwnGoals(e)) {
-                rowNames.push_back(league.Players[static_cast<std::size_t>(e.Player)].Name.view());
-                rowPlayers.push_back(e.Player);
+        std::string_view previous;
+        int rank = -1;
+        for (const ScorerEntry& e : d.Scorers) {
+            if (!inPens(e) && !inOwnGoals(e))
+                continue;
+            const std::string_view name = league.Players[static_cast<std::size_t>(e.Player)].Name.view();
+            const int order = rank < 0 ? -1 : previous.compare(name);
+            if (order > 0) {
+                inCodeOrder = false;
+                break;
             }
-        const std::vector<int> ranks = RankNearlySorted(rowNames);
-        for (std::size_t k = 0; k < rowPlayers.size(); ++k)
-            rowRankOf[static_cast<std::size_t>(rowPlayers[k])] = ranks[k];
+            rank += order < 0 ? 1 : 0;
+            previous = name;
+            addRows(e, rank);
+        }
     }
     StableSortByKey(
         d.Scorers, [](const ScorerEntry& e) { return e.Goals; }, true);
@@ -512,22 +543,20 @@ GoalStatsData GoalStats(const League& league, int gameType, const GoalSortKeys& 
            d.Scorers[static_cast<std::size_t>(d.TopScorerCount)].Goals >= 2)
         ++d.TopScorerCount;
 
-    // Penalty and own-goal rows in table order.
-    std::vector<char> ownTeamOf(static_cast<std::size_t>(teams) + 2, 0);
-    for (int t = 0; own != 0 && t <= teams + 1; ++t) // the last for any team outside the array
-        ownTeamOf[static_cast<std::size_t>(t)] = TeamName(league, t) == d.OwnTeamName;
-    d.sgPens.reserve(d.Scorers.size());
-    d.sgOwnGoals.reserve(d.Scorers.size());
-    for (const ScorerEntry& e : d.Scorers) {
-        if (!inPens(e) && !inOwnGoals(e))
-            continue;
-        const int team = league.Players[static_cast<std::size_t>(e.Player)].Team;
-        const bool ownTeam = ownTeamOf[static_cast<std::size_t>(team <= teams ? team : teams + 1)] != 0;
-        const int nameRank = rowRankOf[static_cast<std::size_t>(e.Player)];
-        if (inPens(e))
-            d.sgPens.push_back({e.Player, e.PensScored, e.PensMissed, nameRank, teamRank(team), ownTeam});
-        if (inOwnGoals(e))
-            d.sgOwnGoals.push_back({e.Player, e.OwnGoals, 0, nameRank, teamRank(team), ownTeam});
+    if (!inCodeOrder) {
+        d.sgPens.clear();
+        d.sgOwnGoals.clear();
+        std::vector<std::string_view> rowNames;
+        for (const ScorerEntry& e : d.Scorers)
+            if (inPens(e) || inOwnGoals(e))
+                rowNames.push_back(league.Players[static_cast<std::size_t>(e.Player)].Name.view());
+        const std::vector<int> ranks = RankNames(rowNames, false);
+        std::size_t k = 0;
+        for (const ScorerEntry& e : d.Scorers)
+            if (inPens(e) || inOwnGoals(e))
+                addRows(e, ranks[k++]);
+        for (std::vector<PlayerGoalsRow>* rows : {&d.sgPens, &d.sgOwnGoals})
+            StableSortByKey(*rows, [](const PlayerGoalsRow& r) { return r.NameRank; });
     }
 
     const int games = static_cast<int>(passes.size()) - 1;

@@ -53,9 +53,6 @@ std::string DateText(int day, const Locale& locale);
 /// order.
 std::vector<int> RankNames(const std::vector<std::string_view>& names, bool upperCase,
                            std::vector<int>* order = nullptr);
-/// The same ranks by character code, for names already in nearly that order: a natural merge
-/// sort, time in proportion to n log(ascending runs) comparisons.
-std::vector<int> RankNearlySorted(const std::vector<std::string_view>& names);
 
 /// Sorts rows stably by an integer key, ascending or descending: a counting sort when the keys
 /// span a range not much larger than the number of rows, else a merge sort. Calls from the least
@@ -67,12 +64,16 @@ void StableSortByKey(std::vector<T>& rows, Key key, bool descending = false) {
         return;
     long long lo = LLONG_MAX;
     long long hi = LLONG_MIN;
+    bool ordered = true; // already in order: nothing to do
+    long long previous = key(rows.front());
     for (const T& row : rows) {
         const long long k = key(row);
         lo = std::min(lo, k);
         hi = std::max(hi, k);
+        ordered = ordered && (descending ? k <= previous : k >= previous);
+        previous = k;
     }
-    if (lo == hi)
+    if (ordered)
         return;
     auto slot = [&](const T& row) {
         const long long k = key(row);
