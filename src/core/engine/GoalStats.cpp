@@ -5,7 +5,9 @@
 #include "core/engine/StatsLookup.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace gorlin {
@@ -105,14 +107,15 @@ void AddTo(std::vector<TeamGoalsRow>& rows, int team, int TeamGoalsRow::*field, 
 }
 
 /// Lists the hat-tricks of the run of game g in records [first, end), in order of each scorer's
-/// first goal. `tally` holds a word per player: the run number above, goals in that run below.
+/// first goal. `perPlayer` holds two words per player, the first his tally: the run number above,
+/// goals in that run below.
 void ListHatTricks(const GoalRec* records, int first, int end, int g, std::uint32_t run,
-                   std::vector<std::uint32_t>& tally, std::vector<HatTrick>& out) {
+                   std::vector<std::uint32_t>& perPlayer, std::vector<HatTrick>& out) {
     for (int k = first; k < end; ++k) {
         const GoalRec& goal = records[k];
-        if (goal.Game != g || goal.OwnGoal || goal.Scorer < 1 || goal.Scorer >= tally.size())
+        if (goal.Game != g || goal.OwnGoal || goal.Scorer < 1 || 2u * goal.Scorer >= perPlayer.size())
             continue;
-        std::uint32_t& t = tally[goal.Scorer];
+        std::uint32_t& t = perPlayer[2u * goal.Scorer];
         if ((t & 0xFFFF) > 2)
             out.push_back({goal.Scorer, static_cast<int>(t & 0xFFFF), g, goal.TeamFor});
         t = run << 16; // listed
@@ -133,7 +136,8 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
     c.Teams.resize(static_cast<std::size_t>(std::max(teams, 0)) + 1);
     c.PensAwarded.assign(c.Teams.size(), 0);
     c.PensConceded.assign(c.Teams.size(), 0);
-    std::vector<std::uint32_t> tally(playerCount, 0);
+    // Per player, next to each other: his tally in the current run, then his goals.
+    std::vector<std::uint32_t> perPlayer(2 * playerCount, 0);
     const int goals = GoalLimit(league);
     const GoalRec* const records0 = league.Goals.data();
     const GoalRec* const end = records0 + goals + 1;
@@ -141,7 +145,7 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
     const auto rare = std::make_unique_for_overwrite<const GoalRec*[]>(static_cast<std::size_t>(goals) + 1);
     const GoalRec** rareEnd = rare.get();
     std::vector<const GoalRec*> neither; // goals credited to neither side of their game
-    std::uint16_t* const goalCount = c.Goals.data();
+    std::uint32_t* const scorers = perPlayer.data();
     std::vector<int> bucketOf;
     c.Times = EmptyGoalTimes(league.Head.HalfLength, bucketOf);
     const std::size_t lastMinute = bucketOf.size() - 1; // later minutes fall in the same bucket
@@ -162,13 +166,13 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
         // Sixteen-bit fields (a run has at most 65,535 goals): the goals credited to the home
         // side, to the away side, and all goals.
         std::uint64_t lanes = 0;
+        constexpr std::uint64_t oneGoal = std::uint64_t{1} << 32;
         const GoalRec* const first = it;
         ++run;
         // A scorer's tally is runBase plus his goals in this run once he has scored in it; the
-        // tallies of earlier runs all lie below it. Bit 16 of `third` is set from a scorer's third
-        // goal in the run.
+        // tallies of earlier runs all lie below it.
         const std::uint32_t runBase = run << 16;
-        std::uint32_t third = 0;
+        std::uint32_t highest = runBase;
         for (; it < end; ++it) {
             const GoalRec& goal = *it;
             if (goal.Game != g) {
@@ -177,24 +181,30 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
                 break;
             }
             ++minuteCounts[std::min<std::size_t>(goal.Minute, lastMinute)];
+            // OwnGoal and Penalty, the record's last two bytes, in one load.
+            std::uint16_t flags;
+            std::memcpy(&flags, reinterpret_cast<const char*>(&goal) + offsetof(GoalRec, OwnGoal),
+                        sizeof flags);
+            static_assert(offsetof(GoalRec, Penalty) == offsetof(GoalRec, OwnGoal) + 1);
             *rareEnd = &goal;
-            rareEnd += (goal.OwnGoal | goal.Penalty) != 0 ? 1 : 0;
+            rareEnd += flags != 0 ? 1 : 0;
             const unsigned teamFor = goal.TeamFor;
             // An unknown scorer is counted, as nothing, in entry 0.
             const std::size_t scorer = goal.Scorer;
             const bool known = scorer - 1 < lastPlayer;
             const std::size_t p = known ? scorer : 0;
-            const std::uint32_t counts = (goal.OwnGoal != 0 ? 0u : 1u) & (known ? 1u : 0u);
-            goalCount[p] = static_cast<std::uint16_t>(goalCount[p] + counts);
-            const std::uint32_t inRun = std::max(tally[p], runBase) + counts;
-            tally[p] = inRun;
-            third |= inRun - runBase + 0xFFFDu;
-            lanes += (teamFor == homeTeam ? 1u : 0u) | std::uint64_t{teamFor == awayTeam ? 1u : 0u} << 16 |
-                     std::uint64_t{1} << 32;
+            const std::uint32_t counts = known && (flags & 0xFF) == 0 ? 1u : 0u;
+            scorers[2 * p + 1] += counts;
+            const std::uint32_t inRun = std::max(scorers[2 * p], runBase) + counts;
+            scorers[2 * p] = inRun;
+            highest = std::max(highest, inRun);
+            lanes += (std::uint64_t{teamFor == homeTeam ? 1u : 0u} |
+                      std::uint64_t{teamFor == awayTeam ? 1u : 0u} << 16) +
+                     oneGoal;
         }
         const int homeFor = static_cast<int>(lanes & 0xFFFF);
         const int awayFor = homeTeam == awayTeam ? 0 : static_cast<int>(lanes >> 16 & 0xFFFF);
-        const bool hatTrick = (third & 0x10000) != 0;
+        const bool hatTrick = highest - runBase > 2;
         if (homeFor + awayFor != static_cast<int>(lanes >> 32 & 0xFFFF)) {
             for (const GoalRec* k = first; k < it; ++k)
                 if (k->Game == g && k->TeamFor != homeTeam && k->TeamFor != awayTeam)
@@ -206,8 +216,10 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
         AddTo(c.Teams, static_cast<int>(awayTeam), &TeamGoalsRow::Against, homeFor);
         if (hatTrick)
             ListHatTricks(records0, static_cast<int>(first - records0), static_cast<int>(it - records0), g,
-                          run, tally, c.HatTricks);
+                          run, perPlayer, c.HatTricks);
     }
+    for (std::size_t p = 1; p < playerCount; ++p)
+        c.Goals[p] = static_cast<std::uint16_t>(scorers[2 * p + 1]); // at most 65,535 records
     for (std::size_t m = 1; m <= lastMinute; ++m)
         c.Times.Counts[static_cast<std::size_t>(bucketOf[m])] += byMinute[m];
     for (const GoalRec* goal : neither) {
