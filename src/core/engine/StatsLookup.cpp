@@ -119,16 +119,18 @@ std::uint64_t NameChunk(std::string_view name, std::size_t depth, bool upperCase
 }
 
 /// Ranks names a few characters at a time. A key packs the next characters of a name above its
-/// index (sixteen bits when there are at most 65,536 names), so that a sort moves one word per
+/// index (kIndexBits wide: sixteen bits for up to 65,536 names), so that a sort moves one word per
 /// name and keeps index order among equal characters. The names of a group, which agree in
 /// everything before `depth`, are ordered by their next characters (a radix sort for a large
 /// group), and every run of equal characters is ranked the same way further on.
-class NameRanker {
+template <int kIndexBits> class NameRanker {
+    static constexpr std::size_t kStep = (64 - kIndexBits) / 8; // characters a key holds
+    static constexpr std::uint64_t kIndexMask = (std::uint64_t{1} << kIndexBits) - 1;
+
 public:
     NameRanker(const std::vector<std::string_view>& names, bool upperCase)
-        : m_names(names), m_upper(upperCase), m_indexBits(names.size() <= (std::size_t{1} << 16) ? 16 : 32),
-          m_step(static_cast<std::size_t>(64 - m_indexBits) / 8), m_keys(names.size()),
-          m_scratch(names.size()), m_ranks(names.size(), 0) {
+        : m_names(names), m_upper(upperCase), m_keys(names.size()), m_scratch(names.size()),
+          m_ranks(names.size(), 0) {
         for (std::size_t i = 0; i < names.size(); ++i)
             m_keys[i] = i;
     }
@@ -144,16 +146,14 @@ public:
     }
 
 private:
-    std::size_t Index(std::uint64_t key) const { return static_cast<std::size_t>(key & IndexMask()); }
-    std::uint64_t IndexMask() const { return (std::uint64_t{1} << m_indexBits) - 1; }
+    static std::size_t Index(std::uint64_t key) { return static_cast<std::size_t>(key & kIndexMask); }
     std::string_view Name(std::uint64_t key) const { return m_names[Index(key)]; }
     std::size_t Length(std::uint64_t key) const { return Name(key).size(); }
 
     void Rank(std::size_t begin, std::size_t end, std::size_t depth) {
-        const std::uint64_t indexMask = IndexMask();
         for (std::size_t i = begin; i < end; ++i) {
-            const std::uint64_t index = m_keys[i] & indexMask;
-            m_keys[i] = (NameChunk(m_names[index], depth, m_upper) & ~indexMask) | index;
+            const std::uint64_t index = m_keys[i] & kIndexMask;
+            m_keys[i] = (NameChunk(m_names[index], depth, m_upper) & ~kIndexMask) | index;
         }
         if (end - begin > 64)
             RadixSort(begin, end);
@@ -161,20 +161,20 @@ private:
             std::sort(m_keys.begin() + static_cast<std::ptrdiff_t>(begin),
                       m_keys.begin() + static_cast<std::ptrdiff_t>(end));
         for (std::size_t i = begin; i < end;) {
-            const std::uint64_t chars = m_keys[i] >> m_indexBits;
+            const std::uint64_t chars = m_keys[i] >> kIndexBits;
             std::size_t j = i + 1;
             const std::string_view name = Name(m_keys[i]);
             std::size_t longest = name.size();
             std::size_t shortest = name.size();
             bool same = true; // every name of the run is the first one, byte for byte
-            for (; j < end && m_keys[j] >> m_indexBits == chars; ++j) {
+            for (; j < end && m_keys[j] >> kIndexBits == chars; ++j) {
                 const std::string_view other = Name(m_keys[j]);
                 same = same && other == name;
                 longest = std::max(longest, other.size());
                 shortest = std::min(shortest, other.size());
             }
-            if (j - i > 1 && longest > depth + m_step && !same) {
-                Rank(i, j, depth + m_step);
+            if (j - i > 1 && longest > depth + kStep && !same) {
+                Rank(i, j, depth + kStep);
             } else {
                 // The same names, or equal characters to the end of every name: they differ at
                 // most in trailing zero bytes, so the shorter name comes first and equal lengths
@@ -182,13 +182,13 @@ private:
                 if (shortest != longest)
                     std::sort(m_keys.begin() + static_cast<std::ptrdiff_t>(i),
                               m_keys.begin() + static_cast<std::ptrdiff_t>(j),
-                              [this, indexMask](std::uint64_t a, std::uint64_t b) {
+                              [this](std::uint64_t a, std::uint64_t b) {
                                   const std::size_t la = Length(a);
                                   const std::size_t lb = Length(b);
-                                  return la != lb ? la < lb : (a & indexMask) < (b & indexMask);
+                                  return la != lb ? la < lb : Index(a) < Index(b);
                               });
                 for (std::size_t k = i; k < j; ++k) {
-                    if (k > i && Length(m_keys[k]) != Length(m_keys[k - 1]))
+                    if (shortest != longest && k > i && Length(m_keys[k]) != Length(m_keys[k - 1]))
                         ++m_next;
                     m_ranks[Index(m_keys[k])] = m_next;
                 }
@@ -203,22 +203,22 @@ private:
     void RadixSort(std::size_t begin, std::size_t end) {
         constexpr int kBits = 12;
         constexpr std::size_t kBuckets = std::size_t{1} << kBits;
-        const int passes = (64 - m_indexBits + kBits - 1) / kBits;
+        constexpr int kPasses = (64 - kIndexBits + kBits - 1) / kBits;
         const std::size_t n = end - begin;
         std::uint64_t* keys = m_keys.data() + begin;
         std::uint64_t* scratch = m_scratch.data() + begin;
         // Every pass's digit counts in one read of the keys.
-        std::vector<std::uint32_t> counts(kBuckets * static_cast<std::size_t>(passes), 0);
+        std::vector<std::uint32_t> counts(kBuckets * kPasses, 0);
         std::uint32_t* const c = counts.data();
         for (std::size_t i = 0; i < n; ++i) {
-            const std::uint64_t key = keys[i] >> m_indexBits;
-            for (int pass = 0; pass < passes; ++pass)
+            const std::uint64_t key = keys[i] >> kIndexBits;
+            for (int pass = 0; pass < kPasses; ++pass)
                 ++c[static_cast<std::size_t>(pass) * kBuckets + (key >> (pass * kBits) & (kBuckets - 1))];
         }
         bool inScratch = false;
-        for (int pass = 0; pass < passes; ++pass) {
+        for (int pass = 0; pass < kPasses; ++pass) {
             std::uint32_t* start = c + static_cast<std::size_t>(pass) * kBuckets;
-            const int shift = m_indexBits + pass * kBits;
+            const int shift = kIndexBits + pass * kBits;
             if (start[keys[0] >> shift & (kBuckets - 1)] == n)
                 continue; // the same digit everywhere
             std::uint32_t sum = 0;
@@ -235,8 +235,6 @@ private:
 
     const std::vector<std::string_view>& m_names;
     bool m_upper;
-    int m_indexBits;
-    std::size_t m_step; // characters a key holds
     std::vector<std::uint64_t> m_keys;
     std::vector<std::uint64_t> m_scratch;
     std::vector<int> m_ranks;
@@ -247,7 +245,9 @@ private:
 
 std::vector<int> RankNames(const std::vector<std::string_view>& names, bool upperCase,
                            std::vector<int>* order) {
-    return NameRanker(names, upperCase).Ranks(order);
+    if (names.size() <= (std::size_t{1} << 16))
+        return NameRanker<16>(names, upperCase).Ranks(order);
+    return NameRanker<32>(names, upperCase).Ranks(order);
 }
 
 } // namespace gorlin
