@@ -181,7 +181,7 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
                 break;
             }
             ++minuteCounts[std::min<std::size_t>(goal.Minute, lastMinute)];
-            // OwnGoal and Penalty, the record's last two bytes, in one load.
+            // Own goal or penalty: the record's last two bytes, in one load.
             std::uint16_t flags;
             std::memcpy(&flags, reinterpret_cast<const char*>(&goal) + offsetof(GoalRec, OwnGoal),
                         sizeof flags);
@@ -193,7 +193,7 @@ GoalPassCounts CountGoals(const League& league, const std::vector<char>& passes,
             const std::size_t scorer = goal.Scorer;
             const bool known = scorer - 1 < lastPlayer;
             const std::size_t p = known ? scorer : 0;
-            const std::uint32_t counts = known && (flags & 0xFF) == 0 ? 1u : 0u;
+            const std::uint32_t counts = known && goal.OwnGoal == 0 ? 1u : 0u;
             scorers[2 * p + 1] += counts;
             const std::uint32_t inRun = std::max(scorers[2 * p], runBase) + counts;
             scorers[2 * p] = inRun;
