@@ -57,6 +57,7 @@ std::vector<int> RankNames(const std::vector<std::string_view>& names, bool uppe
 /// Sorts rows stably by an integer key, ascending or descending: a counting sort when the keys
 /// span a range not much larger than the number of rows, else a merge sort. Calls from the least
 /// to the most significant key sort by all of them, rows equal in every key keeping their order.
+/// Rows already in order cost one reading of their keys.
 template <typename T, typename Key>
 void StableSortByKey(std::vector<T>& rows, Key key, bool descending = false) {
     const std::size_t n = rows.size();
