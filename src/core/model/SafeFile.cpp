@@ -16,6 +16,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+/// Whether the permission bits let no one write the file. The bits decide, not access(): a
+/// privileged user may write anything.
+bool NoOneMayWrite(const struct stat& st) {
+    return (st.st_mode & 0222) == 0;
+}
+
 constexpr std::size_t kCopyBlock = 1u << 16;
 constexpr int kMaxLinkDepth = 40;
 
@@ -107,7 +113,7 @@ Expected<InFile> InFile::Open(const fs::path& path) {
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0)
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    return InFile(fd, static_cast<std::uint64_t>(st.st_size), (st.st_mode & 0222) == 0);
+    return InFile(fd, static_cast<std::uint64_t>(st.st_size), NoOneMayWrite(st));
 }
 
 InFile::InFile(InFile&& other) noexcept
@@ -214,8 +220,7 @@ Expected<ReplaceTarget> InspectReplaceTarget(const fs::path& path) {
         return Error{Quoted(path) + " could not be opened: " + SystemErrorText(errno)};
     if (!S_ISREG(st.st_mode))
         return Error{Quoted(path) + " " + kNotRegularFile};
-    // The permission bits decide, not access(): a privileged user may write anything.
-    if ((st.st_mode & 0222) == 0)
+    if (NoOneMayWrite(st))
         return Error{Quoted(path) + " " + kReadOnlyFile};
     target.File = file;
     target.Exists = true;
