@@ -65,6 +65,17 @@ int RunCheck(const std::vector<std::string>& files, std::string& out) {
     return exit;
 }
 
+/// The folder holds no listed league, only `file`, which could not be opened for `reason`, as the
+/// folder scan and the check command say.
+void ExpectNotListed(const TempDir& dir, const fs::path& file, const std::string& reason) {
+    const TableFolderScan scan = ScanTableFolder(dir.Path().string(), true);
+    EXPECT_TRUE(scan.CouldNotOpen);
+    EXPECT_EQ(scan.DivFileCount, 0);
+    std::string out;
+    EXPECT_EQ(RunCheck({file.string()}, out), 1);
+    EXPECT_EQ(out, file.string() + "\tcould not be opened\t" + reason + "\n");
+}
+
 TEST(FileSafety, SpecialFilesAreNeverReadAndSaidToBeSo) {
     TempDir dir;
     const fs::path fifo = dir / "PIPE.DIV";
@@ -80,13 +91,7 @@ TEST(FileSafety, SpecialFilesAreNeverReadAndSaidToBeSo) {
         EXPECT_NE(loaded.error().Message.find("is not a regular file"), std::string::npos)
             << loaded.error().Message;
     }
-    const TableFolderScan scan = ScanTableFolder(dir.Path().string(), true);
-    EXPECT_TRUE(scan.CouldNotOpen);
-    EXPECT_EQ(scan.DivFileCount, 0);
-
-    std::string out;
-    EXPECT_EQ(RunCheck({fifo.string()}, out), 1);
-    EXPECT_EQ(out, fifo.string() + "\tcould not be opened\tis not a regular file\n");
+    ExpectNotListed(dir, fifo, "is not a regular file");
 
     IniFile ini(fifo.string());
     const Status read = ini.Load();
@@ -162,12 +167,7 @@ TEST(FileSafety, PermissionsAndLinksOfTheSavedFileAreKept) {
     EXPECT_FALSE(fs::exists(dir / "LOCKED.bak"));
     // Nor is it offered in the folder list: it could be opened but never saved.
     EXPECT_EQ(VerifyDivFile(locked).Result, HeaderCheck::CouldNotOpen);
-    const TableFolderScan scan = ScanTableFolder(dir.Path().string(), true);
-    EXPECT_TRUE(scan.CouldNotOpen);
-    EXPECT_EQ(scan.DivFileCount, 0);
-    std::string out;
-    EXPECT_EQ(RunCheck({locked.string()}, out), 1);
-    EXPECT_EQ(out, locked.string() + "\tcould not be opened\tis read-only\n");
+    ExpectNotListed(dir, locked, "is read-only");
 
     const fs::path secret = dir / "SECRET.DIV";
     ASSERT_TRUE(SaveLeague(l, secret, SaveOptions{false}));
